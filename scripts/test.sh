@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Glifora and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "${GLIFORA_BUILD_DIR:-build}" --output-on-failure -j2 "$@"

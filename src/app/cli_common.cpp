@@ -1,0 +1,112 @@
+#include "app/cli_common.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "platform/ansi.h"
+#include "platform/random.h"
+
+namespace glifora::cli {
+
+int Fail(const std::string& message) {
+    std::cerr << "glifora: " << message << "\n";
+    return kExitFailure;
+}
+
+std::vector<OptionSpec> AsciiOptions() {
+    return {
+        {"--palette", true},    {"--font", true},    {"--font-size", true},
+        {"--luminosity", true}, {"--negative", false}, {"--columns", true},
+        {"--size", true},       {"--screen-width", true}, {"--outline", false},
+        {"--fill", false},      {"--effect", true, true}, {"--seed", true},
+    };
+}
+
+AsciiSettings AsciiSettingsFromArgs(const ParsedArgs& args) {
+    AsciiSettings s;
+    s.palette = args.Int("--palette", 0, 3, 0);
+    if (auto font = args.Get("--font")) {
+        if (font->empty()) throw UsageError("--font no puede estar vacío");
+        s.font.FontName = *font;
+    }
+    s.font.FontSize = args.Int("--font-size", 1, 1638, 6);
+    s.luminosity = args.Int("--luminosity", -100, 100, 0);
+    s.negative = args.Has("--negative");
+    if (args.Has("--columns") && args.Has("--size"))
+        throw UsageError("--columns y --size no se pueden usar juntos");
+    if (args.Has("--screen-width") && !args.Has("--size"))
+        throw UsageError("--screen-width solo tiene sentido con --size");
+    if (args.Has("--size")) {
+        s.sizePercent = args.Int("--size", 1, 100, 50);
+        s.screenWidth = args.Int("--screen-width", 1, 1000000, 1920);
+    } else {
+        s.columns = args.Int("--columns", 0, 100000, 100);
+    }
+    s.outline = args.Has("--outline");
+    s.fill = args.Has("--fill");
+    if (s.fill && !s.outline) throw UsageError("--fill solo tiene sentido con --outline");
+    s.effects = args.All("--effect");
+    return s;
+}
+
+void PrepareSession(TextArtSession& session, const AsciiSettings& s) {
+    // The order of start-up: font, then palette (scan and map), then negative.
+    session.ApplyFont(s.font);
+    session.SelectPalette(s.palette);
+    if (s.negative) session.SetNegative(true);
+}
+
+int ColumnsFor(const AsciiSettings& s, const TextArtSession& session) {
+    if (s.columns) return *s.columns;
+    return ComputeColumnCount(s.sizePercent, s.screenWidth, session.Cell().width);
+}
+
+void SeedFromArgs(const ParsedArgs& args) {
+    if (auto seed = args.Get("--seed")) {
+        unsigned long long v = 0;
+        try {
+            size_t used = 0;
+            v = std::stoull(*seed, &used);
+            if (used != seed->size() || v > 0xFFFFFFFFull) throw UsageError("");
+        } catch (...) {
+            throw UsageError("--seed debe ser un número entero entre 0 y 4294967295");
+        }
+        SeedRandom(static_cast<uint32_t>(v));
+    } else {
+        SeedRandomFromClock();
+    }
+}
+
+std::string ForTerminal(const std::string& ansiText) {
+    std::string utf8 = AnsiToUtf8(ansiText);
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
+        out.push_back(utf8[i]);
+    }
+    return out;
+}
+
+ProgressBar::ProgressBar(std::string label)
+    : label_(std::move(label)), enabled_(isatty(STDERR_FILENO) == 1) {}
+
+ProgressBar::~ProgressBar() {
+    if (enabled_ && shown_ >= 0) std::fprintf(stderr, "\r\033[K");
+}
+
+void ProgressBar::Update(double fraction) {
+    if (!enabled_) return;
+    const int percent = static_cast<int>(fraction * 100.0 + 0.5);
+    if (percent == shown_) return;
+    shown_ = percent;
+    const int width = 30;
+    const int filled = percent * width / 100;
+    std::fprintf(stderr, "\r%s [%.*s%*s] %3d%%", label_.c_str(), filled,
+                 "##############################", width - filled, "", percent);
+    std::fflush(stderr);
+}
+
+}  // namespace glifora::cli

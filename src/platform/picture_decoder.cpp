@@ -1,0 +1,141 @@
+#include "platform/picture_decoder.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <cstring>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/gif_layout.h"
+#include "platform/jpeg_reader.h"
+#include "platform/qt_raster.h"
+#include "platform/shrink.h"
+
+namespace glifora {
+namespace {
+
+// Larger files than this cannot hold a picture the decoder would accept.
+constexpr uint64_t kFileByteLimit = kDecodeByteLimit;
+
+PictureLoad Fail(std::string why) {
+    PictureLoad r;
+    r.error = std::move(why);
+    return r;
+}
+
+PictureLoad DecodeJpeg(const std::string& bytes) {
+    JpegReader reader;
+    if (!reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()))
+        return Fail(reader.Error());
+    PictureLoad out;
+    out.raster = Raster::Uninitialized(reader.Width(), reader.Height());
+    for (int y = 0; y < reader.Height(); ++y)
+        if (!reader.ReadRow(out.raster.Row(y))) return Fail(reader.Error());
+    return out;
+}
+
+bool LooksLikeGif(const std::string& b) {
+    return b.size() >= 6 && (b.compare(0, 6, "GIF87a") == 0 || b.compare(0, 6, "GIF89a") == 0);
+}
+
+PictureLoad DecodeWithQt(const std::string& bytes) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead()) return Fail("formato de imagen no reconocido");
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * 4 >
+            kDecodeByteLimit)
+        return Fail("imagen demasiado grande");
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        if (reader.error() == QImageReader::InvalidDataError && size.isValid() &&
+            static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * 4 >
+                kDecodeByteLimit)
+            return Fail("imagen demasiado grande");
+        return Fail("imagen dañada o incompleta");
+    }
+    if (LooksLikeGif(bytes) && !GifHasCompleteFirstImage(bytes))
+        return Fail("imagen GIF incompleta");
+    PictureLoad out;
+    out.raster = RasterFromImage(image);
+    return out;
+}
+
+}  // namespace
+
+void InitPictureDecoding() { QImageReader::setAllocationLimit(1024); }
+
+PictureLoad DecodePictureData(const std::string& bytes) {
+    if (bytes.empty()) return Fail("el archivo está vacío");
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    if (JpegReader::LooksLikeJpeg(data, bytes.size())) return DecodeJpeg(bytes);
+    return DecodeWithQt(bytes);
+}
+
+PictureLoad DecodePicture(const std::string& path) {
+    std::string why;
+    auto bytes = ReadWholeFile(path, kFileByteLimit, &why);
+    if (!bytes) return Fail(why);
+    return DecodePictureData(*bytes);
+}
+
+PictureLoad DecodePictureShrunk(const std::string& path,
+                                const std::function<ShrinkTarget(int, int)>& target,
+                                int* sourceWidth, int* sourceHeight) {
+    auto report = [&](int w, int h) {
+        if (sourceWidth) *sourceWidth = w;
+        if (sourceHeight) *sourceHeight = h;
+    };
+    // Only the first bytes decide whether the row-sampling path applies.
+    uint8_t head[3] = {0, 0, 0};
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        const size_t got = std::fread(head, 1, sizeof head, f);
+        std::fclose(f);
+        if (got == sizeof head && JpegReader::LooksLikeJpeg(head, sizeof head) &&
+            !QFileInfo(QString::fromStdString(path)).isDir()) {
+            JpegReader reader;
+            if (!reader.OpenFile(path)) return Fail(reader.Error());
+            const int W = reader.Width(), H = reader.Height();
+            report(W, H);
+            const ShrinkTarget t = target(W, H);
+            PictureLoad out;
+            if (t.width <= 0 || t.height <= 0) return out;
+            out.raster = Raster::Uninitialized(t.width, t.height);
+            std::vector<int> xs(static_cast<size_t>(t.width));
+            for (int dx = 0; dx < t.width; ++dx) xs[dx] = ShrinkSourceIndex(dx, t.width, W);
+            std::vector<uint8_t> row(static_cast<size_t>(W) * 4);
+            int current = -1;  // source row held in `row`
+            for (int dy = 0; dy < t.height; ++dy) {
+                const int sy = ShrinkSourceIndex(dy, t.height, H);
+                if (sy != current) {
+                    if (!reader.SkipRows(sy - reader.NextRow()) || !reader.ReadRow(row.data()))
+                        return Fail(reader.Error());
+                    current = sy;
+                }
+                uint8_t* drow = out.raster.Row(dy);
+                for (int dx = 0; dx < t.width; ++dx)
+                    std::memcpy(drow + dx * 4, row.data() + static_cast<size_t>(xs[dx]) * 4, 4);
+            }
+            // A file cut short below the last sampled row is still a broken file.
+            if (!reader.SkipRows(H - reader.NextRow())) return Fail(reader.Error());
+            return out;
+        }
+    }
+    PictureLoad full = DecodePicture(path);
+    if (!full.Ok()) return full;
+    report(full.raster.Width(), full.raster.Height());
+    const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
+    PictureLoad out;
+    out.raster = ShrinkNearest(full.raster, t.width, t.height);
+    return out;
+}
+
+}  // namespace glifora

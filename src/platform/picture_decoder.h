@@ -1,0 +1,41 @@
+#pragma once
+// Picture decoding by content: BMP, GIF (first frame), JPEG, ICO and PNG. The
+// file name's extension is not consulted. Failures are values with a reason.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/raster.h"
+
+namespace glifora {
+
+// No picture whose pixels take more than this is decoded (4 bytes a pixel).
+inline constexpr uint64_t kDecodeByteLimit = uint64_t{1} << 30;
+
+struct PictureLoad {
+    Raster raster;
+    std::string error;  // Spanish reason when the load failed
+    [[nodiscard]] bool Ok() const { return error.empty(); }
+};
+
+// Call once before the first decode (sets the image reader's allocation limit).
+void InitPictureDecoding();
+
+[[nodiscard]] PictureLoad DecodePicture(const std::string& path);
+[[nodiscard]] PictureLoad DecodePictureData(const std::string& bytes);
+
+// Decodes the picture and shrinks it to the size `target` returns for its
+// width and height, sampling as ShrinkNearest does. JPEG files are decoded
+// row by row, keeping only the rows the shrink reads; the result is the same
+// as DecodePicture followed by ShrinkNearest. `sourceWidth`/`sourceHeight`
+// receive the full picture size.
+struct ShrinkTarget {
+    int width = 0;
+    int height = 0;
+};
+[[nodiscard]] PictureLoad DecodePictureShrunk(
+    const std::string& path, const std::function<ShrinkTarget(int, int)>& target,
+    int* sourceWidth = nullptr, int* sourceHeight = nullptr);
+
+}  // namespace glifora

@@ -1,0 +1,32 @@
+#pragma once
+// Helpers shared by the tests: temporary folders, files, and running the
+// glifora program itself.
+
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "platform/raster.h"
+
+namespace glifora::test {
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built glifora with `args` (no shell), stdin closed.
+[[nodiscard]] CommandResult RunGlifora(const std::vector<std::string>& args);
+
+[[nodiscard]] std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+[[nodiscard]] bool FileExists(const std::string& path);
+
+// A picture of random colours (deterministic for a seed).
+[[nodiscard]] Raster RandomRaster(int w, int h, unsigned seed);
+
+// Encodes a raster with Qt's writer ("BMP", "PNG", "JPG", "GIF" is not writable).
+[[nodiscard]] std::string EncodePicture(const Raster& r, const char* format, int quality = -1);
+
+}  // namespace glifora::test
