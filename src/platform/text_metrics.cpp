@@ -22,6 +22,8 @@ QFont MakeTextArtFont(const std::string& face, int points) {
     font.setBold(false);
     font.setItalic(false);
     font.setKerning(false);
+    // Hinted advances are whole pixels, so a row of n characters is n cells wide.
+    font.setHintingPreference(QFont::PreferFullHinting);
     const QFontInfo info(font);
     if (!QFontDatabase::hasFamily(QString::fromStdString(face)) || !info.fixedPitch()) {
         // Not installed (or not fixed-pitch after substitution): the system's
@@ -36,6 +38,7 @@ QFont MakeTextArtFont(const std::string& face, int points) {
         fixed.setBold(false);
         fixed.setItalic(false);
         fixed.setKerning(false);
+        fixed.setHintingPreference(QFont::PreferFullHinting);
         return fixed;
     }
     return font;

