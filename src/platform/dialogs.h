@@ -74,4 +74,9 @@ private:
 
 inline constexpr const char* kProgramName = "Glifora";
 
+// The message shown (title kProgramName) when a text or page could not be written.
+[[nodiscard]] inline std::string SaveFailedMessage(const std::string& path) {
+    return "No se ha podido guardar el archivo\n" + path;
+}
+
 }  // namespace glifora

@@ -1,0 +1,186 @@
+#pragma once
+// The main window: the working picture on the left, the text art on the
+// right, the settings of the two modes below the picture, toolbar, menus and
+// status bar. Commands are public so the desktop start-up, drag and drop and
+// the tests reach them the same way the menus do.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "app/frm_opc_algoritmo.h"
+#include "app/frm_preview.h"
+#include "app/working_picture.h"
+#include "platform/dialogs.h"
+#include "textart/text_art_session.h"
+#include "textart/text_conversion.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class QStatusBar;
+class QToolBar;
+class QWidget;
+
+namespace glifora {
+
+class ClickLabel;
+class PictureBox;
+
+struct MainOptions {
+    // Shows the hidden buttons and enables the greyed entries (editor, revert).
+    bool allFeatures = false;
+};
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    using Options = MainOptions;
+
+    explicit frmMain(Dialogs& dialogs, Options options = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // --- State read by tests and by the other windows ---
+    [[nodiscard]] const std::string& TextArt() const { return textArt_; }
+    [[nodiscard]] WorkingPicture& Picture() { return picture_; }
+    [[nodiscard]] const Raster& Resized() const { return picResized_; }
+    [[nodiscard]] TextArtSession& Session() { return session_; }
+    [[nodiscard]] int ColumnCount() const { return columnCount_; }
+    [[nodiscard]] QString PanelText(const QString& key) const;
+    [[nodiscard]] bool AsciiMode() const;
+    [[nodiscard]] ColorValue TextForeColor() const { return foreColor_; }
+    [[nodiscard]] ColorValue TextBackColor() const { return backColor_; }
+    [[nodiscard]] Dialogs& UserDialogs() { return dialogs_; }
+    [[nodiscard]] frmPreview* Preview() const { return preview_; }
+
+    // --- Commands ---
+    void LoadImageFile();
+    // Loads `path` as the open command does after its dialog; false (and the
+    // load error box) when it cannot be decoded.
+    bool LoadPictureFile(const std::string& path);
+    void Play();
+    void GenerateTextArt(Algorithm algorithm);
+    void SaveTextArt();
+    void CopyToClipboard();
+    void ShowTextPreview();
+    void ChangeFont();
+    void AskRegenerate();
+    // Takes `face` as the text-art face (the fixed-font list's double click).
+    void TakeFontFace(const std::string& face);
+    void ComputeColumnCount();
+    void UpdateScrollBars();
+    void SaveUndo();
+    void UndoPicture();
+    void RevertPicture();
+    void SetMode(bool ascii);
+    void ShowImagePreview();
+    void ShowAbout();
+    // The clean-up of closing: frame files deleted, working folder removed.
+    void Shutdown();
+    // Shows the picture's displayed raster again (after it changed in place).
+    void RepaintPicture(bool now = false);
+
+    // Hooks for the subsystems wired in after this window (each optional).
+    std::function<void(const std::string& path)> onGifLoaded;
+    std::function<void()> onShutdown;
+    std::function<void()> onPlayAnimation;          // Play with chkAnimArt ticked
+    std::function<void(bool quality)> onPlayWeb;    // Play in WebArt mode
+
+    // --- Controls, named as the window's design names them ---
+    QToolBar* Toolbar1 = nullptr;
+    QToolBar* tbModo = nullptr;
+    QFrame* picMarco = nullptr;
+    PictureBox* picMain = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QPlainTextEdit* txtAscii = nullptr;
+    QFrame* mrcAscii = nullptr;
+    QFrame* mrcWeb = nullptr;
+    QFrame* mrcAnimArt = nullptr;
+    QComboBox* cboPaletas = nullptr;
+    QSlider* sldTamaño = nullptr;
+    ClickLabel* lblTamañoAsciiMin = nullptr;
+    ClickLabel* lblTamañoAsciiMax = nullptr;
+    ClickLabel* lbl100 = nullptr;
+    QSlider* sldLuminosidad = nullptr;
+    ClickLabel* Label1 = nullptr;
+    ClickLabel* lblAsciiForeColor = nullptr;
+    ClickLabel* lblAsciiBackcolor = nullptr;
+    QCheckBox* chkAsciiNegativo = nullptr;
+    QCheckBox* chkAsciiPrev = nullptr;
+    QCheckBox* chkAnimArt = nullptr;
+    QPushButton* cmdGIFAvance = nullptr;
+    QComboBox* cboPaletaWeb = nullptr;
+    QLineEdit* txtPaletaWeb = nullptr;
+    ClickLabel* lblWebBackColor = nullptr;
+    QToolBar* TBBordesWeb = nullptr;
+    QSlider* sldWTamaño = nullptr;
+    ClickLabel* lblTamañowebMin = nullptr;
+    ClickLabel* lblTamañowebMax = nullptr;
+    QCheckBox* chkWebCalidad = nullptr;
+    QCheckBox* chkWebArtPrev = nullptr;
+    QStatusBar* SBMain = nullptr;
+    QProgressBar* prgBar1 = nullptr;
+    QPushButton* cmd1 = nullptr;
+    QPushButton* cmd2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QWidget* Picture1 = nullptr;
+
+    // Menu entries, by their design names.
+    [[nodiscard]] QAction* Action(const QString& name) const;
+    [[nodiscard]] QMenu* Menu(const QString& name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildToolbars(QWidget* client);
+    void BuildPictureFrame(QWidget* client);
+    void BuildAsciiFrame(QWidget* client);
+    void BuildWebFrame(QWidget* client);
+    void BuildStatusBar(QWidget* client);
+    void BuildHiddenControls(QWidget* client);
+    void BuildMenus();
+    void StartUp();
+    void ApplyTextColors();
+    void OnPaletteSelected(int index);
+    void OnNegativeClicked();
+    void OnLuminosityChanged();
+    void OnSizeChanged();
+    void OnScroll(bool horizontal);
+    void ChooseSwatchColor(ClickLabel* swatch);
+    void ShowAlgorithmOptions();
+    frmOpcAlgoritmo* OptionsPanel();
+    [[nodiscard]] bool FillTicked();
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+
+    Dialogs& dialogs_;
+    Options options_;
+    TextArtSession session_;
+    WorkingPicture picture_;
+    Raster picResized_;
+    std::string textArt_;
+    int columnCount_ = 250;
+    ColorValue foreColor_ = 0;
+    ColorValue backColor_ = 0xFFFFFF;
+    ColorValue webBackColor_ = 0;
+    QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};
+    QPointer<frmPreview> preview_;
+    QPointer<frmOpcAlgoritmo> options_panel_;
+    bool shutDown_ = false;
+};
+
+}  // namespace glifora

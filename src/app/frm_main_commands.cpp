@@ -1,0 +1,360 @@
+// The commands of the main window: start-up, loading, undo, the text-art
+// conversion and its output, fonts, and shutdown.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolBar>
+
+#include "app/frm_about.h"
+#include "app/frm_image_preview.h"
+#include "app/frm_main.h"
+#include "app/frm_opc_algoritmo.h"
+#include "app/frm_preview.h"
+#include "app/widgets.h"
+#include "fonts/text_font.h"
+#include "platform/ansi.h"
+#include "platform/arith.h"
+#include "platform/file_io.h"
+#include "platform/picture_decoder.h"
+#include "platform/shrink.h"
+#include "textart/text_file.h"
+
+namespace glifora {
+namespace {
+
+const char* kPictureFilter =
+    "Imagenes (*.bmp;*.gif;*.jpg;*.ico;*.wmf)|*.bmp;*.gif;*.jpg;*.ico;*.wmf";
+
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+// --- Start-up ---
+
+void frmMain::StartUp() {
+    webBackColor_ = 0;
+
+    foreColor_ = 0;
+    backColor_ = 0xFFFFFF;
+    lblAsciiBackcolor->SetSwatch(backColor_);
+    lblAsciiForeColor->SetSwatch(foreColor_);
+    lblWebBackColor->SetSwatch(0);
+    ApplyTextColors();
+    columnCount_ = 250;
+    mrcWeb->move(mrcAscii->x(), mrcWeb->y());
+    UpdateScrollBars();
+    dialogs_.CustomColors().fill(0);
+    // The working folder belongs to the animation subsystem; it hooks in here.
+    session_.ApplyFont(TextFont{});
+    txtAscii->setFont(session_.QtFont());
+    cboPaletas->setCurrentIndex(0);
+    OnPaletteSelected(0);
+    cboPaletaWeb->setCurrentIndex(0);
+    panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(session_.Font().FontName))));
+    panels_[1]->setText(AnsiToUnicode(SizePanelText(session_.Font().FontSize)));
+    panels_[3]->setText("MODO ASCIIART");
+    ComputeColumnCount();
+}
+
+QString frmMain::PanelText(const QString& key) const {
+    for (QLabel* panel : panels_)
+        if (panel && panel->objectName() == key) return panel->text();
+    return {};
+}
+
+bool frmMain::AsciiMode() const { return tbModo->actions().first()->isChecked(); }
+
+void frmMain::SetMode(bool ascii) {
+    tbModo->actions()[ascii ? 0 : 1]->setChecked(true);
+    panels_[3]->setText(ascii ? "MODO ASCIIART" : "MODO WEBART");
+    if (ascii) {
+        mrcWeb->hide();
+        mrcAscii->show();
+    } else {
+        mrcAscii->hide();
+        mrcWeb->show();
+    }
+}
+
+// --- Working picture ---
+
+void frmMain::LoadImageFile() {
+    const std::string path = dialogs_.ShowOpenDialog(kPictureFilter, "Seleccione una imagen...", "");
+    if (path.empty()) return;
+    LoadPictureFile(path);
+}
+
+bool frmMain::LoadPictureFile(const std::string& path) {
+    PictureLoad load = DecodePicture(path);
+    if (!load.Ok()) {
+        dialogs_.ShowMessage("No se ha podido cargar la imagen", "Error en la carga",
+                             MessageIcon::Stop);
+        return false;
+    }
+    picture_.Load(std::move(load.raster));
+    RepaintPicture();
+    const QString upper = Q(path).right(3).toUpper();
+    if (upper == "GIF" && onGifLoaded) onGifLoaded(path);
+    UpdateScrollBars();
+    return true;
+}
+
+void frmMain::RepaintPicture(bool now) {
+    picMain->Show(&picture_.Displayed());
+    if (now) picMain->RepaintNow();
+}
+
+void frmMain::SaveUndo() { picture_.SaveUndo(); }
+
+void frmMain::UndoPicture() {
+    picture_.Undo();
+    RepaintPicture();
+}
+
+void frmMain::RevertPicture() {
+    picture_.Revert();
+    RepaintPicture();
+}
+
+void frmMain::UpdateScrollBars() {
+    HScroll1->setEnabled(picture_.Width() > kFrameWidth);
+    VScroll1->setEnabled(picture_.Height() > kFrameHeight);
+}
+
+void frmMain::OnScroll(bool horizontal) {
+    // Each bar moves the picture in its own direction only.
+    if (horizontal)
+        picMain->move(
+            HorizontalScrollOffset(picture_.Width(), HScroll1->value(), HScroll1->maximum()),
+            picMain->y());
+    else
+        picMain->move(picMain->x(), VerticalScrollOffset(picture_.Height(), VScroll1->value(),
+                                                         VScroll1->maximum()));
+}
+
+void frmMain::ShowImagePreview() {
+    auto* preview = new frmImagePreview(picture_.Displayed(), this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowModality(Qt::ApplicationModal);
+    preview->Open();
+}
+
+// --- Text art ---
+
+void frmMain::ComputeColumnCount() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int width = screen ? screen->geometry().width() : 1024;
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const int twips = RoundToInt(1440.0 / (dpi > 0 ? dpi : 96.0));
+    columnCount_ = glifora::ComputeColumnCount(sldTamaño->value(), width, session_.Cell().width,
+                                               twips > 0 ? twips : 15);
+}
+
+void frmMain::OnPaletteSelected(int index) {
+    session_.SelectPalette(index);
+    if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
+}
+
+void frmMain::OnNegativeClicked() {
+    session_.SetNegative(chkAsciiNegativo->isChecked());
+    if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
+}
+
+void frmMain::OnLuminosityChanged() {
+    chkAsciiPrev->setChecked(false);
+    if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
+}
+
+void frmMain::OnSizeChanged() {
+    chkAsciiPrev->setChecked(false);
+    ComputeColumnCount();
+    if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
+}
+
+frmOpcAlgoritmo* frmMain::OptionsPanel() {
+    if (!options_panel_) {
+        options_panel_ = new frmOpcAlgoritmo(this);
+        connect(options_panel_, &frmOpcAlgoritmo::runOutline, this,
+                [this] { GenerateTextArt(Algorithm::Outline); });
+    }
+    return options_panel_;
+}
+
+bool frmMain::FillTicked() {
+    OptionsPanel();
+    return options_panel_->chkRelleno->isChecked();
+}
+
+void frmMain::ShowAlgorithmOptions() {
+    OptionsPanel();
+    options_panel_->setParent(Picture1, Qt::Widget);
+    options_panel_->move(0, 0);
+    Picture1->show();
+    options_panel_->show();
+}
+
+void frmMain::GenerateTextArt(Algorithm algorithm) {
+    txtAscii->clear();
+    const TextExtent cell = session_.Cell();
+    const int rows = ComputeRowCount(picture_.Width(), picture_.Height(), columnCount_,
+                                     cell.width, cell.height);
+    picResized_ = ShrinkNearest(picture_.Displayed(), columnCount_, rows);
+    TextArtInputs in;
+    in.columns = columnCount_;
+    in.cellWidth = cell.width;
+    in.cellHeight = cell.height;
+    in.luminosity = sldLuminosidad->value();
+    in.levelMap = &session_.Tables().LevelMap;
+    if (algorithm == Algorithm::Outline) in.fill = FillTicked();
+    textArt_ = ConvertResized(picResized_, in, algorithm);
+    txtAscii->setPlainText(AnsiToUnicode(textArt_));
+    if (chkAsciiPrev->isChecked() && !chkAnimArt->isChecked()) ShowTextPreview();
+}
+
+void frmMain::Play() {
+    if (!picture_.HasPicture()) {
+        if (dialogs_.AskYesNo("Antes debe cargar una imagen\n¿Desea cargarla ahora?"))
+            LoadImageFile();
+        return;
+    }
+    if (AsciiMode()) {
+        if (chkAnimArt->isChecked()) {
+            if (onPlayAnimation) onPlayAnimation();
+        } else {
+            GenerateTextArt(Algorithm::Tonal);
+        }
+    } else if (onPlayWeb) {
+        onPlayWeb(chkWebCalidad->checkState() != Qt::Unchecked);
+    }
+}
+
+void frmMain::SaveTextArt() {
+    if (textArt_.empty()) return;
+    const std::string path =
+        dialogs_.ShowSaveDialog("*.txt", "Guardar el AsciiArt...", "", "txt");
+    if (path.empty()) return;
+    const std::string content = SavedTextContent(UnicodeToAnsi(PanelText("Fuente")),
+                                                 UnicodeToAnsi(PanelText("Tamaño")), textArt_);
+    if (!WriteFileAtomically(path, content))
+        dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
+}
+
+void frmMain::CopyToClipboard() {
+    if (textArt_.empty()) return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(AnsiToUnicode(textArt_));
+    dialogs_.ShowMessage("Dibujo copiado en el portapapeles.\nUsar fuente: " +
+                             session_.Font().FontName +
+                             " Tamaño: " + std::to_string(session_.Font().FontSize),
+                         "", MessageIcon::Information);
+}
+
+void frmMain::ShowTextPreview() {
+    if (textArt_.empty()) return;
+    if (!preview_) preview_ = new frmPreview(this);
+    preview_->ShowText(AnsiToUnicode(textArt_), session_.QtFont(), ToQColor(foreColor_),
+                       ToQColor(backColor_));
+}
+
+void frmMain::ApplyTextColors() {
+    QPalette p = txtAscii->palette();
+    p.setColor(QPalette::Base, ToQColor(backColor_));
+    p.setColor(QPalette::Text, ToQColor(foreColor_));
+    txtAscii->setPalette(p);
+}
+
+void frmMain::ChooseSwatchColor(ClickLabel* swatch) {
+    const ColorValue c = dialogs_.ShowColorDialog();
+    if (c == -1) return;
+    swatch->SetSwatch(c);
+    if (swatch == lblAsciiForeColor) foreColor_ = c;
+    if (swatch == lblAsciiBackcolor) backColor_ = c;
+    ApplyTextColors();
+}
+
+// --- Fonts ---
+
+void frmMain::ChangeFont() {
+    const TextFont before = session_.Font();
+    FontRequest request;
+    request.face = before.FontName.substr(0, 31);
+    request.height = DialogHeightForSize(before.FontSize);
+    request.italic = false;
+    const FontChoice choice = dialogs_.ChooseFont(request);
+    if (!choice.face.empty()) {
+        TextFont font;
+        font.FontName = choice.face.substr(0, 31);
+        font.FontSize = SizeForDialogHeight(choice.height);
+        session_.ApplyFont(font);  // regular weight; re-measures the glyphs
+        txtAscii->setFont(session_.QtFont());
+        panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(font.FontName))));
+        panels_[1]->setText(AnsiToUnicode(SizePanelText(font.FontSize)));
+        ComputeColumnCount();
+    }
+    const TextFont& after = session_.Font();
+    if (after.FontName == before.FontName && after.FontSize == before.FontSize) return;
+    if (!txtAscii->toPlainText().isEmpty()) AskRegenerate();
+}
+
+void frmMain::AskRegenerate() {
+    if (dialogs_.AskYesNo("Se ha cambiado la fuente. Para un resultado óptimo es conveniente "
+                          "crear de nuevo el AsciiArt\n¿Desea generarlo ahora?"))
+        GenerateTextArt(Algorithm::Tonal);
+}
+
+void frmMain::TakeFontFace(const std::string& face) {
+    TextFont font = session_.Font();
+    font.FontName = face;
+    session_.ApplyFont(font);
+    txtAscii->setFont(session_.QtFont());
+    panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(font.FontName))));
+    ComputeColumnCount();
+}
+
+// --- Around ---
+
+void frmMain::ShowAbout() {
+    auto* about = new frmAbout(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+void frmMain::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    if (onShutdown) onShutdown();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Shutdown();
+    if (preview_) preview_->close();
+    event->accept();
+    QApplication::closeAllWindows();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    LoadPictureFile(urls.first().toLocalFile().toStdString());
+}
+
+}  // namespace glifora
