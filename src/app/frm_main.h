@@ -86,6 +86,8 @@ public:
     void SetMode(bool ascii);
     void ShowImagePreview();
     void ShowAbout();
+    // "Opciones del algoritmo", created unticked on first use.
+    frmOpcAlgoritmo* OptionsPanel();
     // The clean-up of closing: frame files deleted, working folder removed.
     void Shutdown();
     // Shows the picture's displayed raster again (after it changed in place).
@@ -163,7 +165,6 @@ private:
     void OnScroll(bool horizontal);
     void ChooseSwatchColor(ClickLabel* swatch);
     void ShowAlgorithmOptions();
-    frmOpcAlgoritmo* OptionsPanel();
     [[nodiscard]] bool FillTicked();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
 

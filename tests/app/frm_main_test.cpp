@@ -1,0 +1,324 @@
+// The main window driven through its actions with scripted dialogs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "app/frm_main.h"
+#include "app/widgets.h"
+#include "platform/ansi.h"
+#include "scripted_dialogs.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    test::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    std::unique_ptr<frmMain> w = std::make_unique<frmMain>(dialogs);
+
+    std::string Picture(int width, int height, ColorValue fill = 0x808080, const char* name = "p.bmp") {
+        const std::string path = dir.filePath(name).toStdString();
+        test::WriteFile(path, test::EncodePicture(Raster(width, height, fill), "BMP"));
+        return path;
+    }
+    void Load(const std::string& path) {
+        dialogs.openPaths.push_back(path);
+        w->Action("mnuLoadImage")->trigger();
+    }
+    void Tool(const char* key) { w->Toolbar1->findChild<QAction*>(key)->trigger(); }
+};
+
+TEST_F(MainWindow, StartsInAsciiModeWithTheDefaults) {
+    EXPECT_EQ(w->windowTitle(), "Glifora");
+    EXPECT_EQ(w->centralWidget()->size(), QSize(774, 543));
+    EXPECT_EQ(w->PanelText("Fuente"), "Fuente: Lucida Console");
+    EXPECT_EQ(w->PanelText("Tamaño"), "Tamaño: 6");
+    EXPECT_EQ(w->PanelText("Modo"), "MODO ASCIIART");
+    EXPECT_TRUE(w->AsciiMode());
+    EXPECT_FALSE(w->HScroll1->isEnabled());
+    EXPECT_FALSE(w->VScroll1->isEnabled());
+    EXPECT_FALSE(w->mrcAscii->isHidden());
+    EXPECT_TRUE(w->mrcWeb->isHidden());
+    EXPECT_EQ(w->mrcWeb->x(), w->mrcAscii->x());
+    EXPECT_EQ(w->cboPaletas->currentIndex(), 0);
+    EXPECT_FALSE(w->cmdGIFAvance->isEnabled());
+    EXPECT_FALSE(w->Action("mnuEditor")->isEnabled());
+    EXPECT_FALSE(w->Action("mnuImageReload")->isEnabled());
+    EXPECT_EQ(w->Action("mnuUndoPicture")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(w->cmd1->isHidden());
+    EXPECT_EQ(w->TextForeColor(), 0);
+    EXPECT_EQ(w->TextBackColor(), 0xFFFFFF);
+    EXPECT_EQ(w->lblWebBackColor->Swatch(), 0);
+    EXPECT_GT(w->ColumnCount(), 0);
+    EXPECT_FALSE(w->Picture().HasPicture());
+    for (ColorValue c : dialogs.CustomColors()) EXPECT_EQ(c, 0);
+}
+
+TEST_F(MainWindow, AllFeaturesShowsTheHiddenCommands) {
+    frmMain all(dialogs, MainOptions{true});
+    EXPECT_FALSE(all.cmd1->isHidden());
+    EXPECT_FALSE(all.Command1->isHidden());
+    EXPECT_TRUE(all.Action("mnuEditor")->isEnabled());
+    EXPECT_TRUE(all.Action("mnuImageReload")->isEnabled());
+}
+
+TEST_F(MainWindow, PlayWithoutAPictureOffersToLoadOneAndDoesNotConvert) {
+    for (bool ascii : {true, false}) {
+        w->SetMode(ascii);
+        dialogs.answers.push_back(false);
+        Tool("Play");
+        ASSERT_EQ(dialogs.Count("ask"), ascii ? 1 : 2);
+        EXPECT_EQ(dialogs.Last("ask")->text, "Antes debe cargar una imagen\n¿Desea cargarla ahora?");
+        EXPECT_EQ(dialogs.Count("open"), 0);
+    }
+    dialogs.answers.push_back(true);
+    dialogs.openPaths.push_back(Picture(50, 40));
+    w->SetMode(true);
+    Tool("Play");
+    EXPECT_EQ(dialogs.Count("open"), 1);
+    EXPECT_TRUE(w->Picture().HasPicture());
+    EXPECT_TRUE(w->TextArt().empty());
+    EXPECT_TRUE(w->txtAscii->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindow, LoadingEnablesTheBarsOnlyBeyondTheFrame) {
+    Load(Picture(283, 253));
+    EXPECT_EQ(dialogs.Last("open")->title, "Seleccione una imagen...");
+    EXPECT_EQ(dialogs.Last("open")->filter,
+              "Imagenes (*.bmp;*.gif;*.jpg;*.ico;*.wmf)|*.bmp;*.gif;*.jpg;*.ico;*.wmf");
+    EXPECT_EQ(w->picMain->size(), QSize(283, 253));
+    EXPECT_FALSE(w->HScroll1->isEnabled());
+    EXPECT_FALSE(w->VScroll1->isEnabled());
+    Load(Picture(284, 254, 0x808080, "q.bmp"));
+    EXPECT_TRUE(w->HScroll1->isEnabled());
+    EXPECT_TRUE(w->VScroll1->isEnabled());
+}
+
+TEST_F(MainWindow, AFailedLoadKeepsThePictureAndSaysSo) {
+    Load(Picture(60, 30, 0x112233));
+    const Raster before = w->Picture().Displayed();
+    const std::string bad = dir.filePath("bad.bmp").toStdString();
+    test::WriteFile(bad, "no es una imagen");
+    Load(bad);
+    const auto* box = dialogs.Last("message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text, "No se ha podido cargar la imagen");
+    EXPECT_EQ(box->title, "Error en la carga");
+    EXPECT_EQ(box->icon, MessageIcon::Stop);
+    EXPECT_EQ(w->Picture().Displayed(), before);
+    // A cancelled dialog changes nothing and says nothing.
+    const int messages = dialogs.Count("message");
+    w->Action("mnuLoadImage")->trigger();
+    EXPECT_EQ(dialogs.Count("message"), messages);
+    EXPECT_EQ(w->Picture().Displayed(), before);
+}
+
+TEST_F(MainWindow, UndoTwiceGivesThePictureBeforeTheChange) {
+    Load(Picture(10, 10, 0x404040));
+    const Raster loaded = w->Picture().Displayed();
+    w->SaveUndo();
+    w->Picture().Displayed().Fill(0xFF0000);
+    w->Action("mnuUndoPicture")->trigger();
+    EXPECT_EQ(w->Picture().Displayed(), loaded);
+    w->Action("mnuUndoPicture")->trigger();
+    EXPECT_EQ(w->Picture().Displayed(), loaded);
+}
+
+TEST_F(MainWindow, ScrollBarsMoveThePictureByTheFixedRule) {
+    Load(Picture(2000, 300));
+    w->HScroll1->setValue(w->HScroll1->maximum());
+    EXPECT_EQ(w->picMain->x(), -1680);
+    w->HScroll1->setValue(0);
+    EXPECT_EQ(w->picMain->x(), 0);
+    Load(Picture(300, 100, 0x808080, "narrow.bmp"));
+    w->HScroll1->setValue(w->HScroll1->maximum());
+    EXPECT_EQ(w->picMain->x(), 18);  // O = -20 -> +18
+    EXPECT_EQ(w->picMain->y(), 0);
+}
+
+TEST_F(MainWindow, PlayFillsTheTextAndModeSwitchingKeepsIt) {
+    Load(Picture(200, 100, 0xFFFFFF));
+    Tool("Play");
+    ASSERT_FALSE(w->TextArt().empty());
+    EXPECT_EQ(w->TextArt().find_first_not_of(" \r\n"), std::string::npos);  // white: blanks
+    const size_t firstRow = w->TextArt().find("\r\n");
+    EXPECT_EQ(static_cast<int>(firstRow), w->ColumnCount());
+    const QString shown = w->txtAscii->toPlainText();
+    w->tbModo->findChild<QAction*>("WebArt")->trigger();
+    EXPECT_EQ(w->PanelText("Modo"), "MODO WEBART");
+    EXPECT_TRUE(w->mrcAscii->isHidden());
+    EXPECT_FALSE(w->mrcWeb->isHidden());
+    EXPECT_EQ(w->txtAscii->toPlainText(), shown);
+    w->tbModo->findChild<QAction*>("AsciiArt")->trigger();
+    EXPECT_EQ(w->PanelText("Modo"), "MODO ASCIIART");
+}
+
+TEST_F(MainWindow, SizeLabelsMoveTheSliderAndTheColumns) {
+    w->lbl100->clicked();
+    EXPECT_EQ(w->sldTamaño->value(), 51);
+    const int at51 = w->ColumnCount();
+    w->lblTamañoAsciiMax->clicked();
+    EXPECT_EQ(w->sldTamaño->value(), 100);
+    EXPECT_GT(w->ColumnCount(), at51);
+    w->lblTamañoAsciiMin->clicked();
+    EXPECT_EQ(w->sldTamaño->value(), 1);
+    w->sldLuminosidad->setValue(40);
+    w->Label1->clicked();
+    EXPECT_EQ(w->sldLuminosidad->value(), 0);
+    // Moving a slider unticks the preview option.
+    w->chkAsciiPrev->setChecked(true);
+    w->sldLuminosidad->setValue(10);
+    EXPECT_FALSE(w->chkAsciiPrev->isChecked());
+}
+
+TEST_F(MainWindow, SavesTheSignatureLineAndTheTextByteForByte) {
+    Load(Picture(100, 60, 0));
+    Tool("Play");
+    const std::string path = dir.filePath("art.txt").toStdString();
+    dialogs.savePaths.push_back(path);
+    Tool("Guardar");
+    const auto* save = dialogs.Last("save");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->title, "Guardar el AsciiArt...");
+    EXPECT_EQ(save->filter, "*.txt");
+    EXPECT_EQ(save->extension, "txt");
+    EXPECT_EQ(test::ReadFile(path),
+              "Ascii Art generado por Glifora. Fuente: Lucida Console Tama\xF1o: 6\r\n" +
+                  w->TextArt() + "\r\n");
+    // Cancelling leaves the disk alone; an unwritable path is reported.
+    test::WriteFile(path, "old");
+    Tool("Guardar");
+    EXPECT_EQ(test::ReadFile(path), "old");
+    dialogs.savePaths.push_back(dir.filePath("missing/art.txt").toStdString());
+    Tool("Guardar");
+    ASSERT_NE(dialogs.Last("message"), nullptr);
+    EXPECT_EQ(dialogs.Last("message")->text.rfind("No se ha podido guardar el archivo", 0), 0u);
+    EXPECT_FALSE(test::FileExists(dir.filePath("missing/art.txt").toStdString()));
+}
+
+TEST_F(MainWindow, CopiesTheTextAndNamesTheFont) {
+    w->Action("mnuClipboard")->trigger();
+    EXPECT_EQ(dialogs.Count("message"), 0);  // nothing to copy yet
+    Load(Picture(40, 40, 0x202020));
+    Tool("Play");
+    w->Action("mnuClipboard")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), AnsiToUnicode(w->TextArt()));
+    ASSERT_EQ(dialogs.Count("message"), 1);
+    EXPECT_EQ(dialogs.Last("message")->text,
+              "Dibujo copiado en el portapapeles.\nUsar fuente: Lucida Console Tamaño: 6");
+}
+
+TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
+    Load(Picture(40, 40, 0x202020));
+    Tool("Play");
+    dialogs.colors = {MakeColor(255, 0, 0), -1, MakeColor(0, 0, 255)};
+    w->lblAsciiForeColor->clicked();  // red
+    w->lblAsciiForeColor->clicked();  // cancelled: stays red
+    w->lblAsciiBackcolor->clicked();  // blue
+    EXPECT_EQ(w->TextForeColor(), MakeColor(255, 0, 0));
+    EXPECT_EQ(w->TextBackColor(), MakeColor(0, 0, 255));
+    Tool("VistaPrevia");
+    ASSERT_NE(w->Preview(), nullptr);
+    const QPalette p = w->Preview()->txtAscii->palette();
+    EXPECT_EQ(p.color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(p.color(QPalette::Base), QColor(0, 0, 255));
+    EXPECT_EQ(w->Preview()->txtAscii->toPlainText(),
+              AnsiToUnicode(w->TextArt()).replace("\r\n", "\n"));
+    EXPECT_EQ(w->Preview()->txtAscii->font().family(), w->txtAscii->font().family());
+}
+
+TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
+    // Cancel: nothing asked, nothing changed. The dialog opens at height 8 (6 x 1.335).
+    w->Action("mnuFontsChange")->trigger();
+    ASSERT_EQ(dialogs.Count("font"), 1);
+    EXPECT_EQ(dialogs.Last("font")->font.height, 8);
+    EXPECT_EQ(dialogs.Last("font")->font.face, "Lucida Console");
+    // A change while the text box is empty re-measures silently.
+    dialogs.fonts.push_back({"DejaVu Sans Mono", -16, true, true});
+    w->Action("mnuFontsChange")->trigger();
+    EXPECT_EQ(w->PanelText("Fuente"), "Fuente: DejaVu Sans Mono");
+    EXPECT_EQ(w->PanelText("Tamaño"), "Tamaño: 12");
+    EXPECT_FALSE(w->txtAscii->font().bold());
+    EXPECT_FALSE(w->txtAscii->font().italic());
+    EXPECT_EQ(dialogs.Count("ask"), 0);
+    // With text shown: the same font again asks nothing; another size asks.
+    Load(Picture(40, 40));
+    Tool("Play");
+    dialogs.fonts.push_back({"DejaVu Sans Mono", -16, false, false});
+    w->Action("mnuFontsChange")->trigger();
+    EXPECT_EQ(dialogs.Count("ask"), 0);
+    dialogs.fonts.push_back({"DejaVu Sans Mono", -13, false, false});  // 9.75 -> 9
+    dialogs.answers.push_back(true);
+    const std::string before = w->TextArt();
+    w->Action("mnuFontsChange")->trigger();
+    EXPECT_EQ(w->PanelText("Tamaño"), "Tamaño: 9");
+    ASSERT_EQ(dialogs.Count("ask"), 1);
+    EXPECT_EQ(dialogs.Last("ask")->text,
+              "Se ha cambiado la fuente. Para un resultado óptimo es conveniente crear de nuevo "
+              "el AsciiArt\n¿Desea generarlo ahora?");
+    EXPECT_NE(w->TextArt(), before);  // regenerated with the smaller cell
+    EXPECT_EQ(dialogs.Last("font")->font.height, 16);  // opened at 12 x 1.335 = 16.02
+    w->Action("mnuFontsChange")->trigger();             // cancelled
+    EXPECT_EQ(dialogs.Last("font")->font.height, 12);  // 9 x 1.335 = 12.015
+}
+
+TEST_F(MainWindow, PaletteAndNegativeRegenerateWhenAPictureIsPresent) {
+    w->cboPaletas->activated(3);
+    EXPECT_TRUE(w->TextArt().empty());
+    Load(Picture(60, 60, 0));
+    w->cboPaletas->setCurrentIndex(3);
+    w->cboPaletas->activated(3);
+    ASSERT_FALSE(w->TextArt().empty());
+    for (char c : w->TextArt()) EXPECT_TRUE((c >= '0' && c <= '9') || c == '\r' || c == '\n');
+    w->chkAsciiNegativo->click();
+    EXPECT_EQ(w->Session().Tables().CountedColor, 0);
+}
+
+TEST_F(MainWindow, TheOutlineRunsFromTheOptionsPanel) {
+    frmMain all(dialogs, MainOptions{true});
+    dialogs.openPaths.push_back(Picture(40, 40, 0));
+    all.LoadImageFile();
+    all.Command1->click();
+    ASSERT_NE(all.OptionsPanel(), nullptr);
+    EXPECT_EQ(all.OptionsPanel()->windowTitle(), "Opciones del algoritmo");
+    all.OptionsPanel()->chkRelleno->setChecked(true);
+    all.OptionsPanel()->cmd3->click();
+    ASSERT_FALSE(all.TextArt().empty());
+    // All black: every cell is filled.
+    EXPECT_NE(all.TextArt().find(':'), std::string::npos);
+}
+
+TEST(WorkingPicture, UndoAndRevertFollowTheSourcePicture) {
+    WorkingPicture p;
+    p.Undo();
+    EXPECT_FALSE(p.HasPicture());
+    p.Load(Raster(2, 2, 1));
+    p.SaveUndo();
+    p.Displayed().Fill(2);  // filter A
+    p.SaveUndo();
+    p.Displayed().Fill(3);  // filter B
+    p.Undo();
+    EXPECT_EQ(p.Displayed().Pixel(0, 0), 2);
+    p.Revert();  // the undo snapshot is now the source picture
+    EXPECT_EQ(p.Displayed().Pixel(0, 0), 2);
+    EXPECT_EQ(ScrollOffset(2000, 4096, 4096, 320, 6), -1680);
+    EXPECT_EQ(ScrollOffset(300, 4096, 4096, 320, 6), 18);
+    EXPECT_EQ(ScrollOffset(1000, 2048, 4096, 250, 12), -372);  // O = 375
+    EXPECT_EQ(ScrollOffset(1000, 0, 0, 250, 12), 0);
+}
+
+}  // namespace
+}  // namespace glifora
