@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Times `glifora ascii photo.jpg --columns 200` beside jp2a, chafa and djpeg on
+# the same 4000 x 3000 JPEG and prints each ratio (peer time / glifora time).
+# Needs Debian's imagemagick, jp2a, chafa and libjpeg-turbo-progs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+glifora=${GLIFORA:-build/src/app/glifora}
+runs=${RUNS:-7}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+photo="$work/photo.jpg"
+convert -size 4000x3000 plasma:fractal -blur 0x1 -attenuate 0.4 +noise Gaussian -quality 90 "$photo"
+
+# Best of $runs wall-clock times, in milliseconds.
+best() {
+  local best=999999
+  for _ in $(seq "$runs"); do
+    local t0 t1 ms
+    t0=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    t1=$(date +%s%N)
+    ms=$(( (t1 - t0) / 1000000 ))
+    (( ms < best )) && best=$ms
+  done
+  echo "$best"
+}
+
+g=$(best "$glifora" ascii "$photo" --columns 200)
+printf '%-40s %6d ms\n' "glifora ascii --columns 200" "$g"
+for peer in "jp2a --width=200" "chafa -f symbols --symbols ascii -c none -s 200" "djpeg"; do
+  read -ra cmd <<<"$peer"
+  t=$(best "${cmd[@]}" "$photo")
+  printf '%-40s %6d ms   ratio %s\n' "$peer" "$t" "$(awk -v a="$t" -v b="$g" 'BEGIN{printf "%.2f", (b>0?a/b:0)}')"
+done
