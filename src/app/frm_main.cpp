@@ -105,6 +105,7 @@ void frmMain::BuildToolbars(QWidget* client) {
     Toolbar1 = Named(new QToolBar(client), "Toolbar1");
     Toolbar1->setGeometry(0, 0, 200, 44);
     Toolbar1->setIconSize(QSize(28, 28));
+    Toolbar1->setMovable(false);
     Toolbar1->setAutoFillBackground(true);
     struct Button {
         const char* key;
@@ -134,6 +135,7 @@ void frmMain::BuildToolbars(QWidget* client) {
     tbModo = Named(new QToolBar(client), "tbModo");
     tbModo->setGeometry(262, 0, 84, 44);
     tbModo->setIconSize(QSize(28, 28));
+    tbModo->setMovable(false);
     tbModo->setAutoFillBackground(true);
     auto* group = new QActionGroup(tbModo);
     group->setExclusive(true);
@@ -266,8 +268,10 @@ void frmMain::BuildWebFrame(QWidget* client) {
     lblWebBackColor->setGeometry(100, 61, 22, 16);
     Caption(f, QStringLiteral("Añadir Bordes"), 8, 88);
     TBBordesWeb = Named(new QToolBar(f), "TBBordesWeb");
-    TBBordesWeb->setGeometry(100, 80, 112, 30);
-    TBBordesWeb->setIconSize(QSize(20, 20));
+    TBBordesWeb->setGeometry(100, 80, 116, 28);
+    TBBordesWeb->setIconSize(QSize(18, 18));
+    TBBordesWeb->setMovable(false);
+    TBBordesWeb->setAutoFillBackground(true);
     struct Border {
         const char* key;
         const char* tip;
@@ -281,8 +285,11 @@ void frmMain::BuildWebFrame(QWidget* client) {
         a->setObjectName(b.key);
         a->setCheckable(true);
     }
-    auto* note = Caption(f, QStringLiteral("(Sólo para copia exacta de imagen)"), 210, 80, 88, 30);
+    auto* note = Caption(f, QStringLiteral("(Sólo para copia exacta de imagen)"), 220, 74, 80, 44);
     note->setWordWrap(true);
+    QFont noteFont = note->font();
+    noteFont.setPointSizeF(6.5);
+    note->setFont(noteFont);
     Caption(f, QStringLiteral("Tamaño"), 8, 122);
     lblTamañowebMin = Named(new ClickLabel("Min", f), "lblTamañowebMin");
     lblTamañowebMin->setGeometry(72, 122, 24, 16);

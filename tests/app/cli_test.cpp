@@ -99,7 +99,8 @@ TEST_F(Cli, UsageErrorsExitTwoWithTheUsage) {
              {"ascii", "--bogus"},
              {"ascii", "--fill"},
              {"glyphs", "extra"},
-             {"fonts", "--palette", "1"}}) {
+             {"fonts", "--palette", "1"},
+             {"--bogus"}}) {
         const auto r = RunGlifora(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_NE(r.err.find("glifora"), std::string::npos);

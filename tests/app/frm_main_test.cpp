@@ -6,6 +6,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -299,6 +303,19 @@ TEST_F(MainWindow, TheOutlineRunsFromTheOptionsPanel) {
     ASSERT_FALSE(all.TextArt().empty());
     // All black: every cell is filled.
     EXPECT_NE(all.TextArt().find(':'), std::string::npos);
+}
+
+TEST_F(MainWindow, ADroppedPictureLoadsLikeTheOpenCommand) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Picture(30, 20)))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &drop);
+    EXPECT_TRUE(w->Picture().HasPicture());
+    EXPECT_EQ(w->Picture().Width(), 30);
+    EXPECT_EQ(dialogs.Count("open"), 0);
 }
 
 TEST(WorkingPicture, UndoAndRevertFollowTheSourcePicture) {
