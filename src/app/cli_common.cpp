@@ -80,7 +80,15 @@ void SeedFromArgs(const ParsedArgs& args) {
 }
 
 std::string ForTerminal(const std::string& ansiText) {
-    std::string utf8 = AnsiToUtf8(ansiText);
+    // The five bytes the code page leaves undefined stand for C1 controls; a
+    // terminal would obey some of them (0x90 and 0x9D open control strings
+    // that swallow what follows), so they are shown as "?".
+    std::string safe = ansiText;
+    for (char& c : safe) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) c = '?';
+    }
+    std::string utf8 = AnsiToUtf8(safe);
     std::string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size(); ++i) {

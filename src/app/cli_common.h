@@ -48,7 +48,7 @@ void PrepareSession(TextArtSession& session, const AsciiSettings& s);
 // Seeds the program's generator from --seed, or from the clock.
 void SeedFromArgs(const ParsedArgs& args);
 
-// Text as the terminal wants it: UTF-8 with LF line ends.
+// Text as the terminal wants it: UTF-8 with LF line ends, no C1 controls.
 [[nodiscard]] std::string ForTerminal(const std::string& ansiText);
 
 // A progress bar on stderr, drawn only when stderr is a terminal.
