@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli_args.h"
+#include "app/cli_common.h"
 
 namespace glifora::cli {
 
@@ -29,6 +30,12 @@ TEST(CliArgs, RejectsWhatItDoesNotKnow) {
     EXPECT_THROW((void)ParseInt("12x", 0, 100, "n"), UsageError);
     EXPECT_THROW((void)ParseInt("", 0, 100, "n"), UsageError);
     EXPECT_EQ(ParseInt("-100", -100, 100, "n"), -100);
+}
+
+TEST(CliOutput, TerminalTextIsUtf8WithLfAndNoControlStrings) {
+    // 0x90 and 0x9D would open device and operating-system control strings.
+    EXPECT_EQ(ForTerminal("a\x90" "b\r\nc\x9D\xF1\x80"), "a?b\nc?ñ€");
+    EXPECT_EQ(ForTerminal(""), "");
 }
 
 }  // namespace glifora::cli

@@ -57,18 +57,6 @@ TEST_F(Cli, AsciiWritesExactlyWhatTheSaveWrites) {
     EXPECT_EQ(shown.out, lf + "\n");
 }
 
-TEST_F(Cli, TheTerminalNeverReceivesControlCharactersOfTheCodePage) {
-    // Palette 0 includes the undefined bytes, which measure as boxes in most
-    // fonts and so are printed for dark cells.
-    const auto r = RunGlifora({"ascii", "--columns", "120", "--palette", "0"});
-    ASSERT_EQ(r.status, 0);
-    for (size_t i = 0; i + 1 < r.out.size(); ++i)
-        ASSERT_FALSE(static_cast<unsigned char>(r.out[i]) == 0xC2 &&
-                     static_cast<unsigned char>(r.out[i + 1]) >= 0x80 &&
-                     static_cast<unsigned char>(r.out[i + 1]) <= 0x9F)
-            << "C1 control at byte " << i;
-}
-
 TEST_F(Cli, FontOptionsReachTheSignatureLine) {
     const std::string out = Path("art.txt");
     const auto r = RunGlifora({"ascii", Picture(), "--font", "Courier New", "--font-size", "8",
