@@ -13,6 +13,8 @@ const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = [] {
         std::vector<OptionSpec> ascii = AsciiOptions();
         ascii.push_back({"-o", true});
+        std::vector<OptionSpec> anim = ascii;
+        anim.push_back({"--frames", true});
         std::vector<Subcommand> t = {
             {"ascii",
              "ascii [IMAGEN] [-o ARCHIVO]\n"
@@ -24,6 +26,33 @@ const std::vector<Subcommand>& Subcommands() {
              "  muestra en UTF-8 con saltos de línea LF. Por omisión --columns 100;\n"
              "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.",
              ascii, 0, 1, RunAscii},
+            {"web",
+             "web IMAGEN -o ARCHIVO [--quality] [--size 1..5] [--text TEXTO]\n"
+             "    [--background RRGGBB] [--borders top,bottom,left,right]\n"
+             "    [--effect E[:P]]... [--seed N]\n"
+             "  Crea el WebArt de IMAGEN. Sin --text la paleta es \"Binaria (0-1)\";\n"
+             "  --size es el valor del control Tamaño (3 por omisión); los bordes solo\n"
+             "  se añaden con --quality.",
+             {{"-o", true},
+              {"--quality", false},
+              {"--size", true},
+              {"--text", true},
+              {"--background", true},
+              {"--borders", true},
+              {"--effect", true, true},
+              {"--seed", true}},
+             1, 1, RunWeb},
+            {"anim",
+             "anim GIF|CARPETA -o ARCHIVO [--frames 1,2,...] [opciones de ascii]\n"
+             "  Crea el AnimArt de los fotogramas de GIF (todos, o los de --frames en\n"
+             "  ese orden) o de las imágenes bmp, gif, jpg y jpeg de CARPETA en orden\n"
+             "  alfabético.",
+             anim, 1, 1, RunAnim},
+            {"frames",
+             "frames GIF -d CARPETA\n"
+             "  Separa GIF en archivos \"Fotograma NN.bmp\" dentro de CARPETA y muestra\n"
+             "  cuántos son (0 si no tiene ninguno; entonces no escribe nada).",
+             {{"-d", true}}, 1, 1, RunFrames},
             {"glyphs",
              "glyphs [--palette 0..3] [--font NOMBRE] [--font-size PT] [--negative]\n"
              "  Muestra la celda y las tablas de brillo:\n"

@@ -27,5 +27,8 @@ struct Subcommand {
 int RunAscii(const ParsedArgs& args);
 int RunGlyphs(const ParsedArgs& args);
 int RunFonts(const ParsedArgs& args);
+int RunWeb(const ParsedArgs& args);
+int RunAnim(const ParsedArgs& args);
+int RunFrames(const ParsedArgs& args);
 
 }  // namespace glifora::cli

@@ -1,0 +1,224 @@
+#include "animation/animart_writer.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "platform/picture_decoder.h"
+#include "platform/shell.h"
+#include "webart/html_text.h"
+#include "webart/webart_writer.h"
+
+namespace glifora {
+
+const std::array<std::string_view, 77> kAnimArtTemplate = {
+    R"~(  var delay=80;)~",
+    R"~(  var top=60;)~",
+    R"~(  var left=8;)~",
+    R"~(  var width=300;)~",
+    R"~(  var height=187;)~",
+    R"~(  var posi=0;)~",
+    R"~(  var prev=1;)~",
+    R"~(  var run=true;)~",
+    R"~(  document.write("<"+"style type='text/css'><"+"!-- ");)~",
+    R"~(  for (i=0;i<=max_pics;i++) )~",
+    R"~(   document.write("#text"+i+" {position:absolute; left:"+left+"px; top:"+top+"px; width:"+width+"px; height:"+height+"px; z-index:"+i+"; visibility:hidden}");)~",
+    R"~(  document.write("--"+"><"+"/style>");)~",
+    R"~(  with(navigator) {)~",
+    R"~(   Browser=appName;)~",
+    R"~(   Version=parseInt(appVersion.charAt(0));)~",
+    R"~(  })~",
+    R"~(  if (document.layers) {)~",
+    R"~(   var doc = 'document.';)~",
+    R"~(   var vis = '.visibility';)~",
+    R"~(   var bsr = "Ns4";)~",
+    R"~(  })~",
+    R"~(  else)~",
+    R"~(  if (document.all) {)~",
+    R"~(   var doc = 'document.all.';)~",
+    R"~(   var vis = '.style.visibility';)~",
+    R"~(   var bsr = "Ie4";)~",
+    R"~(  })~",
+    R"~(  else)~",
+    R"~(  if (document.getElementById) {)~",
+    R"~(   var doc = 'document.getElementById(\"';)~",
+    R"~(   var vis = '\").style.visibility';)~",
+    R"~(   var bsr = "Ns6";)~",
+    R"~(  })~",
+    R"~(  else {)~",
+    R"~(   document.write("<"+"h2><"+"font color='#888888'>This animation requires at least a Mozilla 4 Browser!<"+"/font><"+"/h2>");)~",
+    R"~(  })~",
+    R"~(  function show() {)~",
+    R"~(   posi=posi+1;)~",
+    R"~(   if (posi>max_pics) posi=1;)~",
+    R"~(   eval(doc + 'text' + prev + vis + ' = "hidden"');)~",
+    R"~(   eval(doc + 'text' + posi + vis + ' = "visible"');)~",
+    R"~(   prev=posi;)~",
+    R"~(   if (run) setTimeout("show()",delay);)~",
+    R"~(  })~",
+    R"~(  function stat() {)~",
+    R"~(   run=!run;)~",
+    R"~(   if (run) {document.F0.B0.value=" Pausa "; show();})~",
+    R"~(   else document.F0.B0.value=" Play  ";)~",
+    R"~(  })~",
+    R"~( </script>)~",
+    R"~(</head>)~",
+    R"~(<body bgcolor="#FFFFFF" onload="document.F0.D0.value=delay;show();">)~",
+    R"~( <div align="center">)~",
+    R"~(  <form name="F0">)~",
+    R"~(    <p><font size=1 face="Courier New" color="#000000"> </font><font size=1 face="Courier New" color="#000000"> )~",
+    R"~(      </font></p>)~",
+    R"~(    <table width="75%" border="0">)~",
+    R"~(      <tr bgcolor="#FFCC00"> )~",
+    R"~(        <td width="20%"> )~",
+    R"~(          <div align="center"><font size=1 face="Courier New" color="#000000"> )~",
+    R"~(            <input style="font-family: 'Courier New'" onClick=stat(); type=button value="Stop" name=B0>)~",
+    R"~(            </font></div></td>)~",
+    R"~(        <td width="34%"><div align="center"><font size=1 face="Courier New" color="#000000"> )~",
+    R"~(            <font face="Verdana, Arial, Helvetica, sans-serif"><strong>Avanzar )~",
+    R"~(            frame</strong></font> )~",
+    R"~(            <input name="button" type=button style="font-family: 'Courier New'" onClick="document.F0.B0.value=' Play  ';run=false;show();" value="--&gt;">)~",
+    R"~(            </font></div></td>)~",
+    R"~(        <td width="46%"> )~",
+    R"~(          <div align="center"><font size=1 face="Verdana, Arial, Helvetica, sans-serif" color="#000000"><strong>Velocidad</strong></font><font size=1 face="Courier New" color="#000000"> )~",
+    R"~(            <input name="D0" size=1>)~",
+    R"~(            <input type=button name="Submit" value="Establecer" onClick="delay=document.F0.D0.value;">)~",
+    R"~(            </font></div></td>)~",
+    R"~(      </tr>)~",
+    R"~(    </table>)~",
+    R"~(    <p><font size=1 face="Courier New" color="#000000"> </font> </p>)~",
+    R"~(    </form>)~",
+    R"~( </div>)~",
+};
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// The page is written as its frames are made and becomes the file only when
+// complete, so a failure never leaves a half page that looks finished.
+class PageFile {
+  public:
+    explicit PageFile(const std::string& path) : file_(QString::fromStdString(path)) {}
+    [[nodiscard]] bool Open() { return file_.open(QIODevice::WriteOnly); }
+    void Write(std::string_view bytes) {
+        if (file_.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
+            file_.cancelWriting();
+    }
+    [[nodiscard]] bool Commit() { return file_.commit(); }
+
+  private:
+    QSaveFile file_;
+};
+
+}  // namespace
+
+std::vector<std::string> ListPictureFiles(const std::string& folder) {
+    QDir dir(QString::fromStdString(folder));
+    QStringList names = dir.entryList({"*.bmp", "*.gif", "*.jpg", "*.jpeg"}, QDir::Files);
+    // Case first ignored, then by code point so the order is total.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    std::vector<std::string> out;
+    out.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names) out.push_back(name.toStdString());
+    return out;
+}
+
+std::string AnimArtPageHead(int frames) {
+    std::string out;
+    for (const char* l :
+         {"<html>", "<head>", " <title>Animacion</title>", " <script>", "  <!-- DHTML -->"}) {
+        out += l;
+        out += kCrLf;
+    }
+    out += "  var max_pics=" + std::to_string(frames) + ";" + kCrLf;
+    for (std::string_view l : kAnimArtTemplate) {
+        out += l;
+        out += kCrLf;
+    }
+    return out;
+}
+
+std::string AnimArtFrameBlock(int n, std::string_view textArt) {
+    std::string out = " <div id=\"text" + std::to_string(n) + "\">" + kCrLf;
+    // The face is the one the original page names; browsers fall back to
+    // their own fixed font inside <pre>.
+    out += "  <pre><font face=MS Sans Serif; Size = 1 > ";
+    out += kCrLf;
+    out += EscapeHtmlText(textArt);
+    out += kCrLf;
+    out += "  </font></pre>";
+    out += kCrLf;
+    out += " </div>";
+    out += kCrLf;
+    return out;
+}
+
+std::string AnimArtPageTail() {
+    return std::string("</body>") + kCrLf + "</html>" + kCrLf;
+}
+
+AnimArtResult WriteAnimArt(const AnimArtRequest& request, FrameTextMaker& maker, Dialogs& dialogs,
+                           const AnimArtProgress& progress) {
+    AnimArtResult result;
+    const std::vector<std::string> files = ListPictureFiles(request.folder);
+    if (files.empty()) return result;
+    result.outcome = AnimArtOutcome::Cancelled;
+    result.path = dialogs.ShowSaveDialog("Archivo HTML|*.html", "Guardar el AnimArt", "", "html");
+    if (result.path.empty()) return result;
+
+    auto fail = [&](const char* why) {
+        result.outcome = AnimArtOutcome::Failed;
+        result.error = why;
+        dialogs.ShowMessage(SaveFailedText(result.path), kProgramName, MessageIcon::Stop);
+        return result;
+    };
+    PageFile page(result.path);
+    if (!page.Open()) return fail("no se puede crear el archivo");
+
+    const int n = static_cast<int>(request.fromGif ? request.selection.size() : files.size());
+    page.Write(AnimArtPageHead(n));
+    for (int i = 0; i < n; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const std::string picture =
+            request.fromGif ? request.folder + "/Fotograma " + request.selection[k] + ".bmp"
+                            : request.folder + "/" + files[k];
+        PictureLoad load = DecodePicture(picture);
+        if (load.Ok())
+            maker.LoadFrame(std::move(load.raster));
+        else
+            result.undecodable.push_back(picture);
+        page.Write(AnimArtFrameBlock(i + 1, maker.ConvertFrame()));
+        if (progress) progress(i + 1, n);
+    }
+    page.Write(AnimArtPageTail());
+    if (!page.Commit()) return fail("no se puede escribir el archivo");
+    result.outcome = AnimArtOutcome::Written;
+    result.frames = n;
+    if (request.preview) ShellOpen(result.path);
+    return result;
+}
+
+std::string AnimArtFolderQuestion() {
+    return "Mediante esta opcion generará un archivo HTML con la animación de los bmp´s que se "
+           "encuentren en el directorio seleccionado.\n"
+           "Se seguirá un orden alfabético de los archivos para la generación de la animación. "
+           "Si el directorio contiene muchos archivos,este proceso puede llevar bastante tiempo.\n"
+           " ¿Desea continuar?";
+}
+
+AnimArtResult AnimArtFromFolder(FrameTextMaker& maker, Dialogs& dialogs, bool preview,
+                                const AnimArtProgress& progress) {
+    AnimArtResult cancelled;
+    cancelled.outcome = AnimArtOutcome::Cancelled;
+    if (!dialogs.AskYesNo(AnimArtFolderQuestion(), "")) return cancelled;
+    const std::string folder = dialogs.BrowseForFolder();
+    if (folder.empty()) return cancelled;
+    return WriteAnimArt({folder, false, {}, preview}, maker, dialogs, progress);
+}
+
+}  // namespace glifora

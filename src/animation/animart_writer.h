@@ -1,0 +1,82 @@
+#pragma once
+// The animation page: a sequence of text-art frames and a small script that
+// plays them, with a pause button, a step button and a delay field. Frames
+// come from the selected frame files of an animated GIF or from every picture
+// of a folder; each is converted by the caller, with the caller's settings.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/raster.h"
+
+namespace glifora {
+
+// lstGIF: page lines 7 to 83, the script, styles and control panel.
+extern const std::array<std::string_view, 77> kAnimArtTemplate;
+
+// FileGIF: the names (without folder) of the pictures in `folder` matching
+// "*.bmp;*.gif;*.jpg;*.jpeg" in any case, in alphabetical order without
+// regard to case. Empty for a folder that cannot be read.
+[[nodiscard]] std::vector<std::string> ListPictureFiles(const std::string& folder);
+
+// Turns frames into text art. The window puts each frame into its working
+// picture and runs its conversion; the command line keeps the last frame and
+// converts it with a TextArtSession.
+class FrameTextMaker {
+  public:
+    virtual ~FrameTextMaker() = default;
+    // A frame decoded from its file becomes the working picture. A frame that
+    // cannot be decoded is not offered, so the previous picture stays.
+    virtual void LoadFrame(Raster picture) = 0;
+    // The text art of the working picture (Windows-1252, rows joined by CR
+    // LF), plain: the page escapes its own copy.
+    [[nodiscard]] virtual std::string ConvertFrame() = 0;
+};
+
+// The page up to the first frame (83 lines) for `frames` frames.
+[[nodiscard]] std::string AnimArtPageHead(int frames);
+// The five lines of frame n (1-based) holding `textArt`, escaped.
+[[nodiscard]] std::string AnimArtFrameBlock(int n, std::string_view textArt);
+// "</body>" and "</html>".
+[[nodiscard]] std::string AnimArtPageTail();
+
+struct AnimArtRequest {
+    std::string folder;  // the working folder (fromGif), or the folder of pictures
+    bool fromGif = false;
+    std::vector<std::string> selection;  // fromGif: frame numbers in page order
+    bool preview = false;                // chkAsciiPrev: open the page when written
+};
+
+enum class AnimArtOutcome { NoPictures, Cancelled, Written, Failed };
+struct AnimArtResult {
+    AnimArtOutcome outcome = AnimArtOutcome::NoPictures;
+    std::string path;                      // UTF-8, as the dialog gave it
+    std::string error;                     // short reason when Failed
+    int frames = 0;                        // frame blocks in the page
+    std::vector<std::string> undecodable;  // frame pictures that repeated the previous one
+};
+
+// Called after each frame with the frames done and the frames in all; the
+// window lets its pending events run here.
+using AnimArtProgress = std::function<void(int done, int total)>;
+
+// Writes the page: nothing is asked when the folder lists no picture; the
+// save dialog ("Guardar el AnimArt"); then every frame converted by `maker`
+// and written as it is made. A page that cannot be written is reported in a
+// message box and its file left as it was.
+AnimArtResult WriteAnimArt(const AnimArtRequest& request, FrameTextMaker& maker, Dialogs& dialogs,
+                           const AnimArtProgress& progress = {});
+
+// The question of "Crear AnimArt de un directorio" (UTF-8).
+[[nodiscard]] std::string AnimArtFolderQuestion();
+
+// mnuAnimArtDirectorio: the question, the folder browser, then WriteAnimArt
+// on every picture of the chosen folder. Cancelled on No or no folder.
+AnimArtResult AnimArtFromFolder(FrameTextMaker& maker, Dialogs& dialogs, bool preview,
+                                const AnimArtProgress& progress = {});
+
+}  // namespace glifora
