@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "scripted_dialogs.h"
+#include "test_support.h"
+#include "webart/webart_writer.h"
+
+namespace glifora {
+namespace {
+
+const std::string kQualityHead =
+    "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<style type=\"text/css\">\r\nbody {\r\n"
+    "  font-size: 1pt;\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n<title>Glifora</title>\r\n"
+    "</head>\r\n\r\n<body>\r\n<br><br><br><br><br><br>\r\n<br><br><br><br><br><br>\r\n"
+    "<br><br><br><br><br><br>\r\n<div align=\"center\">\r\n";
+const std::string kNormalHead =
+    "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<br>\r\n"
+    "<div align=\"center\"><font face=\"Courier New \" size=\"1\">\r\n";
+const std::string kFoot = "</div>\r\n</body>\r\n\r\n</html>\r\n";
+
+std::string Open(const char* rgb) { return std::string("<font style=\"color:rgb(") + rgb + ")\">"; }
+std::string Switch(const char* rgb) { return "</font>" + Open(rgb); }
+
+// Red at (0, 0), green at (1, 0).
+Raster RedGreen() {
+    Raster r(2, 1);
+    r.SetPixel(0, 0, MakeColor(255, 0, 0));
+    r.SetPixel(1, 0, MakeColor(0, 255, 0));
+    return r;
+}
+
+std::string Page(const Raster& picture, const WebArtSettings& s, WebArtState& state) {
+    PrepareWebPalette(s, state);
+    return WebArtPage(picture, s, state);
+}
+
+TEST(WebArtPage, QualityModeWithEachBorder) {
+    const std::string red = Open("255,0,0"), green = Switch("0,255,0");
+    struct Case {
+        WebBorders borders;
+        std::string body;
+    } cases[] = {
+        {WebBorders{}, red + "0" + green + "0<br>\r\n"},
+        {WebBorders{true, false, false, false}, Open("-1,0,0") + "00<br>\r\n" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
+        {WebBorders{false, true, false, false},
+         red + "0" + green + "0<br>\r\n" + Switch("-1,0,0") + "00<br>\r\n"},
+        {WebBorders{false, false, true, false}, Open("-1,0,0") + "0" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
+        {WebBorders{false, false, false, true}, red + "0" + green + "0" + Switch("-1,0,0") + "0<br>\r\n"},
+    };
+    for (const Case& c : cases) {
+        WebArtSettings s;
+        s.quality = true;
+        s.size = 5;
+        s.borders = c.borders;
+        WebArtState state;
+        EXPECT_EQ(Page(RedGreen(), s, state), kQualityHead + c.body + kFoot) << c.body;
+    }
+}
+
+TEST(WebArtPage, BordersDoNothingWithoutQuality) {
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "x";
+    s.size = 5;
+    s.borders = {true, true, true, true};
+    WebArtState state;
+    EXPECT_EQ(Page(RedGreen(), s, state),
+              kNormalHead + Open("255,0,0") + "x" + Switch("0,255,0") + "x<br>\r\n" + kFoot);
+}
+
+TEST(WebArtPage, UserPaletteRunsOnAcrossRowsAndPages) {
+    // 3 x 3 white at step 1 across, 2 down: rows 0 and 2. The colour carries
+    // over from row to row, so the page holds one font element.
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "AB";
+    s.size = 5;
+    WebArtState state;
+    const Raster white(3, 3, 0xFFFFFF);
+    EXPECT_EQ(Page(white, s, state),
+              kNormalHead + Open("255,255,255") + "ABA<br>\r\nBAB<br>\r\n" + kFoot);
+    EXPECT_EQ(state.WebPaletteIndex, 2);
+    EXPECT_EQ(Page(white, s, state),
+              kNormalHead + Open("255,255,255") + "ABA<br>\r\nBAB<br>\r\n" + kFoot);
+    s.userText = "ABC";  // a longer text continues from the same position
+    EXPECT_EQ(Page(Raster(1, 1, 0), s, state), kNormalHead + Open("0,0,0") + "C<br>\r\n" + kFoot);
+}
+
+TEST(WebArtPage, UserTextIsEscapedAndAnEmptyPaletteWritesNoCharacters) {
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "<&>";
+    s.size = 5;
+    WebArtState state;
+    EXPECT_EQ(Page(Raster(3, 1, 0), s, state),
+              kNormalHead + Open("0,0,0") + "&lt;&amp;&gt;<br>\r\n" + kFoot);
+    s.userText.clear();
+    EXPECT_EQ(Page(RedGreen(), s, state),
+              kNormalHead + Open("255,0,0") + Switch("0,255,0") + "<br>\r\n" + kFoot);
+}
+
+TEST(WebArtPage, StepsFollowTheSizeSlider) {
+    // Size 1: every 5th column and every 10th row, starting at 0.
+    Raster r(11, 21, 0);
+    r.SetPixel(5, 10, MakeColor(1, 2, 3));
+    r.SetPixel(4, 10, MakeColor(9, 9, 9));  // between samples: never read
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "#";
+    s.size = 1;
+    WebArtState state;
+    EXPECT_EQ(Page(r, s, state), kNormalHead + Open("0,0,0") + "###<br>\r\n#" +
+                                     Switch("1,2,3") + "#" + Switch("0,0,0") + "#<br>\r\n###<br>\r\n" +
+                                     kFoot);
+    // Quality mode: the same step down as across, every sample a "0".
+    s.quality = true;
+    s.size = 4;
+    const std::string page = Page(Raster(100, 50, 0xFFFFFF), s, state);
+    EXPECT_EQ(page, kQualityHead + Open("255,255,255") +
+                        [] {
+                            std::string rows;
+                            for (int y = 0; y < 25; ++y) rows += std::string(50, '0') + "<br>\r\n";
+                            return rows;
+                        }() +
+                        kFoot);
+}
+
+TEST(WebArtPage, BinaryPaletteIsTwoHundredFreshDigits) {
+    WebArtSettings s;
+    WebArtState state;
+    SeedRandom(7);
+    PrepareWebPalette(s, state);
+    const std::string first = state.WebPalette;
+    ASSERT_EQ(first.size(), 200u);
+    EXPECT_EQ(first.find_first_not_of("01"), std::string::npos);
+    EXPECT_NE(first.find('0'), std::string::npos);
+    EXPECT_NE(first.find('1'), std::string::npos);
+    PrepareWebPalette(s, state);
+    EXPECT_NE(state.WebPalette, first);
+    SeedRandom(7);
+    WebArtState again;
+    PrepareWebPalette(s, again);
+    EXPECT_EQ(again.WebPalette, first);
+    s.palette = -1;  // nothing selected: the palette stays
+    PrepareWebPalette(s, again);
+    EXPECT_EQ(again.WebPalette, first);
+}
+
+TEST(WebArtColors, SplitAndBackgroundText) {
+    EXPECT_EQ(SplitSampleColor(-1), (SampleColor{-1, 0, 0}));
+    EXPECT_EQ(SplitSampleColor(MakeColor(10, 0, 255)), (SampleColor{10, 0, 255}));
+    EXPECT_EQ(WebColorText(MakeColor(10, 0, 255)), "#0A00FF");
+
+    test::ScriptedDialogs dialogs;
+    WebArtState state;
+    dialogs.colors = {MakeColor(10, 0, 255), -1};
+    EXPECT_EQ(ChooseWebBackColor(dialogs, state), MakeColor(10, 0, 255));
+    EXPECT_EQ(state.WebBackColor, "#0A00FF");
+    EXPECT_EQ(ChooseWebBackColor(dialogs, state), -1);
+    EXPECT_EQ(state.WebBackColor, "#0A00FF");
+    const std::string page = WebArtPage(Raster(1, 1), WebArtSettings{}, state);
+    EXPECT_NE(page.find("<head><body bgcolor=\"#0A00FF\">\r\n"), std::string::npos);
+}
+
+class WriteWebArtCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = SetShellOpener([this](const std::string& t) { opened.push_back(t); });
+    }
+    void TearDown() override { SetShellOpener(previous_); }
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    std::vector<std::string> opened;
+
+private:
+    ShellOpener previous_;
+};
+
+TEST_F(WriteWebArtCommand, WritesThePageAndPreviewsIt) {
+    const std::string path = dir.filePath("page.html").toStdString();
+    dialogs.savePaths = {path};
+    WebArtSettings s;
+    s.preview = true;
+    WebArtState state;
+    SeedRandom(3);
+    const WebArtResult r = WriteWebArt(RedGreen(), s, state, dialogs);
+    EXPECT_EQ(r.outcome, WriteOutcome::Written);
+    ASSERT_EQ(dialogs.Count("save"), 1);
+    EXPECT_EQ(dialogs.Last("save")->filter, "Archivo HTML|*.html");
+    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el WebArt");
+    EXPECT_EQ(dialogs.Last("save")->extension, "html");
+    SeedRandom(3);
+    WebArtState same;
+    EXPECT_EQ(test::ReadFile(path), Page(RedGreen(), s, same));
+    EXPECT_EQ(opened, std::vector<std::string>{path});
+}
+
+TEST_F(WriteWebArtCommand, CancelWritesNothingAndAFailedWriteIsReported) {
+    WebArtState state;
+    WebArtSettings s;
+    s.preview = true;
+    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome,
+              WriteOutcome::Cancelled);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    const std::string path = dir.filePath("missing/page.html").toStdString();
+    dialogs.savePaths = {path};
+    const WebArtResult r = WriteWebArt(RedGreen(), s, state, dialogs);
+    EXPECT_EQ(r.outcome, WriteOutcome::Failed);
+    ASSERT_EQ(dialogs.Count("message"), 1);
+    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo " + path);
+    EXPECT_EQ(dialogs.Last("message")->title, "Glifora");
+    EXPECT_FALSE(test::FileExists(path));
+    EXPECT_TRUE(opened.empty());
+}
+
+}  // namespace
+}  // namespace glifora
