@@ -17,7 +17,7 @@ namespace {
 // Stands in for the window: the working picture and TextArt. Each frame's
 // text names the picture's top-left colour, with markup characters in it.
 class FakeWindow final : public FrameTextMaker {
-public:
+  public:
     Raster picMain{1, 1, 0x123456};
     std::string TextArt;
     int loads = 0;
@@ -75,7 +75,7 @@ TEST(AnimArtPage, FrameBlockEscapesItsText) {
 }
 
 class AnimArt : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetShellOpener([this](const std::string& t) { opened.push_back(t); });
     }
@@ -94,7 +94,7 @@ protected:
     FakeWindow window;
     std::vector<std::string> opened;
 
-private:
+  private:
     ShellOpener previous_;
 };
 

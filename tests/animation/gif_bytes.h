@@ -11,9 +11,12 @@ inline std::string GifHeader(const char* signature = "GIF89a") {
     return std::string(signature) + std::string("\x01\x00\x01\x00\x80\x00\x00", 7) +
            std::string("\xFF\xFF\xFF\x00\x00\x00", 6);
 }
-inline std::string GraphicControl() { return std::string("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8); }
+inline std::string GraphicControl() {
+    return std::string("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+}
 inline std::string Comment(const std::string& text) {
-    return std::string("\x21\xFE", 2) + static_cast<char>(text.size()) + text + std::string(1, '\0');
+    return std::string("\x21\xFE", 2) + static_cast<char>(text.size()) + text +
+           std::string(1, '\0');
 }
 // A 1 x 1 image of colour `index` (0 or 1). With a local table, colour 0 is
 // 21 F9 04: the bytes of a graphic control extension inside image data.

@@ -92,7 +92,7 @@ struct RecordedControls final : AnimArtControls {
 };
 
 class SplitIntoWorkFolder : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir temp;
     std::string Write(const std::string& name, const std::string& bytes) {
         const std::string path = temp.filePath(QString::fromStdString(name)).toStdString();
@@ -154,8 +154,8 @@ TEST_F(SplitIntoWorkFolder, UnreadableGifLeavesNoFrames) {
     FrameState state;
     state.lstGIFFrames = {"14", "40"};
     RecordedControls controls;
-    const SplitResult r = SplitGifFrames(temp.filePath("none.gif").toStdString(), folder, state,
-                                         controls);
+    const SplitResult r =
+        SplitGifFrames(temp.filePath("none.gif").toStdString(), folder, state, controls);
     EXPECT_FALSE(r.error.empty());
     EXPECT_TRUE(state.lstGIFFrames.empty());
     EXPECT_EQ(controls.enabled, 0);

@@ -1,3 +1,5 @@
+#include "webart/webart_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 #include "platform/shell.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
-#include "webart/webart_writer.h"
 
 namespace glifora {
 namespace {
@@ -23,8 +24,12 @@ const std::string kNormalHead =
     "<div align=\"center\"><font face=\"Courier New \" size=\"1\">\r\n";
 const std::string kFoot = "</div>\r\n</body>\r\n\r\n</html>\r\n";
 
-std::string Open(const char* rgb) { return std::string("<font style=\"color:rgb(") + rgb + ")\">"; }
-std::string Switch(const char* rgb) { return "</font>" + Open(rgb); }
+std::string Open(const char* rgb) {
+    return std::string("<font style=\"color:rgb(") + rgb + ")\">";
+}
+std::string Switch(const char* rgb) {
+    return "</font>" + Open(rgb);
+}
 
 // Red at (0, 0), green at (1, 0).
 Raster RedGreen() {
@@ -46,11 +51,14 @@ TEST(WebArtPage, QualityModeWithEachBorder) {
         std::string body;
     } cases[] = {
         {WebBorders{}, red + "0" + green + "0<br>\r\n"},
-        {WebBorders{true, false, false, false}, Open("-1,0,0") + "00<br>\r\n" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
+        {WebBorders{true, false, false, false},
+         Open("-1,0,0") + "00<br>\r\n" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
         {WebBorders{false, true, false, false},
          red + "0" + green + "0<br>\r\n" + Switch("-1,0,0") + "00<br>\r\n"},
-        {WebBorders{false, false, true, false}, Open("-1,0,0") + "0" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
-        {WebBorders{false, false, false, true}, red + "0" + green + "0" + Switch("-1,0,0") + "0<br>\r\n"},
+        {WebBorders{false, false, true, false},
+         Open("-1,0,0") + "0" + Switch("255,0,0") + "0" + green + "0<br>\r\n"},
+        {WebBorders{false, false, false, true},
+         red + "0" + green + "0" + Switch("-1,0,0") + "0<br>\r\n"},
     };
     for (const Case& c : cases) {
         WebArtSettings s;
@@ -114,20 +122,18 @@ TEST(WebArtPage, StepsFollowTheSizeSlider) {
     s.userText = "#";
     s.size = 1;
     WebArtState state;
-    EXPECT_EQ(Page(r, s, state), kNormalHead + Open("0,0,0") + "###<br>\r\n#" +
-                                     Switch("1,2,3") + "#" + Switch("0,0,0") + "#<br>\r\n###<br>\r\n" +
-                                     kFoot);
+    EXPECT_EQ(Page(r, s, state), kNormalHead + Open("0,0,0") + "###<br>\r\n#" + Switch("1,2,3") +
+                                     "#" + Switch("0,0,0") + "#<br>\r\n###<br>\r\n" + kFoot);
     // Quality mode: the same step down as across, every sample a "0".
     s.quality = true;
     s.size = 4;
     const std::string page = Page(Raster(100, 50, 0xFFFFFF), s, state);
-    EXPECT_EQ(page, kQualityHead + Open("255,255,255") +
-                        [] {
-                            std::string rows;
-                            for (int y = 0; y < 25; ++y) rows += std::string(50, '0') + "<br>\r\n";
-                            return rows;
-                        }() +
-                        kFoot);
+    EXPECT_EQ(
+        page, kQualityHead + Open("255,255,255") + [] {
+            std::string rows;
+            for (int y = 0; y < 25; ++y) rows += std::string(50, '0') + "<br>\r\n";
+            return rows;
+        }() + kFoot);
 }
 
 TEST(WebArtPage, BinaryPaletteIsTwoHundredFreshDigits) {
@@ -168,7 +174,7 @@ TEST(WebArtColors, SplitAndBackgroundText) {
 }
 
 class WriteWebArtCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetShellOpener([this](const std::string& t) { opened.push_back(t); });
     }
@@ -177,7 +183,7 @@ protected:
     test::ScriptedDialogs dialogs;
     std::vector<std::string> opened;
 
-private:
+  private:
     ShellOpener previous_;
 };
 
@@ -204,8 +210,7 @@ TEST_F(WriteWebArtCommand, CancelWritesNothingAndAFailedWriteIsReported) {
     WebArtState state;
     WebArtSettings s;
     s.preview = true;
-    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome,
-              WriteOutcome::Cancelled);
+    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome, WriteOutcome::Cancelled);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
     const std::string path = dir.filePath("missing/page.html").toStdString();
