@@ -7,7 +7,6 @@
 #include "platform/picture_decoder.h"
 #include "platform/shell.h"
 #include "webart/html_text.h"
-#include "webart/webart_writer.h"
 
 namespace glifora {
 
@@ -174,7 +173,7 @@ AnimArtResult WriteAnimArt(const AnimArtRequest& request, FrameTextMaker& maker,
     auto fail = [&](const char* why) {
         result.outcome = AnimArtOutcome::Failed;
         result.error = why;
-        dialogs.ShowMessage(SaveFailedText(result.path), kProgramName, MessageIcon::Stop);
+        dialogs.ShowMessage(SaveFailedMessage(result.path), kProgramName, MessageIcon::Warning);
         return result;
     };
     PageFile page(result.path);

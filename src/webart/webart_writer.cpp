@@ -139,10 +139,6 @@ std::string WebArtPage(const Raster& picture, const WebArtSettings& settings, We
     return out;
 }
 
-std::string SaveFailedText(const std::string& path) {
-    return "No se ha podido guardar el archivo " + path;
-}
-
 WebArtResult WriteWebArt(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
                          Dialogs& dialogs, const WebArtProgress& progress) {
     PrepareWebPalette(settings, state);
@@ -152,7 +148,7 @@ WebArtResult WriteWebArt(const Raster& picture, const WebArtSettings& settings, 
     const std::string page = WebArtPage(picture, settings, state, progress);
     if (!WriteFileAtomically(result.path, page, &result.error)) {
         result.outcome = WriteOutcome::Failed;
-        dialogs.ShowMessage(SaveFailedText(result.path), kProgramName, MessageIcon::Stop);
+        dialogs.ShowMessage(SaveFailedMessage(result.path), kProgramName, MessageIcon::Warning);
         return result;
     }
     result.outcome = WriteOutcome::Written;

@@ -88,7 +88,4 @@ WebArtResult WriteWebArt(const Raster& picture, const WebArtSettings& settings, 
 // WebBackColor set from it, or -1 when cancelled, changing nothing.
 ColorValue ChooseWebBackColor(Dialogs& dialogs, WebArtState& state);
 
-// The text of the box that reports a file not written (title kProgramName).
-[[nodiscard]] std::string SaveFailedText(const std::string& path);
-
 }  // namespace glifora

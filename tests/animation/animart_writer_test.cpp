@@ -174,7 +174,7 @@ TEST_F(AnimArt, UnwritablePageIsReported) {
         const AnimArtResult r = WriteAnimArt({folder, false, {}, true}, window, dialogs);
         EXPECT_EQ(r.outcome, AnimArtOutcome::Failed) << page;
         ASSERT_NE(dialogs.Last("message"), nullptr);
-        EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo " + page);
+        EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo\n" + page);
         EXPECT_EQ(dialogs.Last("message")->title, "Glifora");
     }
     EXPECT_FALSE(test::FileExists(Path("no")));

@@ -218,7 +218,7 @@ TEST_F(WriteWebArtCommand, CancelWritesNothingAndAFailedWriteIsReported) {
     const WebArtResult r = WriteWebArt(RedGreen(), s, state, dialogs);
     EXPECT_EQ(r.outcome, WriteOutcome::Failed);
     ASSERT_EQ(dialogs.Count("message"), 1);
-    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo " + path);
+    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo\n" + path);
     EXPECT_EQ(dialogs.Last("message")->title, "Glifora");
     EXPECT_FALSE(test::FileExists(path));
     EXPECT_TRUE(opened.empty());
