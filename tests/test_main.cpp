@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "platform/picture_decoder.h"
@@ -10,6 +12,12 @@
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // A per-user temporary folder of the test's own, so windows that make
+    // their working folder there leave nothing behind.
+    QTemporaryDir runtime;
+    runtime.setAutoRemove(true);
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
     glifora::InitPictureDecoding();
     return RUN_ALL_TESTS();

@@ -225,6 +225,8 @@ void frmMain::BuildAsciiFrame(QWidget* client) {
     cmdGIFAvance = Named(new QPushButton("Avanzado >>", mrcAnimArt), "cmdGIFAvance");
     cmdGIFAvance->setGeometry(196, 5, 92, 24);
     cmdGIFAvance->setEnabled(false);
+    animControls_ = std::make_unique<WidgetAnimArtControls>(chkAnimArt, cmdGIFAvance);
+    connect(cmdGIFAvance, &QPushButton::clicked, this, [this] { ShowFrameSelection(); });
 
     for (QCheckBox* box : {chkAsciiNegativo, chkAsciiPrev, chkAnimArt}) {
         QPalette p = box->palette();
@@ -302,6 +304,26 @@ void frmMain::BuildWebFrame(QWidget* client) {
     chkWebArtPrev = Named(new QCheckBox(f), "chkWebArtPrev");
     chkWebArtPrev->setGeometry(8, 170, 18, 18);
     Caption(f, "Previsualizar el WebArt tras generarlo", 28, 171);
+    connect(cboPaletaWeb, &QComboBox::activated, this, [this](int index) {
+        txtPaletaWeb->setEnabled(index == 1);
+        if (index == 1) txtPaletaWeb->setFocus();
+    });
+    connect(chkWebCalidad, &QCheckBox::clicked, this, [this] {
+        const bool quality = chkWebCalidad->isChecked();
+        if (quality) sldWTamaño->setValue(sldWTamaño->maximum());
+        TBBordesWeb->setEnabled(quality);
+        cboPaletaWeb->setEnabled(!quality);
+        txtPaletaWeb->setEnabled(!quality);
+    });
+    TBBordesWeb->setEnabled(false);
+    connect(lblWebBackColor, &ClickLabel::clicked, this, [this] {
+        const ColorValue c = ChooseWebBackColor(dialogs_, web_);
+        if (c != -1) lblWebBackColor->SetSwatch(c);
+    });
+    connect(lblTamañowebMax, &ClickLabel::clicked, this,
+            [this] { sldWTamaño->setValue(sldWTamaño->maximum()); });
+    connect(lblTamañowebMin, &ClickLabel::clicked, this,
+            [this] { sldWTamaño->setValue(sldWTamaño->minimum()); });
     mrcWeb->hide();
 }
 
@@ -399,7 +421,8 @@ void frmMain::BuildMenus() {
     connect(AddAction(fuentes, "mnuFontsChange", "Cambiar la fuente"), &QAction::triggered, this,
             [this] { ChangeFont(); });
     AddAction(fuentes, "mnuFixedFonts", "Fuentes Fixed instaladas");
-    AddAction(herramientas, "mnuAnimArtDirectorio", "Crear AnimArt de un directorio");
+    connect(AddAction(herramientas, "mnuAnimArtDirectorio", "Crear AnimArt de un directorio"),
+            &QAction::triggered, this, [this] { AnimArtFromDirectory(); });
     herramientas->addSeparator();
     AddAction(herramientas, "mnuEditor", "Abrir el AsciiArt en un editor")
         ->setEnabled(options_.allFeatures);

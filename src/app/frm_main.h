@@ -7,11 +7,16 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
+#include "animation/anim_art_controls.h"
+#include "animation/gif_frames.h"
+#include "animation/work_folder.h"
 #include "app/working_picture.h"
+#include "webart/webart_writer.h"
 #include "platform/dialogs.h"
 #include "textart/text_art_session.h"
 #include "textart/text_conversion.h"
@@ -93,11 +98,18 @@ public:
     // Shows the picture's displayed raster again (after it changed in place).
     void RepaintPicture(bool now = false);
 
-    // Hooks for the subsystems wired in after this window (each optional).
-    std::function<void(const std::string& path)> onGifLoaded;
-    std::function<void()> onShutdown;
-    std::function<void()> onPlayAnimation;          // Play with chkAnimArt ticked
-    std::function<void(bool quality)> onPlayWeb;    // Play in WebArt mode
+    // Web art and animation.
+    void PlayWebArt();
+    void PlayAnimation();
+    void AnimArtFromDirectory();
+    void ShowFrameSelection();
+    [[nodiscard]] const WorkFolder& WorkingFolder() const { return workFolder_; }
+    [[nodiscard]] FrameState& Frames() { return frames_; }
+    [[nodiscard]] WebArtState& WebState() { return web_; }
+    // Shows prgBar1 at done/total and lets pending events run (at most every
+    // few milliseconds, so the report costs little).
+    void ReportProgress(int done, int total);
+    void HideProgress();
 
     // --- Controls, named as the window's design names them ---
     QToolBar* Toolbar1 = nullptr;
@@ -177,7 +189,11 @@ private:
     int columnCount_ = 250;
     ColorValue foreColor_ = 0;
     ColorValue backColor_ = 0xFFFFFF;
-    ColorValue webBackColor_ = 0;
+    WorkFolder workFolder_;
+    FrameState frames_;
+    WebArtState web_;
+    std::unique_ptr<WidgetAnimArtControls> animControls_;
+    qint64 lastYield_ = 0;
     QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};
     QPointer<frmPreview> preview_;
     QPointer<frmOpcAlgoritmo> options_panel_;

@@ -27,6 +27,7 @@
 #include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
+#include "platform/shell.h"
 #include "platform/shrink.h"
 #include "textart/text_file.h"
 
@@ -43,7 +44,7 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 // --- Start-up ---
 
 void frmMain::StartUp() {
-    webBackColor_ = 0;
+    web_.WebBackColor = "#000000";
 
     foreColor_ = 0;
     backColor_ = 0xFFFFFF;
@@ -55,12 +56,13 @@ void frmMain::StartUp() {
     mrcWeb->move(mrcAscii->x(), mrcWeb->y());
     UpdateScrollBars();
     dialogs_.CustomColors().fill(0);
-    // The working folder belongs to the animation subsystem; it hooks in here.
+    workFolder_ = WorkFolder::Create(UserTempFolder());
     session_.ApplyFont(TextFont{});
     txtAscii->setFont(session_.QtFont());
     cboPaletas->setCurrentIndex(0);
     OnPaletteSelected(0);
     cboPaletaWeb->setCurrentIndex(0);
+    cboPaletaWeb->activated(0);
     panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(session_.Font().FontName))));
     panels_[1]->setText(AnsiToUnicode(SizePanelText(session_.Font().FontSize)));
     panels_[3]->setText("MODO ASCIIART");
@@ -105,7 +107,11 @@ bool frmMain::LoadPictureFile(const std::string& path) {
     picture_.Load(std::move(load.raster));
     RepaintPicture();
     const QString upper = Q(path).right(3).toUpper();
-    if (upper == "GIF" && onGifLoaded) onGifLoaded(path);
+    if (upper == "GIF") {
+        // The picture itself is loaded; a GIF whose frames cannot be split
+        // simply offers no animation.
+        (void)SplitGifFrames(path, workFolder_, frames_, *animControls_);
+    }
     UpdateScrollBars();
     return true;
 }
@@ -229,13 +235,12 @@ void frmMain::Play() {
         return;
     }
     if (AsciiMode()) {
-        if (chkAnimArt->isChecked()) {
-            if (onPlayAnimation) onPlayAnimation();
-        } else {
+        if (chkAnimArt->isChecked())
+            PlayAnimation();
+        else
             GenerateTextArt(Algorithm::Tonal);
-        }
-    } else if (onPlayWeb) {
-        onPlayWeb(chkWebCalidad->checkState() != Qt::Unchecked);
+    } else {
+        PlayWebArt();
     }
 }
 
@@ -335,7 +340,7 @@ void frmMain::ShowAbout() {
 void frmMain::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
-    if (onShutdown) onShutdown();
+    workFolder_.Clean();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

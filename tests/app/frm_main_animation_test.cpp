@@ -1,0 +1,111 @@
+// The main window's web art, animation and working folder.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "app/frm_main.h"
+#include "platform/shell.h"
+#include "scripted_dialogs.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+// Two 1 x 1 frames, red then blue, each with a graphic control extension.
+std::string TwoFrameGif() {
+    std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff", 19);
+    const std::string gce("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+    const std::string red("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00", 15);
+    const std::string blue("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4C\x01\x00", 15);
+    return gif + gce + red + gce + blue + ";";
+}
+
+class WindowAnimation : public ::testing::Test {
+protected:
+    QTemporaryDir runtime;  // stands for the per-user temporary folder
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<frmMain> w;
+    std::vector<std::string> opened;
+    ShellOpener previous;
+    QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+
+    void SetUp() override {
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        previous = SetShellOpener([this](const std::string& t) { opened.push_back(t); });
+        w = std::make_unique<frmMain>(dialogs);
+    }
+    void TearDown() override {
+        w.reset();
+        SetShellOpener(previous);
+        qputenv("XDG_RUNTIME_DIR", previousRuntime);
+    }
+    std::string Folder() const { return runtime.filePath("GLF").toStdString(); }
+    std::string File(const char* name, const std::string& bytes) {
+        const std::string path = dir.filePath(name).toStdString();
+        test::WriteFile(path, bytes);
+        return path;
+    }
+};
+
+TEST_F(WindowAnimation, StartUpCreatesThePrivateWorkingFolder) {
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(Folder())).isDir());
+    EXPECT_EQ(QFile::permissions(QString::fromStdString(Folder())) &
+                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
+}
+
+TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
+    ASSERT_TRUE(w->LoadPictureFile(File("anim.Gif", TwoFrameGif())));
+    EXPECT_EQ(QDir(QString::fromStdString(Folder())).entryList({"*.bmp"}, QDir::Files).size(), 2);
+    EXPECT_TRUE(w->chkAnimArt->isEnabled());
+    EXPECT_TRUE(w->cmdGIFAvance->isEnabled());
+    EXPECT_EQ(w->Frames().selection, (std::vector<std::string>{"01", "02"}));
+    w->chkAnimArt->setChecked(true);
+    const std::string page = dir.filePath("anim.html").toStdString();
+    dialogs.savePaths.push_back(page);
+    w->Play();
+    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el AnimArt");
+    const std::string html = test::ReadFile(page);
+    EXPECT_NE(html.find("<html>"), std::string::npos);
+    EXPECT_FALSE(w->prgBar1->isVisible());
+    // The working picture went through the frames: the last one is blue.
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(0, 0, 255));
+}
+
+TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIsThere) {
+    ASSERT_TRUE(w->LoadPictureFile(File("a.gif", TwoFrameGif())));
+    w->close();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Folder())));
+
+    auto second = std::make_unique<frmMain>(dialogs);
+    ASSERT_TRUE(second->LoadPictureFile(File("b.gif", TwoFrameGif())));
+    test::WriteFile(Folder() + "/notas.txt", "mine");
+    second->Action("mnuSalir")->trigger();  // the same clean-up as closing
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(Folder() + "/notas.txt")));
+    EXPECT_TRUE(QDir(QString::fromStdString(Folder())).entryList({"*.bmp"}, QDir::Files).isEmpty());
+}
+
+TEST_F(WindowAnimation, PlayInWebModeWritesThePageAndPreviewsIt) {
+    ASSERT_TRUE(w->LoadPictureFile(File("p.bmp", test::EncodePicture(Raster(12, 12, 0xFF), "BMP"))));
+    w->SetMode(false);
+    w->chkWebCalidad->click();
+    EXPECT_EQ(w->sldWTamaño->value(), 5);
+    w->chkWebArtPrev->setChecked(true);
+    const std::string page = dir.filePath("web.html").toStdString();
+    dialogs.savePaths.push_back(page);
+    w->Play();
+    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el WebArt");
+    EXPECT_NE(test::ReadFile(page).find("rgb(255,0,0)"), std::string::npos);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], page);
+}
+
+}  // namespace
+}  // namespace glifora
