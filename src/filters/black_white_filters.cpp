@@ -1,0 +1,171 @@
+// The six black-and-white methods: every pixel ends all black or all white.
+// All read their own pixel of S, so apart from Método 2 (which reads the
+// neighbours) they run on WorkPixels alone.
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "filters/filter_families.h"
+#include "platform/arith.h"
+
+namespace glifora::filters {
+namespace {
+
+constexpr uint32_t Third(uint32_t sum) { return (sum * 0xAAABu) >> 17; }
+
+int ClampInt(int v) { return Clamp(v, 0, 255); }
+
+void Write(uint8_t* p, uint8_t v) {
+    p[0] = v;
+    p[1] = v;
+    p[2] = v;
+}
+
+struct KernelTap {
+    int dx;
+    int dy;
+    int weight;
+};
+
+// Error diffusion with damping: the level is the source grey plus
+// (collected error x 10) \ p, thresholded at the picture's mean grey; each
+// share of the error is tabulated and truncated on its own.
+template <size_t kTaps>
+void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int firstStep, int divisor,
+             const std::array<KernelTap, kTaps>& taps) {
+    const int w = px.width, h = px.height;
+    if (p == 0 || w == 0 || h == 0) {
+        for (int y = 0; y < h; ++y) progress.SetValue(RowPercent(y + 1, h, 10, 90));
+        return;
+    }
+    int rows = 1;
+    for (const KernelTap& t : taps) rows = std::max(rows, t.dy + 1);
+    std::array<std::array<int, 511>, kTaps> share{};
+    for (size_t k = 0; k < kTaps; ++k)
+        for (int e = -255; e <= 255; ++e) share[k][e + 255] = e * taps[k].weight / divisor;
+    // The collected error of a pixel never exceeds 255 in size: the weights
+    // that reach one position add up to the divisor.
+    std::array<int, 511> damped{};
+    for (int e = -255; e <= 255; ++e) damped[e + 255] = e * 10 / p;
+    // Error rows with two spare cells on each side, so shares that fall
+    // outside the picture land where nothing reads them.
+    std::vector<std::vector<int>> store(static_cast<size_t>(rows),
+                                        std::vector<int>(static_cast<size_t>(w) + 4, 0));
+    std::vector<int*> errors(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r) errors[r] = store[r].data() + 2;
+    progress.SetValue(firstStep);
+    const int average = AverageGrey(px);
+    progress.SetValue(10);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* row = px.WorkRow(y);
+        int* current = errors[0];
+        for (int x = 0; x < w; ++x) {
+            uint8_t* q = row + 4 * x;
+            const int collected = current[x];
+            const int push = collected >= -255 && collected <= 255 ? damped[collected + 255]
+                                                                    : collected * 10 / p;
+            const int l = ClampInt(static_cast<int>(Third(uint32_t{q[0]} + q[1] + q[2])) + push);
+            const int out = l < average ? 0 : 255;
+            Write(q, static_cast<uint8_t>(out));
+            const int e = l - out + 255;
+            for (size_t k = 0; k < kTaps; ++k) errors[taps[k].dy][x + taps[k].dx] += share[k][e];
+        }
+        int* done = errors[0];
+        for (int r = 0; r + 1 < rows; ++r) errors[r] = errors[r + 1];
+        std::fill(done - 2, done + w + 2, 0);
+        errors[rows - 1] = done;
+        progress.SetValue(RowPercent(y + 1, h, 10, 90));
+    }
+}
+
+}  // namespace
+
+void Method1(const FilterPixels& px, int color, FilterProgress& progress) {
+    const SplitParts t = SplitColor(color);
+    for (int y = 0; y < px.height; ++y) {
+        uint8_t* q = px.WorkRow(y);
+        for (int x = 0; x < px.width; ++x, q += 4) {
+            const bool black = q[2] < t.red && q[1] < t.green && q[0] < t.blue;
+            Write(q, black ? 0 : 255);
+        }
+        progress.SetValue(RowPercent(y + 1, px.height));
+    }
+}
+
+void Method2(const FilterPixels& px, int, FilterProgress& progress) {
+    const int w = px.width, h = px.height;
+    const int average = AverageGrey(px);
+    progress.SetValue(5);
+    std::vector<int> level(static_cast<size_t>(w));
+    int carry = 0;  // runs through the whole picture, never reset
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* mid = px.SourceRow(y);
+        const bool edgeRow = y == 0 || y == h - 1;
+        const uint8_t* up = edgeRow ? mid : px.SourceRow(y - 1);
+        const uint8_t* down = edgeRow ? mid : px.SourceRow(y + 1);
+        for (int x = 0; x < w; ++x) {
+            const size_t i = 4 * static_cast<size_t>(x);
+            int sum = 0;
+            if (edgeRow || x == 0 || x == w - 1) {
+                sum = mid[i] + mid[i + 1] + mid[i + 2];
+            } else {
+                for (size_t ch = i; ch < i + 3; ++ch) {
+                    const int s8 = up[ch - 4] + up[ch] + up[ch + 4] + mid[ch - 4] + mid[ch + 4] +
+                                   down[ch - 4] + down[ch] + down[ch + 4];
+                    sum += ClampInt((10 * mid[ch] - s8) / 2);
+                }
+            }
+            level[x] = static_cast<int>(Third(static_cast<uint32_t>(sum)));
+        }
+        uint8_t* out = px.WorkRow(y);
+        for (int x = 0; x < w; ++x) {
+            const int l = ClampInt(level[x] + carry);
+            const int v = l < average ? 0 : 255;
+            carry = (l - v) / 4;
+            Write(out + 4 * x, static_cast<uint8_t>(v));
+        }
+        progress.SetValue(RowPercent(y + 1, h, 5, 95));
+    }
+}
+
+void Method3(const FilterPixels& px, int, FilterProgress& progress) {
+    static constexpr uint8_t kMatrix[4][4] = {
+        {1, 13, 4, 16}, {9, 5, 12, 8}, {3, 15, 2, 14}, {11, 7, 10, 6}};
+    for (int y = 0; y < px.height; ++y) {
+        uint8_t* q = px.WorkRow(y);
+        const uint8_t* m = kMatrix[y % 4];
+        for (int x = 0; x < px.width; ++x, q += 4) {
+            const uint32_t level = Third(uint32_t{q[0]} + q[1] + q[2]) / 16 + 1;
+            Write(q, level >= m[x % 4] ? 255 : 0);
+        }
+        progress.SetValue(RowPercent(y + 1, px.height));
+    }
+}
+
+void Method4(const FilterPixels& px, int p, FilterProgress& progress) {
+    ErrorDiffusion<4>(px, p, progress, 2, 16, {{{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}});
+}
+
+void Method5(const FilterPixels& px, int p, FilterProgress& progress) {
+    ErrorDiffusion<7>(px, p, progress, 3, 32,
+               {{{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}});
+}
+
+void Method6(const FilterPixels& px, int p, FilterProgress& progress) {
+    ErrorDiffusion<12>(px, p, progress, 3, 42,
+                {{{1, 0, 8},
+                  {2, 0, 4},
+                  {-2, 1, 2},
+                  {-1, 1, 4},
+                  {0, 1, 8},
+                  {1, 1, 4},
+                  {2, 1, 2},
+                  {-2, 2, 1},
+                  {-1, 2, 2},
+                  {0, 2, 4},
+                  {1, 2, 2},
+                  {2, 2, 1}}});
+}
+
+}  // namespace glifora::filters

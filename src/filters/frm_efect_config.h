@@ -1,0 +1,82 @@
+#pragma once
+// The effect strength dialog "Parámetros del filtro": a slider for one
+// configurable effect, a scaled preview of the effect on a full-size copy of
+// the working picture, "Aplicar" and "Cancelar". Modeless. The filter engine
+// opens and loads it (StrengthDialog); it filters its own copy through the
+// engine and hands the result to the working picture through EffectHost.
+//
+// Unloading hides the dialog and clears CurrentEffect; the object itself
+// stays, because a filter run on its copy may still be on the stack (the
+// engine yields to the event loop) when "Cancelar" is pressed.
+
+#include <QDialog>
+#include <memory>
+
+#include "filters/filter_engine.h"
+#include "platform/raster.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+
+namespace glifora {
+
+class ThrottledProgress;
+
+class frmEfectConfig : public QDialog, public StrengthDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPreviewBox = 155;
+
+    frmEfectConfig(EffectHost& host, FilterEngine& engine, QWidget* parent = nullptr);
+    ~frmEfectConfig() override;
+
+    // StrengthDialog
+    void Open() override;
+    [[nodiscard]] int CurrentEffect() const override { return currentEffect_; }
+    void CargarEfecto(int Efecto) override;
+
+    [[nodiscard]] bool Loaded() const { return loaded_; }
+    // The full-size copy the dialog filters (`Picture1`'s displayed raster).
+    [[nodiscard]] const Raster& Picture1Raster() const { return picture1_; }
+    // Image1's size in pixels and whether it stretches the picture.
+    [[nodiscard]] double PreviewWidth() const { return imageWidth_; }
+    [[nodiscard]] double PreviewHeight() const { return imageHeight_; }
+    [[nodiscard]] bool PreviewStretched() const { return stretch_; }
+
+    QSlider* sldEfecto = nullptr;
+    QLabel* lblRango = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QProgressBar* prgBar1 = nullptr;
+    QPushButton* cmdApply = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;  // Escape unloads like "Cancelar"
+
+private:
+    void Load();
+    void Unload();
+    void FitPreview();
+    void OnSliderChanged(int value);
+    void Apply();
+    void TakeWorkingCopy();
+
+    EffectHost& host_;
+    FilterEngine& engine_;
+    std::unique_ptr<ThrottledProgress> progress_;
+    Raster picture1_;
+    int currentEffect_ = 0;
+    bool loaded_ = false;
+    double imageWidth_ = kPreviewBox;
+    double imageHeight_ = kPreviewBox;
+    bool stretch_ = false;
+};
+
+}  // namespace glifora

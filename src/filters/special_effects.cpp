@@ -1,0 +1,177 @@
+// Painterly effects: diffusion, pixelation, watercolour and added noise.
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+#include "filters/filter_families.h"
+#include "platform/arith.h"
+#include "platform/random.h"
+
+namespace glifora::filters {
+namespace {
+
+uint8_t ClampByte(int64_t v) { return static_cast<uint8_t>(Clamp<int64_t>(v, 0, 255)); }
+
+void ReportAllRows(const FilterPixels& px, FilterProgress& progress) {
+    for (int y = 0; y < px.height; ++y) progress.SetValue(RowPercent(y + 1, px.height));
+}
+
+// sum \ 9 for sums of nine bytes, without a division.
+constexpr uint32_t Ninth(uint32_t sum) { return (sum * 7282u) >> 16; }
+static_assert([] {
+    for (uint32_t s = 0; s <= 9 * 255; ++s)
+        if (Ninth(s) != s / 9) return false;
+    return true;
+}());
+
+}  // namespace
+
+void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
+    const double half = static_cast<double>(RoundHalfEven(p / 2.0));
+    const int w = px.width, h = px.height;
+    for (int y = 0; y < h; ++y) {
+        uint8_t* row = px.WorkRow(y);
+        for (int x = 0; x < w; ++x) {
+            int64_t dx = RoundHalfEven(static_cast<double>(Rnd()) * p - half);
+            int64_t dy = RoundHalfEven(static_cast<double>(Rnd()) * p - half);
+            if (x + dx < 0 || x + dx > w - 1) dx = 0;
+            if (y + dy < 0 || y + dy > h - 1) dy = 0;
+            if (dx == 0 && dy == 0) continue;
+            const uint8_t* from = px.WorkRow(static_cast<int>(y + dy)) + 4 * (x + dx);
+            uint8_t* to = row + 4 * x;
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+        }
+        progress.SetValue(RowPercent(y + 1, h));
+    }
+}
+
+void AddNoise(const FilterPixels& px, int p, FilterProgress& progress) {
+    const double spread = 2.0 * p + 1.0;
+    const auto moved = [spread, p](uint8_t c) {
+        const double offset = spread * static_cast<double>(Rnd()) - p;
+        return ClampByte(RoundHalfEven(c + offset));
+    };
+    for (int y = 0; y < px.height; ++y) {
+        uint8_t* q = px.WorkRow(y);
+        for (int x = 0; x < px.width; ++x, q += 4) {
+            q[0] = moved(q[0]);
+            q[1] = moved(q[1]);
+            q[2] = moved(q[2]);
+        }
+        progress.SetValue(RowPercent(y + 1, px.height));
+    }
+}
+
+void Pixelate(const FilterPixels& px, int p, FilterProgress& progress) {
+    const int w = px.width, h = px.height;
+    if (p < 1) {
+        ReportAllRows(px, progress);
+        return;
+    }
+    // A block row's blocks are summed before any of its pixels is written, so
+    // reading WorkPixels here reads the unchanged picture.
+    const size_t blocks = static_cast<size_t>((w + static_cast<int64_t>(p) - 1) / p);
+    std::vector<uint64_t> columns(static_cast<size_t>(w) * 3);
+    std::vector<std::array<uint8_t, 3>> means(blocks);
+    for (int64_t top = 0; top < h; top += p) {
+        const int bottom = static_cast<int>(std::min<int64_t>(top + p, h));
+        std::fill(columns.begin(), columns.end(), 0);
+        for (int y = static_cast<int>(top); y < bottom; ++y) {
+            const uint8_t* row = px.WorkRow(y);
+            for (int x = 0; x < w; ++x)
+                for (int ch = 0; ch < 3; ++ch) columns[3 * x + ch] += row[4 * x + ch];
+        }
+        for (size_t b = 0; b < blocks; ++b) {
+            const int left = static_cast<int>(b * static_cast<size_t>(p));
+            const int right = static_cast<int>(std::min<int64_t>(int64_t{left} + p, w));
+            const uint64_t count = static_cast<uint64_t>(right - left) * (bottom - top);
+            for (int ch = 0; ch < 3; ++ch) {
+                uint64_t sum = 0;
+                for (int x = left; x < right; ++x) sum += columns[3 * x + ch];
+                means[b][ch] = static_cast<uint8_t>(sum / count);
+            }
+        }
+        for (int y = static_cast<int>(top); y < bottom; ++y) {
+            uint8_t* row = px.WorkRow(y);
+            for (int x = 0; x < w; ++x) {
+                const auto& m = means[static_cast<size_t>(x / p)];
+                row[4 * x] = m[0];
+                row[4 * x + 1] = m[1];
+                row[4 * x + 2] = m[2];
+            }
+            progress.SetValue(RowPercent(y + 1, h));
+        }
+    }
+}
+
+void Watercolour(const FilterPixels& px, int, FilterProgress& progress) {
+    const int w = px.width, h = px.height;
+    if (w < 5 || h < 5) {
+        for (int y = 2; y < h - 2; ++y) progress.SetValue(RowPercent(y + 1, h));
+        return;
+    }
+    // The four blocks of a pixel are the 3 x 3 blocks centred on its diagonal
+    // neighbours; each centre's mean and deviation serve four pixels, so they
+    // are computed once per centre row and kept for the rows that need them.
+    const size_t stride = px.Stride();
+    struct CentreRow {
+        int y = -1;
+        std::vector<uint8_t> mean;
+        std::vector<uint16_t> dev;
+    };
+    std::array<CentreRow, 4> ring;
+    for (CentreRow& r : ring) {
+        r.mean.resize(stride);
+        r.dev.resize(stride);
+    }
+    std::vector<uint16_t> column(stride);
+    const auto centreRow = [&](int cy) -> const CentreRow& {
+        CentreRow& r = ring[static_cast<size_t>(cy & 3)];
+        if (r.y == cy) return r;
+        r.y = cy;
+        const uint8_t* a = px.SourceRow(cy - 1);
+        const uint8_t* b = px.SourceRow(cy);
+        const uint8_t* c = px.SourceRow(cy + 1);
+        for (size_t i = 0; i < stride; ++i) column[i] = static_cast<uint16_t>(a[i] + b[i] + c[i]);
+        for (size_t i = 4; i < stride - 4; ++i) {
+            const int m = static_cast<int>(Ninth(column[i - 4] + column[i] + column[i + 4]));
+            int dev = 0;
+            for (const uint8_t* row : {a, b, c})
+                dev += std::abs(row[i - 4] - m) + std::abs(row[i] - m) + std::abs(row[i + 4] - m);
+            r.mean[i] = static_cast<uint8_t>(m);
+            r.dev[i] = static_cast<uint16_t>(dev);
+        }
+        return r;
+    };
+    for (int y = 2; y < h - 2; ++y) {
+        const CentreRow& above = centreRow(y - 1);
+        const CentreRow& below = centreRow(y + 1);
+        uint8_t* out = px.WorkRow(y);
+        for (int x = 2; x < w - 2; ++x) {
+            for (int ch = 0; ch < 3; ++ch) {
+                const size_t i = 4 * static_cast<size_t>(x) + ch;
+                // Upper left, upper right, lower left, lower right; on a tie the
+                // earlier block wins.
+                int best = above.dev[i - 4];
+                uint8_t value = above.mean[i - 4];
+                if (above.dev[i + 4] < best) {
+                    best = above.dev[i + 4];
+                    value = above.mean[i + 4];
+                }
+                if (below.dev[i - 4] < best) {
+                    best = below.dev[i - 4];
+                    value = below.mean[i - 4];
+                }
+                if (below.dev[i + 4] < best) value = below.mean[i + 4];
+                out[i] = value;
+            }
+        }
+        progress.SetValue(RowPercent(y + 1, h));
+    }
+}
+
+}  // namespace glifora::filters
