@@ -1,0 +1,203 @@
+// The engine: refusal while busy, the hand-over of configurable effects to
+// the strength dialog, undo snapshots and repaints, flips and mirrors.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fake_effect_host.h"
+#include "filters/effect_menu.h"
+#include "filters/flips_mirrors.h"
+#include "filters/throttled_progress.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+class FakeDialog : public StrengthDialog {
+public:
+    int current = 0;
+    int opens = 0;
+    std::vector<int> loads;
+    void Open() override { ++opens; }
+    int CurrentEffect() const override { return current; }
+    void CargarEfecto(int code) override {
+        current = code;
+        loads.push_back(code);
+    }
+};
+
+// Runs `onRow` at each yield, as pending events would.
+class YieldingProgress : public FilterProgress {
+public:
+    std::function<void()> onRow;
+    void SetValue(int) override {
+        if (onRow) onRow();
+    }
+};
+
+Raster Expected(int code, Raster picture, int p) {
+    NullProgress none;
+    RunEffect(*FindEffect(code), picture, p, none);
+    return picture;
+}
+
+TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
+    test::FakeEffectHost host;
+    host.displayed = test::RandomRaster(6, 5, 1);
+    const Raster original = host.displayed;
+    FilterEngine engine(host);
+    YieldingProgress progress;
+    std::vector<EffectOutcome> inner;
+    progress.onRow = [&] {
+        EXPECT_TRUE(engine.FilterBusy());
+        inner.push_back(engine.ApplyEffect(12, host.displayed, 0, progress));
+    };
+    EXPECT_EQ(engine.ApplyEffect(2, host.displayed, 0, progress), EffectOutcome::Filtered);
+    EXPECT_FALSE(engine.FilterBusy());
+    ASSERT_FALSE(inner.empty());
+    for (EffectOutcome o : inner) EXPECT_EQ(o, EffectOutcome::Refused);
+    EXPECT_TRUE(host.displayed == Expected(2, original, 0));  // only the first filter
+    EXPECT_EQ(host.saveUndoCalls, 1);                         // none for the refused ones
+    EXPECT_TRUE(host.undo == original);
+    EXPECT_EQ(host.repaints, 1);
+}
+
+TEST(FilterEngine, APictureReplacedDuringTheRunIsNotWrittenInto) {
+    test::FakeEffectHost host;
+    host.displayed = test::RandomRaster(6, 5, 1);
+    FilterEngine engine(host);
+    YieldingProgress progress;
+    const Raster loaded = test::RandomRaster(6, 5, 2);
+    bool replaced = false;
+    progress.onRow = [&] {  // a picture loaded meanwhile
+        if (!replaced) host.displayed = loaded;
+        replaced = true;
+    };
+    engine.ApplyEffect(2, host.displayed, 0, progress);
+    EXPECT_TRUE(host.displayed == loaded);
+}
+
+TEST(FilterEngine, ConfigurableEffectsGoThroughTheDialog) {
+    test::FakeEffectHost host;
+    host.displayed = test::RandomRaster(6, 5, 3);
+    const Raster original = host.displayed;
+    FilterEngine engine(host);
+    FakeDialog dialog;
+    engine.SetStrengthDialog(&dialog);
+    NullProgress none;
+
+    EXPECT_EQ(engine.ApplyEffect(14, host.displayed, 10, none), EffectOutcome::DialogLoaded);
+    EXPECT_TRUE(host.displayed == original);
+    EXPECT_EQ(host.saveUndoCalls, 0);
+    EXPECT_EQ(dialog.loads, std::vector<int>{14});
+    EXPECT_EQ(engine.ApplyEffect(14, host.displayed, -10, none), EffectOutcome::Filtered);
+    EXPECT_TRUE(host.displayed == Expected(14, original, -10));  // at once, the menu's value
+    EXPECT_EQ(engine.ApplyEffect(17, host.displayed, 10, none), EffectOutcome::DialogLoaded);
+    EXPECT_EQ(dialog.loads, (std::vector<int>{14, 17}));
+    EXPECT_EQ(dialog.opens, 3);
+    // Non-configurable effects never touch the dialog.
+    EXPECT_EQ(engine.ApplyEffect(2, host.displayed, 0, none), EffectOutcome::Filtered);
+    EXPECT_EQ(dialog.opens, 3);
+}
+
+TEST(FilterEngine, CodesWithoutFilterAndEmptyPictures) {
+    test::FakeEffectHost host;
+    FilterEngine engine(host);
+    NullProgress none;
+    for (int code : {28, 0, 33, -4, 17, 19, 21, 15}) {
+        EXPECT_EQ(engine.ApplyEffect(code, host.displayed, 0, none), EffectOutcome::Filtered);
+        EXPECT_TRUE(host.displayed.Empty());
+    }
+    host.displayed = test::RandomRaster(2, 2, 4);
+    const Raster two = host.displayed;
+    engine.ApplyEffect(28, host.displayed, 0, none);
+    EXPECT_TRUE(host.displayed == two);
+}
+
+TEST(ThrottledProgress, SetsEveryValueButYieldsSparingly) {
+    std::vector<int> values;
+    int yields = 0;
+    ThrottledProgress progress([&](int v) { values.push_back(v); }, [&] { ++yields; }, {},
+                               std::chrono::hours(1));
+    for (int v : {1, 1, 2, 50, 99}) progress.SetValue(v);
+    EXPECT_EQ(values, (std::vector<int>{1, 2, 50, 99}));
+    EXPECT_EQ(yields, 0);
+    progress.SetValue(100);  // the end always yields
+    EXPECT_EQ(yields, 1);
+    ThrottledProgress eager({}, [&] { ++yields; }, {}, std::chrono::nanoseconds(0));
+    eager.SetValue(3);
+    eager.SetValue(3);
+    EXPECT_EQ(yields, 3);
+}
+
+TEST(Geometric, CommandsSnapshotAndRepaint) {
+    test::FakeEffectHost host;
+    host.displayed = test::RandomRaster(5, 7, 9);
+    const Raster original = host.displayed;
+    ApplyGeometric(GeometricOp::MirrorTopOntoBottom, host);
+    EXPECT_TRUE(host.undo == original);
+    EXPECT_EQ(host.repaints, 3 + 1);  // rows 0 to 2, then once more
+    ApplyGeometric(GeometricOp::FlipHorizontal, host);
+    EXPECT_EQ(host.repaints, 5);
+    EXPECT_EQ(host.saveUndoCalls, 2);
+}
+
+TEST(EffectMenu, BuiltFromTheCatalogue) {
+    const std::vector<ImageMenuItem> menu = ImageMenuModel();
+    std::vector<std::string> captions;
+    for (const ImageMenuItem& m : menu) captions.push_back(m.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Girar", "Colores", "Intensidad", "Bordes",
+                                                  "Efectos", "Espejos"}));
+    const auto names = [](const ImageMenuItem& sub) {
+        std::vector<std::string> n;
+        for (const ImageMenuItem& m : sub.children) n.push_back(m.caption);
+        return n;
+    };
+    EXPECT_EQ(names(menu[1]), (std::vector<std::string>{"Escala de grises", "Negativo",
+                                                        "Blanco y negro", "Intercambiar RGB",
+                                                        "Corrección gamma"}));
+    EXPECT_EQ(names(menu[3]),
+              (std::vector<std::string>{"Realzar", "Realzar más", "Grabado", "Más grabado",
+                                        "Relieve", "Realce solo del borde", "Marcar contornos",
+                                        "Marcar contornos unidos"}));
+    EXPECT_EQ(names(menu[4]),
+              (std::vector<std::string>{"Acuarela", "Añadir ruido", "Humo", "Desenfocar",
+                                        "Erosión", "Foto antigua", "Aumentar nitidez",
+                                        "Aumentar más nitidez", "Difuminar", "Difuminar más",
+                                        "Aumentar exposición", "Pixelizar"}));
+    EXPECT_EQ(names(menu[5]).front(), "Reflejar parte derecha en la izquierda");
+    const ImageMenuItem& rgb = menu[1].children[3];
+    ASSERT_EQ(rgb.children.size(), 5u);
+    EXPECT_EQ(rgb.children[3].caption, "RGB -> BGR");
+    EXPECT_EQ(rgb.children[3].index, 4);
+    EXPECT_EQ(rgb.children[3].parameter, 4);
+    const ImageMenuItem& less = menu[2].children[1];
+    EXPECT_EQ(less.name, "mnuDisminuirbrillo");
+    EXPECT_EQ(less.code, 14);
+    EXPECT_EQ(less.parameter, -10);
+    EXPECT_EQ(menu[0].children[1].kind, ImageMenuItem::Kind::Geometric);
+    EXPECT_EQ(menu[0].children[1].op, GeometricOp::FlipVertical);
+}
+
+TEST(EffectCatalogue, SettingsAndParameters) {
+    InitEffectSettings();
+    int configurable = 0;
+    for (int code = 1; code <= 32; ++code) configurable += EffectSettings()[code].Configurable;
+    EXPECT_EQ(configurable, 7);
+    EXPECT_EQ(EffectSettings()[15].Minimum, 1);
+    EXPECT_EQ(EffectSettings()[15].Maximum, 20);
+    EXPECT_EQ(FindEffect("Grises"), FindEffect(12));
+    EXPECT_EQ(FindEffect("7")->DefaultParameter(), 0xFFFFFF);
+    EXPECT_EQ(FindEffect("nada"), nullptr);
+    EXPECT_EQ(FindEffect(""), nullptr);
+    EXPECT_TRUE(ParameterProblem(*FindEffect(31), 0).empty());
+    EXPECT_FALSE(ParameterProblem(*FindEffect(15), 0).empty());
+    EXPECT_FALSE(ParameterProblem(*FindEffect(6), -1).empty());
+    EXPECT_FALSE(ParameterProblem(*FindEffect(22), 0).empty());
+    const SplitParts s = SplitColor(MakeColor(1, 2, 3));
+    EXPECT_EQ(s.red + 10 * s.green + 100 * s.blue, 321);
+}
+
+}  // namespace
+}  // namespace glifora

@@ -1,0 +1,148 @@
+// The strength dialog with a stand-in main window on the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include "fake_effect_host.h"
+#include "filters/frm_efect_config.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+Raster Expected(int code, Raster picture, int p) {
+    NullProgress none;
+    RunEffect(*FindEffect(code), picture, p, none);
+    return picture;
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() : engine(host), dialog(host, engine) {
+        engine.SetStrengthDialog(&dialog);
+        host.displayed = test::RandomRaster(40, 30, 6);
+        original = host.displayed;
+    }
+    EffectOutcome Menu(int code, int p) {
+        return engine.ApplyEffect(code, host.displayed, p, none);
+    }
+    test::FakeEffectHost host;
+    FilterEngine engine;
+    frmEfectConfig dialog;
+    NullProgress none;
+    Raster original;
+};
+
+TEST_F(DialogTest, OpensWithoutFilteringThenFiltersAtOnceFromTheMenu) {
+    EXPECT_EQ(Menu(14, 10), EffectOutcome::DialogLoaded);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Parámetros del filtro"));
+    EXPECT_EQ(dialog.CurrentEffect(), 14);
+    EXPECT_EQ(dialog.lblRango->text(), "Rango del filtro: -100 , 100");
+    EXPECT_EQ(dialog.sldEfecto->value(), 0);
+    EXPECT_TRUE(host.displayed == original);
+    EXPECT_EQ(host.saveUndoCalls, 0);
+    EXPECT_TRUE(dialog.Picture1Raster() == original);
+
+    // "Aumentar brillo" again while the dialog shows brightness.
+    EXPECT_EQ(Menu(14, 10), EffectOutcome::Filtered);
+    EXPECT_TRUE(host.displayed == Expected(14, original, 10));
+}
+
+TEST_F(DialogTest, ReloadsForAnotherEffectKeepingTheSliderInRange) {
+    Menu(14, 10);
+    dialog.sldEfecto->setValue(-50);
+    const int undoBefore = host.saveUndoCalls;
+    Menu(15, 3);  // pixelate, range 1 to 20
+    EXPECT_EQ(dialog.CurrentEffect(), 15);
+    EXPECT_EQ(dialog.lblRango->text(), "Rango del filtro: 1 , 20");
+    EXPECT_EQ(dialog.sldEfecto->value(), 1);
+    EXPECT_EQ(host.saveUndoCalls, undoBefore);  // reloading filters nothing
+    EXPECT_TRUE(dialog.Picture1Raster() == host.displayed);
+}
+
+TEST_F(DialogTest, StrengthsDoNotAccumulateAndUndoFollowsAplicar) {
+    Menu(17, 10);
+    dialog.sldEfecto->setValue(20);
+    dialog.sldEfecto->setValue(40);
+    EXPECT_TRUE(dialog.Picture1Raster() == Expected(17, original, 40));
+    EXPECT_TRUE(host.displayed == original);  // only the copy was filtered
+    EXPECT_EQ(host.saveUndoCalls, 2);         // retaken of the unchanged picture
+    EXPECT_TRUE(host.undo == original);
+    EXPECT_GE(host.repaints, 2);
+    dialog.cmdApply->click();
+    EXPECT_TRUE(host.displayed == Expected(17, original, 40));
+    EXPECT_EQ(dialog.CurrentEffect(), 0);
+    EXPECT_FALSE(dialog.isVisible());
+    host.displayed = host.undo;  // what "Deshacer cambios" does
+    EXPECT_TRUE(host.displayed == original);
+}
+
+TEST_F(DialogTest, AplicarWithoutMovingGivesThePictureBack) {
+    Menu(14, 10);
+    dialog.cmdApply->click();
+    EXPECT_TRUE(host.displayed == original);
+    EXPECT_EQ(host.assignments, 1);
+}
+
+TEST_F(DialogTest, CancelarLeavesThePictureAndUnloads) {
+    Menu(30, 15);
+    dialog.sldEfecto->setValue(60);
+    dialog.cmdCancel->click();
+    EXPECT_TRUE(host.displayed == original);
+    EXPECT_EQ(dialog.CurrentEffect(), 0);
+    EXPECT_FALSE(dialog.isVisible());
+    // The next configurable command opens the dialog again, from its designed state.
+    EXPECT_EQ(Menu(30, 15), EffectOutcome::DialogLoaded);
+    EXPECT_EQ(dialog.sldEfecto->value(), 0);
+    dialog.close();
+    EXPECT_EQ(dialog.CurrentEffect(), 0);
+}
+
+TEST_F(DialogTest, OtherFiltersMeanwhileAreReplacedByAplicar) {
+    Menu(17, 10);
+    dialog.sldEfecto->setValue(30);
+    Menu(2, 0);  // "Negativo" changes the working picture at once
+    EXPECT_TRUE(host.displayed == Expected(2, original, 0));
+    dialog.cmdApply->click();
+    EXPECT_TRUE(host.displayed == Expected(17, original, 30));
+}
+
+TEST_F(DialogTest, GammaOpensAtOneWithoutFiltering) {
+    Menu(31, 0);
+    EXPECT_EQ(dialog.sldEfecto->value(), 1);
+    EXPECT_EQ(host.saveUndoCalls, 0);
+    EXPECT_EQ(Menu(31, 0), EffectOutcome::Filtered);  // the menu's 0 taken as 1
+    EXPECT_TRUE(host.displayed == original);
+}
+
+TEST_F(DialogTest, PreviewFitsTheBox) {
+    Menu(14, 10);
+    EXPECT_FALSE(dialog.PreviewStretched());  // 40 x 30 is shown at its own size
+    EXPECT_EQ(dialog.PreviewWidth(), 155);
+    dialog.Open();
+    dialog.close();
+    host.displayed = test::RandomRaster(400, 200, 1);
+    Menu(14, 10);
+    EXPECT_TRUE(dialog.PreviewStretched());
+    EXPECT_DOUBLE_EQ(dialog.PreviewWidth(), 155);
+    EXPECT_DOUBLE_EQ(dialog.PreviewHeight(), 77.5);
+    EXPECT_EQ(dialog.Image1->width(), 155);
+    EXPECT_TRUE(dialog.Image1->hasScaledContents());
+}
+
+TEST_F(DialogTest, ControlsCarryTheirNames) {
+    for (const char* name : {"sldEfecto", "lblRango", "Label3", "Label1", "Label2", "Image1",
+                             "Picture1", "prgBar1", "cmdApply", "cmdCancel"})
+        EXPECT_NE(dialog.findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_EQ(dialog.cmdApply->text(), "Aplicar");
+    EXPECT_EQ(dialog.cmdCancel->text(), "Cancelar");
+    EXPECT_EQ(dialog.Label3->text(), "Intensidad:");
+}
+
+}  // namespace
+}  // namespace glifora
