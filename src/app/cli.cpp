@@ -53,6 +53,25 @@ const std::vector<Subcommand>& Subcommands() {
              "  Separa GIF en archivos \"Fotograma NN.bmp\" dentro de CARPETA y muestra\n"
              "  cuántos son (0 si no tiene ninguno; entonces no escribe nada).",
              {{"-d", true}}, 1, 1, RunFrames},
+            {"filter",
+             "filter IMAGEN -o SALIDA.bmp|SALIDA.png (--effect E[:P] | --flip h|v\n"
+             "    | --mirror top|bottom|left|right)... [--seed N]\n"
+             "  Aplica a IMAGEN los efectos, giros y espejos en el orden dado y escribe\n"
+             "  el resultado (sin pasos, la imagen tal como se lee). E es un código de\n"
+             "  «glifora effects» o su nombre; P un número entero o un color #RRGGBB (sin\n"
+             "  P, el parámetro de la primera entrada del menú). --mirror nombra la mitad\n"
+             "  que se conserva.",
+             {{"-o", true},
+              {"--effect", true, true},
+              {"--flip", true, true},
+              {"--mirror", true, true},
+              {"--seed", true}},
+             1, 1, RunFilter},
+            {"effects",
+             "effects\n"
+             "  Lista los efectos: código, nombre, parámetro por omisión, rango del\n"
+             "  diálogo de intensidad y entradas del menú.",
+             {}, 0, 0, RunEffects},
             {"glyphs",
              "glyphs [--palette 0..3] [--font NOMBRE] [--font-size PT] [--negative]\n"
              "  Muestra la celda y las tablas de brillo:\n"

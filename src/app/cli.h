@@ -30,5 +30,7 @@ int RunFonts(const ParsedArgs& args);
 int RunWeb(const ParsedArgs& args);
 int RunAnim(const ParsedArgs& args);
 int RunFrames(const ParsedArgs& args);
+int RunFilter(const ParsedArgs& args);
+int RunEffects(const ParsedArgs& args);
 
 }  // namespace glifora::cli

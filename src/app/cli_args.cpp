@@ -59,6 +59,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         if (!spec->takesValue) {
             if (inlineValue) throw UsageError("la opción " + name + " no lleva valor");
             out.values[name].push_back("");
+            out.ordered.emplace_back(name, "");
             continue;
         }
         if (!inlineValue) {
@@ -66,6 +67,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
             inlineValue = args[++i];
         }
         out.values[name].push_back(*inlineValue);
+        out.ordered.emplace_back(name, *inlineValue);
     }
     return out;
 }

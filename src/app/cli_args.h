@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace glifora::cli {
@@ -30,6 +31,8 @@ class ParsedArgs {
 public:
     std::vector<std::string> positionals;
     std::map<std::string, std::vector<std::string>> values;  // flags hold one empty value
+    // Every option with its value, in the order given (for steps applied in order).
+    std::vector<std::pair<std::string, std::string>> ordered;
 
     [[nodiscard]] bool Has(const std::string& name) const { return values.count(name) > 0; }
     [[nodiscard]] std::optional<std::string> Get(const std::string& name) const;
