@@ -36,11 +36,11 @@ bool ParseParameter(const std::string& text, int& value) {
 
 // The command line's progress bar under a filter run.
 class BarProgress final : public FilterProgress {
-public:
+  public:
     explicit BarProgress(const Effect& effect) : bar_("Filtro " + std::string(effect.name)) {}
     void SetValue(int percent) override { bar_.Update(percent / 100.0); }
 
-private:
+  private:
     ProgressBar bar_;
 };
 
@@ -87,9 +87,8 @@ int RunEffects(const ParsedArgs&) {
         std::string parameter = e.colorParameter ? ColorText(e.DefaultParameter())
                                                  : std::to_string(e.DefaultParameter());
         if (e.code == 31) parameter = "1";  // the menu's 0 is taken as 1
-        std::string range = e.configurable ? std::to_string(e.minimum) + ".." +
-                                                 std::to_string(e.maximum)
-                                           : "-";
+        std::string range =
+            e.configurable ? std::to_string(e.minimum) + ".." + std::to_string(e.maximum) : "-";
         std::string captions;
         for (const EffectMenuEntry& m : e.entries)
             captions += (captions.empty() ? "" : " / ") + std::string(m.caption);

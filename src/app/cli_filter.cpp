@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImageWriter>
 #include <cstring>
+#include <memory>
 #include <variant>
 
 #include "app/cli.h"
@@ -30,7 +31,8 @@ std::vector<Step> StepsFromArgs(const ParsedArgs& args) {
             steps.emplace_back(step);
         } else if (name == "--flip" || name == "--mirror") {
             GeometricOp op{};
-            const bool known = name == "--flip" ? FlipFromName(value, op) : MirrorFromName(value, op);
+            const bool known =
+                name == "--flip" ? FlipFromName(value, op) : MirrorFromName(value, op);
             if (!known)
                 throw UsageError(name == "--flip"
                                      ? "--flip admite h o v (se recibió «" + value + "»)"
@@ -53,16 +55,29 @@ void Apply(const Step& step, Raster& picture) {
         Mirror(picture, op);
 }
 
-void PutLe(std::string& out, size_t at, uint32_t v, int bytes) {
+struct Encoded {
+    std::unique_ptr<char[]> bytes;  // not zero-filled: every byte is written
+    size_t size = 0;
+    QByteArray png;
+    [[nodiscard]] std::string_view View() const {
+        return bytes ? std::string_view(bytes.get(), size)
+                     : std::string_view(png.constData(), static_cast<size_t>(png.size()));
+    }
+};
+
+void PutLe(char* out, size_t at, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 // A 24-bit uncompressed bitmap, rows bottom-up: what every reader accepts.
-bool EncodeBmp(const Raster& picture, std::string& out) {
+bool EncodeBmp(const Raster& picture, Encoded& encoded) {
     const uint64_t rowBytes = (static_cast<uint64_t>(picture.Width()) * 3 + 3) / 4 * 4;
     const uint64_t total = 54 + rowBytes * static_cast<uint64_t>(picture.Height());
     if (total > 0x7FFFFFFF) return false;
-    out.assign(static_cast<size_t>(total), '\0');
+    encoded.size = static_cast<size_t>(total);
+    encoded.bytes = std::make_unique_for_overwrite<char[]>(encoded.size);
+    char* out = encoded.bytes.get();
+    std::memset(out, 0, 54);
     out[0] = 'B';
     out[1] = 'M';
     PutLe(out, 2, static_cast<uint32_t>(total), 4);
@@ -77,21 +92,20 @@ bool EncodeBmp(const Raster& picture, std::string& out) {
     PutLe(out, 42, 3780, 4);
     for (int y = 0; y < picture.Height(); ++y) {
         const uint8_t* from = picture.Row(y);
-        auto* to = reinterpret_cast<uint8_t*>(out.data()) + 54 +
+        auto* to = reinterpret_cast<uint8_t*>(out) + 54 +
                    rowBytes * static_cast<uint64_t>(picture.Height() - 1 - y);
-        for (int x = 0; x < picture.Width(); ++x, from += 4, to += 3) std::memcpy(to, from, 3);
+        const int w = picture.Width();
+        for (int x = 0; x < w; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
+        for (uint64_t pad = static_cast<uint64_t>(w) * 3; pad < rowBytes; ++pad) *to++ = 0;
     }
     return true;
 }
 
-bool EncodePng(const Raster& picture, std::string& out) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+bool EncodePng(const Raster& picture, Encoded& encoded) {
+    QBuffer buffer(&encoded.png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
-    if (!writer.write(ImageView(picture))) return false;
-    out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
-    return true;
+    return writer.write(ImageView(picture));
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -120,11 +134,11 @@ int RunFilter(const ParsedArgs& args) {
         return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + load.error);
     for (const Step& step : steps) Apply(step, load.raster);
 
-    std::string bytes;
-    if (!(png ? EncodePng(load.raster, bytes) : EncodeBmp(load.raster, bytes)))
+    Encoded encoded;
+    if (!(png ? EncodePng(load.raster, encoded) : EncodeBmp(load.raster, encoded)))
         return Fail("no se puede codificar la imagen para «" + *output + "»");
     std::string why;
-    if (!WriteFileAtomically(*output, bytes, &why))
+    if (!WriteFileAtomically(*output, encoded.View(), &why))
         return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
     return kExitOk;
 }

@@ -12,9 +12,13 @@
 namespace glifora::filters {
 namespace {
 
-constexpr uint32_t Third(uint32_t sum) { return (sum * 0xAAABu) >> 17; }
+constexpr uint32_t Third(uint32_t sum) {
+    return (sum * 0xAAABu) >> 17;
+}
 
-int ClampInt(int v) { return Clamp(v, 0, 255); }
+int ClampInt(int v) {
+    return Clamp(v, 0, 255);
+}
 
 void Write(uint8_t* p, uint8_t v) {
     p[0] = v;
@@ -32,8 +36,8 @@ struct KernelTap {
 // (collected error x 10) \ p, thresholded at the picture's mean grey; each
 // share of the error is tabulated and truncated on its own.
 template <size_t kTaps>
-void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int firstStep, int divisor,
-             const std::array<KernelTap, kTaps>& taps) {
+void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int firstStep,
+                    int divisor, const std::array<KernelTap, kTaps>& taps) {
     const int w = px.width, h = px.height;
     if (p == 0 || w == 0 || h == 0) {
         for (int y = 0; y < h; ++y) progress.SetValue(RowPercent(y + 1, h, 10, 90));
@@ -54,22 +58,70 @@ void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int
                                         std::vector<int>(static_cast<size_t>(w) + 4, 0));
     std::vector<int*> errors(static_cast<size_t>(rows));
     for (int r = 0; r < rows; ++r) errors[r] = store[r].data() + 2;
+    // The errors of the current row (as table indices e + 255), padded with
+    // zero errors: the shares for the rows below are gathered from it after
+    // the row, which keeps them out of the pixel-to-pixel dependency.
+    std::vector<int> rowErrors(static_cast<size_t>(w) + 4, 255);
+    int* e = rowErrors.data() + 2;
+    struct LowerTap {
+        int dx, dy;
+        size_t weightIndex;
+    };
+    std::vector<int> weights;
+    std::vector<LowerTap> lower;
+    for (const KernelTap& t : taps) {
+        if (t.dy == 0) continue;
+        size_t i = 0;
+        while (i < weights.size() && weights[i] != t.weight) ++i;
+        if (i == weights.size()) weights.push_back(t.weight);
+        lower.push_back({t.dx, t.dy, i});
+    }
+    std::vector<std::array<int, 511>> byWeight(weights.size());
+    for (size_t i = 0; i < weights.size(); ++i)
+        for (int v = -255; v <= 255; ++v) byWeight[i][v + 255] = v * weights[i] / divisor;
+    std::vector<std::vector<int>> sharesOf(weights.size(),
+                                           std::vector<int>(static_cast<size_t>(w) + 4, 0));
     progress.SetValue(firstStep);
     const int average = AverageGrey(px);
     progress.SetValue(10);
+    // The same-row shares (to x + 1 and x + 2) travel in registers.
+    const int* toNext = nullptr;
+    const int* toSecond = nullptr;
+    std::array<int, 511> none{};
+    for (size_t k = 0; k < kTaps; ++k) {
+        if (taps[k].dy == 0 && taps[k].dx == 1) toNext = share[k].data();
+        if (taps[k].dy == 0 && taps[k].dx == 2) toSecond = share[k].data();
+    }
+    if (!toNext) toNext = none.data();
+    if (!toSecond) toSecond = none.data();
     for (int y = 0; y < h; ++y) {
         uint8_t* row = px.WorkRow(y);
-        int* current = errors[0];
+        const int* current = errors[0];
+        int next = 0, second = 0;  // shares already owed to x + 1 and x + 2
         for (int x = 0; x < w; ++x) {
             uint8_t* q = row + 4 * x;
-            const int collected = current[x];
+            const int collected = current[x] + next;
             const int push = collected >= -255 && collected <= 255 ? damped[collected + 255]
-                                                                    : collected * 10 / p;
+                                                                   : collected * 10 / p;
             const int l = ClampInt(static_cast<int>(Third(uint32_t{q[0]} + q[1] + q[2])) + push);
             const int out = l < average ? 0 : 255;
             Write(q, static_cast<uint8_t>(out));
-            const int e = l - out + 255;
-            for (size_t k = 0; k < kTaps; ++k) errors[taps[k].dy][x + taps[k].dx] += share[k][e];
+            const int ei = l - out + 255;
+            e[x] = ei;
+            next = second + toNext[ei];
+            second = toSecond[ei];
+        }
+        // Each distinct weight's share is looked up once per pixel; the taps
+        // of the rows below then only add shifted rows of shares.
+        for (size_t i = 0; i < weights.size(); ++i) {
+            const int* table = byWeight[i].data();
+            int* out = sharesOf[i].data() + 2;
+            for (int x = 0; x < w; ++x) out[x] = table[e[x]];
+        }
+        for (const LowerTap& t : lower) {
+            int* target = errors[t.dy];
+            const int* from = sharesOf[t.weightIndex].data() + 2 - t.dx;
+            for (int x = 0; x < w; ++x) target[x] += from[x];
         }
         int* done = errors[0];
         for (int r = 0; r + 1 < rows; ++r) errors[r] = errors[r + 1];
@@ -148,24 +200,25 @@ void Method4(const FilterPixels& px, int p, FilterProgress& progress) {
 }
 
 void Method5(const FilterPixels& px, int p, FilterProgress& progress) {
-    ErrorDiffusion<7>(px, p, progress, 3, 32,
-               {{{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}});
+    ErrorDiffusion<7>(
+        px, p, progress, 3, 32,
+        {{{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}});
 }
 
 void Method6(const FilterPixels& px, int p, FilterProgress& progress) {
     ErrorDiffusion<12>(px, p, progress, 3, 42,
-                {{{1, 0, 8},
-                  {2, 0, 4},
-                  {-2, 1, 2},
-                  {-1, 1, 4},
-                  {0, 1, 8},
-                  {1, 1, 4},
-                  {2, 1, 2},
-                  {-2, 2, 1},
-                  {-1, 2, 2},
-                  {0, 2, 4},
-                  {1, 2, 2},
-                  {2, 2, 1}}});
+                       {{{1, 0, 8},
+                         {2, 0, 4},
+                         {-2, 1, 2},
+                         {-1, 1, 4},
+                         {0, 1, 8},
+                         {1, 1, 4},
+                         {2, 1, 2},
+                         {-2, 2, 1},
+                         {-1, 2, 2},
+                         {0, 2, 4},
+                         {1, 2, 2},
+                         {2, 2, 1}}});
 }
 
 }  // namespace glifora::filters

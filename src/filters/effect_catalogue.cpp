@@ -30,8 +30,14 @@ constexpr Range kFixed{};
 
 Effect Row(int code, std::string_view name, std::vector<EffectMenuEntry> entries, Range range,
            FilterFunction filter, bool color = false, bool needsSource = false) {
-    return Effect{code,          name,         std::move(entries), range.configurable,
-                  range.minimum, range.maximum, color,             needsSource,
+    return Effect{code,
+                  name,
+                  std::move(entries),
+                  range.configurable,
+                  range.minimum,
+                  range.maximum,
+                  color,
+                  needsSource,
                   filter};
 }
 
@@ -56,8 +62,8 @@ std::vector<Effect> BuildCatalogue() {
             MarkContours, true, true),
         Row(8, "realzar", {{kBordes, 1, "mnuRealzar", 0, "Realzar", kBlueGreen}}, kFixed, Enhance,
             true),
-        Row(9, "realzar-mas", {{kBordes, 2, "mnuRealzarMas", 0, "Realzar más", kBlueGreen}},
-            kFixed, EnhanceMore, true, true),
+        Row(9, "realzar-mas", {{kBordes, 2, "mnuRealzarMas", 0, "Realzar más", kBlueGreen}}, kFixed,
+            EnhanceMore, true, true),
         Row(10, "grabado", {{kBordes, 3, "mnugrabado", 0, "Grabado", kBlueGreen}}, kFixed, Engrave,
             true),
         Row(11, "mas-grabado", {{kBordes, 4, "mnuMasGrabado", 0, "Más grabado", kBlueGreen}},
@@ -119,7 +125,9 @@ EffectSettingsTable& MutableSettings() {
     return table;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -143,14 +151,15 @@ const Effect* FindEffect(std::string_view nameOrCode) {
     for (const Effect& e : EffectCatalogue()) {
         if (e.name.empty() || e.name.size() != nameOrCode.size()) continue;
         bool same = true;
-        for (size_t i = 0; i < e.name.size() && same; ++i)
-            same = Lower(nameOrCode[i]) == e.name[i];
+        for (size_t i = 0; i < e.name.size() && same; ++i) same = Lower(nameOrCode[i]) == e.name[i];
         if (same) return &e;
     }
     return nullptr;
 }
 
-const EffectSettingsTable& EffectSettings() { return MutableSettings(); }
+const EffectSettingsTable& EffectSettings() {
+    return MutableSettings();
+}
 
 void InitEffectSettings() {
     EffectSettingsTable& t = MutableSettings();

@@ -95,6 +95,8 @@ std::vector<ImageMenuItem> ItemsOf(std::string_view path) {
 
 }  // namespace
 
-std::vector<ImageMenuItem> ImageMenuModel() { return ItemsOf({}); }
+std::vector<ImageMenuItem> ImageMenuModel() {
+    return ItemsOf({});
+}
 
 }  // namespace glifora

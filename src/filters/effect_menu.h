@@ -17,8 +17,8 @@ struct ImageMenuItem {
     std::string name;  // design name: "mnuColores", "mnuGrises", "mnuRGB"
     int index = 0;     // place in an indexed entry (mnuRGB 1 to 5), else 0
     std::string caption;
-    int code = 0;       // Effect: the code passed to ApplyEffect
-    int parameter = 0;  // Effect: the fixed parameter passed with it
+    int code = 0;                                  // Effect: the code passed to ApplyEffect
+    int parameter = 0;                             // Effect: the fixed parameter passed with it
     GeometricOp op = GeometricOp::FlipHorizontal;  // Geometric
     std::vector<ImageMenuItem> children;           // Submenu, in menu order
 };

@@ -28,7 +28,9 @@ void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgr
     }
 }
 
-FilterEngine::FilterEngine(EffectHost& host) : host_(host) { InitEffectSettings(); }
+FilterEngine::FilterEngine(EffectHost& host) : host_(host) {
+    InitEffectSettings();
+}
 
 EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter,
                                         FilterProgress& progress) {

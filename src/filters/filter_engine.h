@@ -14,7 +14,7 @@ namespace glifora {
 
 // What the engine and the geometric commands need of the main window.
 class EffectHost {
-public:
+  public:
     virtual ~EffectHost() = default;
     // The working picture's displayed raster (`picMain`).
     [[nodiscard]] virtual Raster& Displayed() = 0;
@@ -29,7 +29,7 @@ public:
 
 // The engine's view of the effect strength dialog (`frmEfectConfig`).
 class StrengthDialog {
-public:
+  public:
     virtual ~StrengthDialog() = default;
     // Loads the dialog if it is not loaded (which copies the working picture
     // into it) and makes it visible, without waiting.
@@ -50,7 +50,7 @@ enum class EffectOutcome {
 void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgress& progress);
 
 class FilterEngine {
-public:
+  public:
     explicit FilterEngine(EffectHost& host);
 
     // Set once the dialog exists; without one, configurable effects are
@@ -64,7 +64,7 @@ public:
 
     [[nodiscard]] bool FilterBusy() const { return busy_; }
 
-private:
+  private:
     EffectHost& host_;
     StrengthDialog* dialog_ = nullptr;
     bool busy_ = false;

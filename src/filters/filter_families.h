@@ -18,19 +18,19 @@ void Gamma(const FilterPixels& px, int p, FilterProgress& progress);            
 void OldPhoto(const FilterPixels& px, int p, FilterProgress& progress);         // 32
 
 // Neighbourhood (neighbourhood_filters.cpp).
-void Sharpen(const FilterPixels& px, int p, FilterProgress& progress);           // 1
-void Blur(const FilterPixels& px, int p, FilterProgress& progress);              // 3
-void Smoke(const FilterPixels& px, int p, FilterProgress& progress);             // 5
-void EdgeEnhance(const FilterPixels& px, int p, FilterProgress& progress);       // 6
-void MarkContours(const FilterPixels& px, int p, FilterProgress& progress);      // 7
-void Enhance(const FilterPixels& px, int p, FilterProgress& progress);           // 8
-void EnhanceMore(const FilterPixels& px, int p, FilterProgress& progress);       // 9
-void Engrave(const FilterPixels& px, int p, FilterProgress& progress);           // 10
-void EngraveMore(const FilterPixels& px, int p, FilterProgress& progress);       // 11
-void Relief(const FilterPixels& px, int p, FilterProgress& progress);            // 13
-void Dilate(const FilterPixels& px, int p, FilterProgress& progress);            // 25
-void Erode(const FilterPixels& px, int p, FilterProgress& progress);             // 26
-void JoinedContours(const FilterPixels& px, int p, FilterProgress& progress);    // 27
+void Sharpen(const FilterPixels& px, int p, FilterProgress& progress);         // 1
+void Blur(const FilterPixels& px, int p, FilterProgress& progress);            // 3
+void Smoke(const FilterPixels& px, int p, FilterProgress& progress);           // 5
+void EdgeEnhance(const FilterPixels& px, int p, FilterProgress& progress);     // 6
+void MarkContours(const FilterPixels& px, int p, FilterProgress& progress);    // 7
+void Enhance(const FilterPixels& px, int p, FilterProgress& progress);         // 8
+void EnhanceMore(const FilterPixels& px, int p, FilterProgress& progress);     // 9
+void Engrave(const FilterPixels& px, int p, FilterProgress& progress);         // 10
+void EngraveMore(const FilterPixels& px, int p, FilterProgress& progress);     // 11
+void Relief(const FilterPixels& px, int p, FilterProgress& progress);          // 13
+void Dilate(const FilterPixels& px, int p, FilterProgress& progress);          // 25
+void Erode(const FilterPixels& px, int p, FilterProgress& progress);           // 26
+void JoinedContours(const FilterPixels& px, int p, FilterProgress& progress);  // 27
 
 // Special effects (special_effects.cpp).
 void Diffuse(const FilterPixels& px, int p, FilterProgress& progress);      // 4

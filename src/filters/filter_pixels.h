@@ -15,7 +15,7 @@ namespace glifora {
 // the bar and lets pending events run (see ThrottledProgress); the command
 // line draws on stderr; tests may record the values.
 class FilterProgress {
-public:
+  public:
     virtual ~FilterProgress() = default;
     virtual void SetVisible(bool /*visible*/) {}
     // Sets the bar's value (0 to 100), then yields to the event loop once.
@@ -23,7 +23,7 @@ public:
 };
 
 class NullProgress final : public FilterProgress {
-public:
+  public:
     void SetValue(int) override {}
 };
 

@@ -10,7 +10,9 @@ namespace {
 
 // The last index of a mirror's outer or inner loop: round(size / 2 - 1),
 // halves to even (4 -> 1, 5 -> 2, 7 -> 2, 1 -> 0).
-int HalfBound(int size) { return RoundToInt(size / 2.0 - 1.0); }
+int HalfBound(int size) {
+    return RoundToInt(size / 2.0 - 1.0);
+}
 
 void CopyPixel(uint8_t* row, int to, int from) {
     std::memcpy(row + 4 * static_cast<size_t>(to), row + 4 * static_cast<size_t>(from), 4);
@@ -93,18 +95,26 @@ void ApplyGeometric(GeometricOp op, EffectHost& host) {
 }
 
 bool FlipFromName(std::string_view name, GeometricOp& op) {
-    if (name == "h") op = GeometricOp::FlipHorizontal;
-    else if (name == "v") op = GeometricOp::FlipVertical;
-    else return false;
+    if (name == "h")
+        op = GeometricOp::FlipHorizontal;
+    else if (name == "v")
+        op = GeometricOp::FlipVertical;
+    else
+        return false;
     return true;
 }
 
 bool MirrorFromName(std::string_view name, GeometricOp& op) {
-    if (name == "top") op = GeometricOp::MirrorTopOntoBottom;
-    else if (name == "bottom") op = GeometricOp::MirrorBottomOntoTop;
-    else if (name == "left") op = GeometricOp::MirrorLeftOntoRight;
-    else if (name == "right") op = GeometricOp::MirrorRightOntoLeft;
-    else return false;
+    if (name == "top")
+        op = GeometricOp::MirrorTopOntoBottom;
+    else if (name == "bottom")
+        op = GeometricOp::MirrorBottomOntoTop;
+    else if (name == "left")
+        op = GeometricOp::MirrorLeftOntoRight;
+    else if (name == "right")
+        op = GeometricOp::MirrorRightOntoLeft;
+    else
+        return false;
     return true;
 }
 

@@ -13,8 +13,8 @@
 namespace glifora {
 
 enum class GeometricOp {
-    FlipHorizontal,  // "Horizontalmente": left-right
-    FlipVertical,    // "Verticalmente": top-bottom
+    FlipHorizontal,       // "Horizontalmente": left-right
+    FlipVertical,         // "Verticalmente": top-bottom
     MirrorTopOntoBottom,  // "Reflejar parte superior en la inferior"
     MirrorBottomOntoTop,  // "Reflejar parte inferior en la superior"
     MirrorRightOntoLeft,  // "Reflejar parte derecha en la izquierda"

@@ -57,9 +57,9 @@ frmEfectConfig::frmEfectConfig(EffectHost& host, FilterEngine& engine, QWidget* 
     Picture1 = Named(new QWidget(this), "Picture1");
     Picture1->hide();
 
-    progress_ = std::make_unique<ThrottledProgress>(
-        [this](int v) { prgBar1->setValue(v); }, [] { QCoreApplication::processEvents(); },
-        [this](bool v) { prgBar1->setVisible(v); });
+    progress_ = std::make_unique<ThrottledProgress>([this](int v) { prgBar1->setValue(v); },
+                                                    [] { QCoreApplication::processEvents(); },
+                                                    [this](bool v) { prgBar1->setVisible(v); });
 
     connect(sldEfecto, &QSlider::valueChanged, this, [this](int v) { OnSliderChanged(v); });
     connect(cmdApply, &QPushButton::clicked, this, [this] { Apply(); });
@@ -158,6 +158,8 @@ void frmEfectConfig::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmEfectConfig::reject() { Unload(); }
+void frmEfectConfig::reject() {
+    Unload();
+}
 
 }  // namespace glifora

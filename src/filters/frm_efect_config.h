@@ -26,7 +26,7 @@ class ThrottledProgress;
 
 class frmEfectConfig : public QDialog, public StrengthDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPreviewBox = 155;
 
     frmEfectConfig(EffectHost& host, FilterEngine& engine, QWidget* parent = nullptr);
@@ -56,11 +56,11 @@ public:
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape unloads like "Cancelar"
 
-private:
+  private:
     void Load();
     void Unload();
     void FitPreview();

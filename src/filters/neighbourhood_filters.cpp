@@ -16,12 +16,14 @@
 namespace glifora::filters {
 namespace {
 
-uint8_t ClampByte(int64_t v) { return static_cast<uint8_t>(Clamp<int64_t>(v, 0, 255)); }
+uint8_t ClampByte(int64_t v) {
+    return static_cast<uint8_t>(Clamp<int64_t>(v, 0, 255));
+}
 
 // clamp(n \ d) for numerators in [lo, hi], tabulated when the range is small
 // enough, else computed.
 class DivClamp {
-public:
+  public:
     DivClamp(int64_t lo, int64_t hi, int64_t divisor) : lo_(lo), divisor_(divisor) {
         if (hi - lo < (1 << 18)) {
             table_.resize(static_cast<size_t>(hi - lo + 1));
@@ -32,7 +34,7 @@ public:
         return table_.empty() ? Slow(n) : table_[static_cast<size_t>(n - lo_)];
     }
 
-private:
+  private:
     [[nodiscard]] uint8_t Slow(int64_t n) const { return ClampByte(n / divisor_); }
     int64_t lo_;
     int64_t divisor_;
@@ -184,10 +186,10 @@ void EdgeEnhance(const FilterPixels& px, int p, FilterProgress& progress) {
 
 void MarkContours(const FilterPixels& px, int color, FilterProgress& progress) {
     const Offsets off = OffsetsOf(color);
-    FromSource3x3(px, progress, [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                       size_t i, int ch) {
-        return ClampByte(int64_t{8} * m[i] - Sum8(u, m, d, i) + off.c[ch]);
-    });
+    FromSource3x3(px, progress,
+                  [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d, size_t i, int ch) {
+                      return ClampByte(int64_t{8} * m[i] - Sum8(u, m, d, i) + off.c[ch]);
+                  });
 }
 
 void Enhance(const FilterPixels& px, int color, FilterProgress& progress) {
@@ -200,29 +202,30 @@ void Engrave(const FilterPixels& px, int color, FilterProgress& progress) {
 
 void EnhanceMore(const FilterPixels& px, int color, FilterProgress& progress) {
     const Offsets off = OffsetsOf(color);
-    FromSource3x3(px, progress, [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                       size_t i, int ch) {
-        const int left = u[i - 4] + m[i - 4] + d[i - 4], right = u[i + 4] + m[i + 4] + d[i + 4];
-        return ClampByte(int64_t{left} - right + off.c[ch]);
-    });
+    FromSource3x3(px, progress,
+                  [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d, size_t i, int ch) {
+                      const int left = u[i - 4] + m[i - 4] + d[i - 4],
+                                right = u[i + 4] + m[i + 4] + d[i + 4];
+                      return ClampByte(int64_t{left} - right + off.c[ch]);
+                  });
 }
 
 void EngraveMore(const FilterPixels& px, int color, FilterProgress& progress) {
     const Offsets off = OffsetsOf(color);
-    FromSource3x3(px, progress, [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                       size_t i, int ch) {
-        const int left = u[i - 4] + m[i - 4] + d[i - 4], right = u[i + 4] + m[i + 4] + d[i + 4];
-        return ClampByte(int64_t{right} - left + off.c[ch]);
-    });
+    FromSource3x3(px, progress,
+                  [&off](const uint8_t* u, const uint8_t* m, const uint8_t* d, size_t i, int ch) {
+                      const int left = u[i - 4] + m[i - 4] + d[i - 4],
+                                right = u[i + 4] + m[i + 4] + d[i + 4];
+                      return ClampByte(int64_t{right} - left + off.c[ch]);
+                  });
 }
 
 void Relief(const FilterPixels& px, int, FilterProgress& progress) {
-    FromSource3x3(px, progress,
-                  [](const uint8_t* u, const uint8_t* m, const uint8_t* d, size_t i, int) {
-                      const int k = 2 * u[i - 4] + u[i] + m[i - 4] + m[i] - m[i + 4] - d[i] -
-                                    2 * d[i + 4];
-                      return ClampByte(k / 2 + 50);
-                  });
+    FromSource3x3(
+        px, progress, [](const uint8_t* u, const uint8_t* m, const uint8_t* d, size_t i, int) {
+            const int k = 2 * u[i - 4] + u[i] + m[i - 4] + m[i] - m[i + 4] - d[i] - 2 * d[i + 4];
+            return ClampByte(k / 2 + 50);
+        });
 }
 
 void Dilate(const FilterPixels& px, int, FilterProgress& progress) {

@@ -12,14 +12,18 @@
 namespace glifora::filters {
 namespace {
 
-uint8_t ClampByte(int64_t v) { return static_cast<uint8_t>(Clamp<int64_t>(v, 0, 255)); }
+uint8_t ClampByte(int64_t v) {
+    return static_cast<uint8_t>(Clamp<int64_t>(v, 0, 255));
+}
 
 void ReportAllRows(const FilterPixels& px, FilterProgress& progress) {
     for (int y = 0; y < px.height; ++y) progress.SetValue(RowPercent(y + 1, px.height));
 }
 
 // sum \ 9 for sums of nine bytes, without a division.
-constexpr uint32_t Ninth(uint32_t sum) { return (sum * 7282u) >> 16; }
+constexpr uint32_t Ninth(uint32_t sum) {
+    return (sum * 7282u) >> 16;
+}
 static_assert([] {
     for (uint32_t s = 0; s <= 9 * 255; ++s)
         if (Ninth(s) != s / 9) return false;

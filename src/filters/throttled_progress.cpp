@@ -2,10 +2,8 @@
 
 namespace glifora {
 
-ThrottledProgress::ThrottledProgress(std::function<void(int)> setValue,
-                                     std::function<void()> yield,
-                                     std::function<void(bool)> setVisible,
-                                     Clock::duration interval)
+ThrottledProgress::ThrottledProgress(std::function<void(int)> setValue, std::function<void()> yield,
+                                     std::function<void(bool)> setVisible, Clock::duration interval)
     : setValue_(std::move(setValue)),
       yield_(std::move(yield)),
       setVisible_(std::move(setVisible)),

@@ -12,7 +12,7 @@
 namespace glifora {
 
 class ThrottledProgress final : public FilterProgress {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     // `setValue` sets the bar; `yield` lets pending events run; `setVisible`
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] int Value() const { return value_; }
     [[nodiscard]] int Yields() const { return yields_; }
 
-private:
+  private:
     void Yield();
 
     std::function<void(int)> setValue_;

@@ -18,7 +18,7 @@ namespace {
 using test::RunGlifora;
 
 class CliFilter : public ::testing::Test {
-protected:
+  protected:
     CliFilter() {
         input = Path("in.bmp");
         test::WriteFile(input, test::EncodePicture(photo, "BMP"));
@@ -62,10 +62,10 @@ TEST_F(CliFilter, DefaultParametersAndSeeds) {
     ASSERT_EQ(RunGlifora({"filter", input, "-o", Path("b.bmp"), "--effect", "14"}).status, 0);
     EXPECT_TRUE(Output(Path("b.bmp")) == Effect(photo, 14, 10));
     for (const char* name : {"n1.bmp", "n2.bmp"})
-        ASSERT_EQ(RunGlifora({"filter", input, "-o", Path(name), "--effect", "ruido:20",
-                              "--seed", "99"})
-                      .status,
-                  0);
+        ASSERT_EQ(
+            RunGlifora({"filter", input, "-o", Path(name), "--effect", "ruido:20", "--seed", "99"})
+                .status,
+            0);
     SeedRandom(99);
     const Raster noisy = Effect(photo, 29, 20);
     EXPECT_TRUE(Output(Path("n1.bmp")) == noisy);
@@ -75,9 +75,9 @@ TEST_F(CliFilter, DefaultParametersAndSeeds) {
 TEST_F(CliFilter, UsageErrorsExitTwoAndWriteNothing) {
     const std::string out = Path("never.bmp");
     const std::vector<std::vector<std::string>> bad = {
-        {"--effect", "nada"},        {"--effect", "brillo:101"}, {"--effect", "15:0"},
-        {"--effect", "2:x"},         {"--effect", "7:#12345"},   {"--effect", "metodo4:0"},
-        {"--flip", "d"},             {"--mirror", "middle"},     {"--seed", "-1"},
+        {"--effect", "nada"}, {"--effect", "brillo:101"}, {"--effect", "15:0"},
+        {"--effect", "2:x"},  {"--effect", "7:#12345"},   {"--effect", "metodo4:0"},
+        {"--flip", "d"},      {"--mirror", "middle"},     {"--seed", "-1"},
     };
     for (const auto& extra : bad) {
         std::vector<std::string> args = {"filter", input, "-o", out};
@@ -114,8 +114,8 @@ TEST_F(CliFilter, EffectsListsTheCatalogue) {
 }
 
 TEST_F(CliFilter, OtherSubcommandsTakeEffectSteps) {
-    auto r = RunGlifora({"ascii", input, "--columns", "6", "--effect", "metodo3", "--effect",
-                         "pixelizar:4"});
+    auto r = RunGlifora(
+        {"ascii", input, "--columns", "6", "--effect", "metodo3", "--effect", "pixelizar:4"});
     EXPECT_EQ(r.status, 0) << r.err;
     r = RunGlifora({"ascii", input, "--effect", "nada"});
     EXPECT_EQ(r.status, 2);

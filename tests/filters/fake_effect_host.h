@@ -7,7 +7,7 @@
 namespace glifora::test {
 
 class FakeEffectHost : public EffectHost {
-public:
+  public:
     Raster displayed;
     Raster undo;
     int saveUndoCalls = 0;

@@ -15,7 +15,7 @@ namespace glifora {
 namespace {
 
 class FakeDialog : public StrengthDialog {
-public:
+  public:
     int current = 0;
     int opens = 0;
     std::vector<int> loads;
@@ -29,7 +29,7 @@ public:
 
 // Runs `onRow` at each yield, as pending events would.
 class YieldingProgress : public FilterProgress {
-public:
+  public:
     std::function<void()> onRow;
     void SetValue(int) override {
         if (onRow) onRow();
@@ -125,7 +125,8 @@ TEST(ThrottledProgress, SetsEveryValueButYieldsSparingly) {
     EXPECT_EQ(yields, 0);
     progress.SetValue(100);  // the end always yields
     EXPECT_EQ(yields, 1);
-    ThrottledProgress eager({}, [&] { ++yields; }, {}, std::chrono::nanoseconds(0));
+    ThrottledProgress eager(
+        {}, [&] { ++yields; }, {}, std::chrono::nanoseconds(0));
     eager.SetValue(3);
     eager.SetValue(3);
     EXPECT_EQ(yields, 3);
@@ -154,18 +155,18 @@ TEST(EffectMenu, BuiltFromTheCatalogue) {
         for (const ImageMenuItem& m : sub.children) n.push_back(m.caption);
         return n;
     };
-    EXPECT_EQ(names(menu[1]), (std::vector<std::string>{"Escala de grises", "Negativo",
-                                                        "Blanco y negro", "Intercambiar RGB",
-                                                        "Corrección gamma"}));
+    EXPECT_EQ(names(menu[1]),
+              (std::vector<std::string>{"Escala de grises", "Negativo", "Blanco y negro",
+                                        "Intercambiar RGB", "Corrección gamma"}));
     EXPECT_EQ(names(menu[3]),
               (std::vector<std::string>{"Realzar", "Realzar más", "Grabado", "Más grabado",
                                         "Relieve", "Realce solo del borde", "Marcar contornos",
                                         "Marcar contornos unidos"}));
     EXPECT_EQ(names(menu[4]),
-              (std::vector<std::string>{"Acuarela", "Añadir ruido", "Humo", "Desenfocar",
-                                        "Erosión", "Foto antigua", "Aumentar nitidez",
-                                        "Aumentar más nitidez", "Difuminar", "Difuminar más",
-                                        "Aumentar exposición", "Pixelizar"}));
+              (std::vector<std::string>{"Acuarela", "Añadir ruido", "Humo", "Desenfocar", "Erosión",
+                                        "Foto antigua", "Aumentar nitidez", "Aumentar más nitidez",
+                                        "Difuminar", "Difuminar más", "Aumentar exposición",
+                                        "Pixelizar"}));
     EXPECT_EQ(names(menu[5]).front(), "Reflejar parte derecha en la izquierda");
     const ImageMenuItem& rgb = menu[1].children[3];
     ASSERT_EQ(rgb.children.size(), 5u);

@@ -36,10 +36,16 @@ Raster RefPixels::ToRaster() const {
 
 namespace {
 
-int clampi(long long v) { return v < 0 ? 0 : (v > 255 ? 255 : static_cast<int>(v)); }
+int clampi(long long v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : static_cast<int>(v));
+}
 // Nearest integer, halves to even (the default rounding mode).
-long long rnd_even(double v) { return std::llrint(v); }
-double single(double v) { return static_cast<float>(v); }
+long long rnd_even(double v) {
+    return std::llrint(v);
+}
+double single(double v) {
+    return static_cast<float>(v);
+}
 int grey(RefPixels& p, int x, int y, bool fromS) {
     const int s = fromS ? p.S(1, x, y) + p.S(2, x, y) + p.S(3, x, y)
                         : p.Wk(1, x, y) + p.Wk(2, x, y) + p.Wk(3, x, y);
@@ -70,18 +76,53 @@ void balance(int& b, int& g, int& r) {
     for (;;) {
         auto in = [](int v) { return v >= 0 && v <= 255; };
         if (in(b) && in(g) && in(r)) return;
-        if (b <= 0 && g <= 0 && r <= 0) { b = g = r = 0; continue; }
-        if (b >= 255 && g >= 255 && r >= 255) { b = g = r = 255; continue; }
-        if (b < 0) { int h = b / 2; r += h; g += h; b = 0; }
-        else if (b > 255) { int h = (b - 255) / 2; g += h; r += h; b = 255; }
-        if (g < 0) { int h = g / 2; r += h; b += h; g = 0; }
-        else if (g > 255) { int h = (g - 255) / 2; b += h; r += h; g = 255; }
-        if (r < 0) { int h = r / 2; g += h; b += h; r = 0; }
-        else if (r > 255) { int h = (r - 255) / 2; g += h; b += h; r = 255; }
+        if (b <= 0 && g <= 0 && r <= 0) {
+            b = g = r = 0;
+            continue;
+        }
+        if (b >= 255 && g >= 255 && r >= 255) {
+            b = g = r = 255;
+            continue;
+        }
+        if (b < 0) {
+            int h = b / 2;
+            r += h;
+            g += h;
+            b = 0;
+        } else if (b > 255) {
+            int h = (b - 255) / 2;
+            g += h;
+            r += h;
+            b = 255;
+        }
+        if (g < 0) {
+            int h = g / 2;
+            r += h;
+            b += h;
+            g = 0;
+        } else if (g > 255) {
+            int h = (g - 255) / 2;
+            b += h;
+            r += h;
+            g = 255;
+        }
+        if (r < 0) {
+            int h = r / 2;
+            g += h;
+            b += h;
+            r = 0;
+        } else if (r > 255) {
+            int h = (r - 255) / 2;
+            g += h;
+            b += h;
+            r = 255;
+        }
     }
 }
 
-struct Tap { int dx, dy, w; };
+struct Tap {
+    int dx, dy, w;
+};
 
 void errorDiffusion(RefPixels& p, int param, int divisor, const std::vector<Tap>& taps, int rows) {
     const int avg = averageGrey(p);
@@ -119,11 +160,19 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                 for (int c = 1; c <= 3; ++c) fn(c, x, y);
     };
     switch (code) {
-        case 2: everyPixel([&](int x, int y) { for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = 255 - p.Wk(c, x, y); }); break;
-        case 12: everyPixel([&](int x, int y) { setAll(p, x, y, grey(p, x, y, false)); }); break;
+        case 2:
+            everyPixel([&](int x, int y) {
+                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = 255 - p.Wk(c, x, y);
+            });
+            break;
+        case 12:
+            everyPixel([&](int x, int y) { setAll(p, x, y, grey(p, x, y, false)); });
+            break;
         case 14: {
             const double f = single((param + 100) / 100.0);
-            everyPixel([&](int x, int y) { for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = clampi(rnd_even(p.S(c, x, y) * f)); });
+            everyPixel([&](int x, int y) {
+                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = clampi(rnd_even(p.S(c, x, y) * f));
+            });
             break;
         }
         case 17: {
@@ -133,7 +182,9 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             everyPixel([&](int x, int y) {
                 int b = t(p.S(1, x, y)), g = t(p.S(2, x, y)), r = t(p.S(3, x, y));
                 balance(b, g, r);
-                p.Wk(1, x, y) = b; p.Wk(2, x, y) = g; p.Wk(3, x, y) = r;
+                p.Wk(1, x, y) = b;
+                p.Wk(2, x, y) = g;
+                p.Wk(3, x, y) = r;
             });
             break;
         }
@@ -141,13 +192,18 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             const double f = single(param / 100.0);
             everyPixel([&](int x, int y) {
                 const int gr = grey(p, x, y, true);
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = clampi(rnd_even((p.S(c, x, y) - gr) * f + p.S(c, x, y)));
+                for (int c = 1; c <= 3; ++c)
+                    p.Wk(c, x, y) = clampi(rnd_even((p.S(c, x, y) - gr) * f + p.S(c, x, y)));
             });
             break;
         }
         case 31: {
             const double e = 1.0 / (param < 1 ? 1 : param);
-            everyPixel([&](int x, int y) { for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = static_cast<int>(rnd_even(std::pow(p.S(c, x, y) / 255.0, e) * 255)); });
+            everyPixel([&](int x, int y) {
+                for (int c = 1; c <= 3; ++c)
+                    p.Wk(c, x, y) =
+                        static_cast<int>(rnd_even(std::pow(p.S(c, x, y) / 255.0, e) * 255));
+            });
             break;
         }
         case 16:
@@ -155,36 +211,87 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                 const int b = p.S(1, x, y), g = p.S(2, x, y), r = p.S(3, x, y);
                 int R, G, B;
                 switch (param) {
-                    case 1: R = b; G = r; B = g; break;
-                    case 2: R = g; G = b; B = r; break;
-                    case 3: R = r; G = b; B = g; break;
-                    case 4: R = b; G = g; B = r; break;
-                    case 5: R = g; G = r; B = b; break;
-                    default: return;
+                    case 1:
+                        R = b;
+                        G = r;
+                        B = g;
+                        break;
+                    case 2:
+                        R = g;
+                        G = b;
+                        B = r;
+                        break;
+                    case 3:
+                        R = r;
+                        G = b;
+                        B = g;
+                        break;
+                    case 4:
+                        R = b;
+                        G = g;
+                        B = r;
+                        break;
+                    case 5:
+                        R = g;
+                        G = r;
+                        B = b;
+                        break;
+                    default:
+                        return;
                 }
-                p.Wk(1, x, y) = B; p.Wk(2, x, y) = G; p.Wk(3, x, y) = R;
+                p.Wk(1, x, y) = B;
+                p.Wk(2, x, y) = G;
+                p.Wk(3, x, y) = R;
             });
             break;
         case 32:
             everyPixel([&](int x, int y) {
-                const long long L = rnd_even(p.Wk(3, x, y) * 0.299) + rnd_even(p.Wk(2, x, y) * 0.587) + rnd_even(p.Wk(1, x, y) * 0.114);
+                const long long L = rnd_even(p.Wk(3, x, y) * 0.299) +
+                                    rnd_even(p.Wk(2, x, y) * 0.587) +
+                                    rnd_even(p.Wk(1, x, y) * 0.114);
                 p.Wk(3, x, y) = static_cast<int>(std::min(L + 64, 255LL));
                 p.Wk(2, x, y) = static_cast<int>(std::min(L + 24, 255LL));
                 p.Wk(1, x, y) = static_cast<int>(std::min(L + 8, 255LL));
             });
             break;
         // Neighbourhood filters.
-        case 3: inner([&](int c, int x, int y) { p.Wk(c, x, y) = sum8(p, c, x, y, false) / 8; }); break;
-        case 5: inner([&](int c, int x, int y) { p.Wk(c, x, y) = (p.Wk(c, x, y) + p.Wk(c, x - 1, y) + p.Wk(c, x + 1, y) + p.Wk(c, x, y - 1) + p.Wk(c, x, y + 1)) / 5; }); break;
-        case 1: inner([&](int c, int x, int y) { p.Wk(c, x, y) = clampi((static_cast<long long>(p.Wk(c, x, y)) * (param + 24) - 2 * sum8(p, c, x, y, false)) / (param + 8)); }); break;
-        case 6: inner([&](int c, int x, int y) { p.Wk(c, x, y) = clampi((static_cast<long long>(p.Wk(c, x, y)) * (param + 9) - sum8(p, c, x, y, false)) / (param + 1)); }); break;
-        case 7: inner([&](int c, int x, int y) { p.Wk(c, x, y) = clampi(8 * p.S(c, x, y) - sum8(p, c, x, y, true) + channelOf(param, c)); }); break;
+        case 3:
+            inner([&](int c, int x, int y) { p.Wk(c, x, y) = sum8(p, c, x, y, false) / 8; });
+            break;
+        case 5:
+            inner([&](int c, int x, int y) {
+                p.Wk(c, x, y) = (p.Wk(c, x, y) + p.Wk(c, x - 1, y) + p.Wk(c, x + 1, y) +
+                                 p.Wk(c, x, y - 1) + p.Wk(c, x, y + 1)) /
+                                5;
+            });
+            break;
+        case 1:
+            inner([&](int c, int x, int y) {
+                p.Wk(c, x, y) = clampi((static_cast<long long>(p.Wk(c, x, y)) * (param + 24) -
+                                        2 * sum8(p, c, x, y, false)) /
+                                       (param + 8));
+            });
+            break;
+        case 6:
+            inner([&](int c, int x, int y) {
+                p.Wk(c, x, y) = clampi((static_cast<long long>(p.Wk(c, x, y)) * (param + 9) -
+                                        sum8(p, c, x, y, false)) /
+                                       (param + 1));
+            });
+            break;
+        case 7:
+            inner([&](int c, int x, int y) {
+                p.Wk(c, x, y) =
+                    clampi(8 * p.S(c, x, y) - sum8(p, c, x, y, true) + channelOf(param, c));
+            });
+            break;
         case 8:
         case 10:
             for (int y = 1; y <= H - 1; ++y)
                 for (int x = 1; x <= W - 1; ++x)
                     for (int c = 1; c <= 3; ++c) {
-                        const int d = code == 8 ? p.Wk(c, x, y) - p.Wk(c, x + 1, y + 1) : p.Wk(c, x + 1, y + 1) - p.Wk(c, x, y);
+                        const int d = code == 8 ? p.Wk(c, x, y) - p.Wk(c, x + 1, y + 1)
+                                                : p.Wk(c, x + 1, y + 1) - p.Wk(c, x, y);
                         p.Wk(c, x, y) = clampi(std::abs(d + channelOf(param, c)));
                     }
             break;
@@ -192,8 +299,12 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
         case 11:
             inner([&](int c, int x, int y) {
                 int left = 0, right = 0;
-                for (int j = -1; j <= 1; ++j) { left += p.S(c, x - 1, y + j); right += p.S(c, x + 1, y + j); }
-                p.Wk(c, x, y) = clampi((code == 9 ? left - right : right - left) + channelOf(param, c));
+                for (int j = -1; j <= 1; ++j) {
+                    left += p.S(c, x - 1, y + j);
+                    right += p.S(c, x + 1, y + j);
+                }
+                p.Wk(c, x, y) =
+                    clampi((code == 9 ? left - right : right - left) + channelOf(param, c));
             });
             break;
         case 13:
@@ -211,7 +322,10 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             inner([&](int c, int x, int y) {
                 int mx = 0, mn = 255;
                 for (int j = -1; j <= 1; ++j)
-                    for (int i = -1; i <= 1; ++i) { mx = std::max(mx, p.S(c, x + i, y + j)); mn = std::min(mn, p.S(c, x + i, y + j)); }
+                    for (int i = -1; i <= 1; ++i) {
+                        mx = std::max(mx, p.S(c, x + i, y + j));
+                        mn = std::min(mn, p.S(c, x + i, y + j));
+                    }
                 p.Wk(c, x, y) = code == 25 ? mx : (code == 26 ? mn : p.S(c, x, y) - mn);
             });
             break;
@@ -224,18 +338,26 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                         int best = 99999, value = 0;
                         for (auto& k : corner) {
                             int sum = 0;
-                            for (int j = 0; j < 3; ++j) for (int i = 0; i < 3; ++i) sum += p.S(c, k[0] + i, k[1] + j);
+                            for (int j = 0; j < 3; ++j)
+                                for (int i = 0; i < 3; ++i) sum += p.S(c, k[0] + i, k[1] + j);
                             const int mean = sum / 9;
                             int dev = 0;
-                            for (int j = 0; j < 3; ++j) for (int i = 0; i < 3; ++i) dev += std::abs(p.S(c, k[0] + i, k[1] + j) - mean);
-                            if (dev < best) { best = dev; value = mean; }
+                            for (int j = 0; j < 3; ++j)
+                                for (int i = 0; i < 3; ++i)
+                                    dev += std::abs(p.S(c, k[0] + i, k[1] + j) - mean);
+                            if (dev < best) {
+                                best = dev;
+                                value = mean;
+                            }
                         }
                         p.Wk(c, x, y) = value;
                     }
             break;
         case 29:
             everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = clampi(rnd_even(p.S(c, x, y) + ((2.0 * param + 1) * static_cast<double>(Rnd()) - param)));
+                for (int c = 1; c <= 3; ++c)
+                    p.Wk(c, x, y) = clampi(rnd_even(
+                        p.S(c, x, y) + ((2.0 * param + 1) * static_cast<double>(Rnd()) - param)));
             });
             break;
         case 4: {
@@ -245,7 +367,8 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                 long long dy = rnd_even(static_cast<double>(Rnd()) * param - half);
                 if (x + dx < 1 || x + dx > W) dx = 0;
                 if (y + dy < 1 || y + dy > H) dy = 0;
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = p.Wk(c, static_cast<int>(x + dx), static_cast<int>(y + dy));
+                for (int c = 1; c <= 3; ++c)
+                    p.Wk(c, x, y) = p.Wk(c, static_cast<int>(x + dx), static_cast<int>(y + dy));
             });
             break;
         }
@@ -255,7 +378,10 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                 for (int c = 1; c <= 3; ++c) {
                     long long sum = 0, n = 0;
                     for (int j = by; j < by + param && j <= H; ++j)
-                        for (int i = bx; i < bx + param && i <= W; ++i) { sum += p.S(c, i, j); ++n; }
+                        for (int i = bx; i < bx + param && i <= W; ++i) {
+                            sum += p.S(c, i, j);
+                            ++n;
+                        }
                     p.Wk(c, x, y) = static_cast<int>(sum / n);
                 }
             });
@@ -263,7 +389,9 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
         // Black and white.
         case 18:
             everyPixel([&](int x, int y) {
-                const bool black = p.S(3, x, y) < channelOf(param, 3) && p.S(2, x, y) < channelOf(param, 2) && p.S(1, x, y) < channelOf(param, 1);
+                const bool black = p.S(3, x, y) < channelOf(param, 3) &&
+                                   p.S(2, x, y) < channelOf(param, 2) &&
+                                   p.S(1, x, y) < channelOf(param, 1);
                 setAll(p, x, y, black ? 0 : 255);
             });
             break;
@@ -273,7 +401,9 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             everyPixel([&](int x, int y) {
                 int v[4];
                 for (int c = 1; c <= 3; ++c)
-                    v[c] = (x == 1 || y == 1 || x == W || y == H) ? p.S(c, x, y) : clampi((10 * p.S(c, x, y) - sum8(p, c, x, y, true)) / 2);
+                    v[c] = (x == 1 || y == 1 || x == W || y == H)
+                               ? p.S(c, x, y)
+                               : clampi((10 * p.S(c, x, y) - sum8(p, c, x, y, true)) / 2);
                 const int l = clampi((v[1] + v[2] + v[3]) / 3 + carry);
                 const int out = l < avg ? 0 : 255;
                 setAll(p, x, y, out);
@@ -289,12 +419,32 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             });
             break;
         }
-        case 21: errorDiffusion(p, param, 16, {{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}, 2); break;
-        case 22: errorDiffusion(p, param, 32, {{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}, 2); break;
-        case 23:
-            errorDiffusion(p, param, 42, {{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}, {-2, 2, 1}, {-1, 2, 2}, {0, 2, 4}, {1, 2, 2}, {2, 2, 1}}, 3);
+        case 21:
+            errorDiffusion(p, param, 16, {{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}, 2);
             break;
-        default: break;  // 28: no filter
+        case 22:
+            errorDiffusion(
+                p, param, 32,
+                {{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}, 2);
+            break;
+        case 23:
+            errorDiffusion(p, param, 42,
+                           {{1, 0, 8},
+                            {2, 0, 4},
+                            {-2, 1, 2},
+                            {-1, 1, 4},
+                            {0, 1, 8},
+                            {1, 1, 4},
+                            {2, 1, 2},
+                            {-2, 2, 1},
+                            {-1, 2, 2},
+                            {0, 2, 4},
+                            {1, 2, 2},
+                            {2, 2, 1}},
+                           3);
+            break;
+        default:
+            break;  // 28: no filter
     }
 }
 

@@ -11,7 +11,7 @@
 namespace glifora::test {
 
 class RefPixels {
-public:
+  public:
     explicit RefPixels(const Raster& r);
     [[nodiscard]] Raster ToRaster() const;
 
@@ -20,7 +20,7 @@ public:
     [[nodiscard]] int S(int c, int x, int y) const { return source_[Index(c, x, y)]; }
     int W, H;
 
-private:
+  private:
     [[nodiscard]] size_t Index(int c, int x, int y) const;
     std::vector<int> work_, source_;
 };

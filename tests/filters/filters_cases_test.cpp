@@ -25,7 +25,9 @@ Bgr At(const Raster& r, int x, int y) {
     return {p[0], p[1], p[2]};
 }
 
-Raster Uniform(int w, int h, Bgr c) { return Raster(w, h, MakeColor(c.r, c.g, c.b)); }
+Raster Uniform(int w, int h, Bgr c) {
+    return Raster(w, h, MakeColor(c.r, c.g, c.b));
+}
 
 Raster Filtered(int code, Raster picture, int p) {
     NullProgress none;
@@ -33,7 +35,9 @@ Raster Filtered(int code, Raster picture, int p) {
     return picture;
 }
 
-Bgr One(int code, Bgr c, int p) { return At(Filtered(code, Uniform(1, 1, c), p), 0, 0); }
+Bgr One(int code, Bgr c, int p) {
+    return At(Filtered(code, Uniform(1, 1, c), p), 0, 0);
+}
 
 TEST(ToneFilters, WorkedCases) {
     const Raster photo = test::RandomRaster(9, 7, 3);
@@ -105,7 +109,8 @@ TEST(NeighbourhoodFilters, SinglePixels) {
     const Raster grown = Filtered(25, dot, 0);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 7; ++x)
-            EXPECT_EQ(grown.Pixel(x, y), std::abs(x - 3) <= 1 && std::abs(y - 3) <= 1 ? 0xFFFFFF : 0);
+            EXPECT_EQ(grown.Pixel(x, y),
+                      std::abs(x - 3) <= 1 && std::abs(y - 3) <= 1 ? 0xFFFFFF : 0);
     EXPECT_TRUE(Filtered(26, dot, 0) == Uniform(7, 7, {0, 0, 0}));
 
     Raster hole = Uniform(5, 5, {255, 255, 255});
@@ -152,9 +157,9 @@ TEST(SpecialEffects, PixelateBlocksAreCutByTheEdge) {
         for (int x = 0; x < 4; ++x) picture.SetPixel(x, y, MakeColor(x * 10 + y, 0, 0));
     const Raster out = Filtered(15, picture, 3);
     // Blocks 3 x 3, 1 x 3, 3 x 1 and 1 x 1.
-    EXPECT_EQ(out.Pixel(2, 2) & 0xFF, 11);   // mean of x 0..2, y 0..2
-    EXPECT_EQ(out.Pixel(3, 1) & 0xFF, 31);   // x 3, y 0..2
-    EXPECT_EQ(out.Pixel(1, 3) & 0xFF, 13);   // x 0..2, y 3
+    EXPECT_EQ(out.Pixel(2, 2) & 0xFF, 11);  // mean of x 0..2, y 0..2
+    EXPECT_EQ(out.Pixel(3, 1) & 0xFF, 31);  // x 3, y 0..2
+    EXPECT_EQ(out.Pixel(1, 3) & 0xFF, 13);  // x 0..2, y 3
     EXPECT_EQ(out.Pixel(3, 3) & 0xFF, 33);
 }
 
@@ -200,8 +205,8 @@ TEST(ProgressReports, RowByRowThenOneHundred) {
         return r.values;
     };
     EXPECT_EQ(run(2), (std::vector<int>{25, 50, 75, 100, 100}));
-    EXPECT_EQ(run(3), (std::vector<int>{50, 75, 100}));            // inner rows only
-    EXPECT_EQ(run(8), (std::vector<int>{25, 50, 75, 100}));        // rows 1 to H - 1
+    EXPECT_EQ(run(3), (std::vector<int>{50, 75, 100}));      // inner rows only
+    EXPECT_EQ(run(8), (std::vector<int>{25, 50, 75, 100}));  // rows 1 to H - 1
     EXPECT_EQ(run(17), (std::vector<int>{5, 28, 52, 76, 100, 100}));
     EXPECT_EQ(run(19), (std::vector<int>{5, 28, 52, 76, 100, 100}));
     EXPECT_EQ(run(21), (std::vector<int>{2, 10, 32, 55, 77, 100, 100}));

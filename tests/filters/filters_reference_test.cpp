@@ -35,23 +35,23 @@ const std::vector<Case>& Cases() {
         auto add = [&](int code, std::initializer_list<int> more) {
             for (int p : more) c[static_cast<size_t>(code - 1)].parameters.push_back(p);
         };
-        add(6, {0, 5, -3, -40});                        // edge divisor p + 1
-        add(7, {MakeColor(10, 200, 0), -70000});        // contour offsets, negative colour
+        add(6, {0, 5, -3, -40});                  // edge divisor p + 1
+        add(7, {MakeColor(10, 200, 0), -70000});  // contour offsets, negative colour
         add(8, {MakeColor(255, 0, 30), 0});
         add(10, {MakeColor(3, 255, 90)});
-        add(16, {0, 6, -1});                            // indices that change nothing
+        add(16, {0, 6, -1});  // indices that change nothing
         add(18, {MakeColor(0, 255, 255), MakeColor(90, 60, 200), 0});
         add(21, {1, -7, 100});
         add(22, {3, -15});
         add(23, {2, 40});
         add(29, {0, 1, 300});
-        add(1, {-30});                                  // below the dialog range, divisor -22
+        add(1, {-30});  // below the dialog range, divisor -22
         return c;
     }();
     return cases;
 }
 
-const std::vector<std::pair<int, int>> kSizes = {{1, 1}, {1, 7}, {7, 1}, {2, 2}, {3, 3}, {4, 3},
+const std::vector<std::pair<int, int>> kSizes = {{1, 1}, {1, 7}, {7, 1},  {2, 2},  {3, 3}, {4, 3},
                                                  {5, 5}, {6, 9}, {13, 8}, {2, 11}, {17, 4}};
 
 Raster Fast(int code, const Raster& picture, int p) {
@@ -85,8 +85,8 @@ TEST(FilterReference, EveryEffectMatchesItsReference) {
                     const Raster fast = Fast(c.code, picture, p);
                     SeedRandom(seed);
                     const Raster slow = Slow(c.code, picture, p);
-                    ASSERT_TRUE(fast == slow) << "effect " << c.code << " parameter " << p
-                                              << " on " << w << " x " << h;
+                    ASSERT_TRUE(fast == slow)
+                        << "effect " << c.code << " parameter " << p << " on " << w << " x " << h;
                 }
             }
         }

@@ -1,5 +1,7 @@
 // The strength dialog with a stand-in main window on the offscreen platform.
 
+#include "filters/frm_efect_config.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QSlider>
 
 #include "fake_effect_host.h"
-#include "filters/frm_efect_config.h"
 #include "test_support.h"
 
 namespace glifora {
@@ -20,7 +21,7 @@ Raster Expected(int code, Raster picture, int p) {
 }
 
 class DialogTest : public ::testing::Test {
-protected:
+  protected:
     DialogTest() : engine(host), dialog(host, engine) {
         engine.SetStrengthDialog(&dialog);
         host.displayed = test::RandomRaster(40, 30, 6);
