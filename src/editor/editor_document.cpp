@@ -33,7 +33,8 @@ const std::string& EditorDocument::Cell(int column, int row) const {
 }
 
 void EditorDocument::Print(int column, int row, const std::string& text, Ink ink) {
-    if (canvas_ != nullptr) canvas_->PrintText(CellToPixel(column, row), text, ink);
+    if (canvas_ != nullptr && !text.empty())
+        canvas_->PrintText(CellToPixel(column, row), text, ink);
 }
 
 void EditorDocument::PintarCaracter(int column, int row, const std::string& caracter) {

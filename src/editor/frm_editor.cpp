@@ -172,6 +172,10 @@ void frmEditor::BuildTools(QWidget* client) {
 
     cmd1 = Named(new QPushButton("cmd1", client), "cmd1");
     cmd1->setGeometry(Twips(120, 2040, 345, 315));
+    cmd1->setStyleSheet("padding: 0px");  // the caption fills the small button
+    QFont small = cmd1->font();
+    small.setPointSizeF(7);
+    cmd1->setFont(small);
     lstCaracteres = Named(new QListWidget(client), "lstCaracteres");
     lstCaracteres->setGeometry(Twips(780, 30, 645, 6930));
     QFont listFont("MS Sans Serif", 12);
