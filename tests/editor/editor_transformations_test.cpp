@@ -1,0 +1,118 @@
+// Mirrors, character twins and the text the editor saves and copies.
+#include "editor/editor_transformations.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "recording_canvas.h"
+
+namespace glifora {
+namespace {
+
+using test::RecordingCanvas;
+using test::RowText;
+
+class Transform : public ::testing::Test {
+  protected:
+    EditorDocument doc;
+    RecordingCanvas canvas;
+
+    void SetUp() override {
+        doc.SetCanvas(&canvas);
+        doc.ClearScreen();
+    }
+    // Every visible cell, "" kept apart from " ".
+    std::vector<std::string> Visible() const {
+        std::vector<std::string> cells;
+        for (int x = 1; x <= 100; ++x)
+            for (int y = 1; y <= 74; ++y) cells.push_back(doc.Cell(x, y));
+        return cells;
+    }
+    void FillRandomly(unsigned seed) {
+        std::mt19937 rng(seed);
+        for (int x = 1; x <= 100; ++x)
+            for (int y = 1; y <= 74; ++y)
+                if (rng() % 3 != 0)
+                    doc.PintarCaracter(x, y, std::string(1, static_cast<char>(33 + rng() % 94)));
+        // Column 100 partly never painted.
+        for (int y = 1; y <= 74; y += 5) doc.PintarCaracter(100, y, "");
+    }
+};
+
+TEST_F(Transform, MirrorsMapTheVisibleCellsWithNothingShiftedOrLost) {
+    doc.PintarCaracter(1, 1, "a");
+    doc.PintarCaracter(100, 74, "z");
+    doc.PintarCaracter(30, 20, "m");
+    FlipHorizontal(doc, false);
+    EXPECT_EQ(doc.Cell(100, 1), "a");
+    EXPECT_EQ(doc.Cell(1, 74), "z");
+    EXPECT_EQ(doc.Cell(71, 20), "m");
+    EXPECT_EQ(doc.Cell(1, 1), "");  // column 100 of row 1 had never been painted
+    FlipVertical(doc, false);
+    EXPECT_EQ(doc.Cell(100, 74), "a");
+    EXPECT_EQ(doc.Cell(1, 1), "z");
+    EXPECT_EQ(doc.Cell(71, 55), "m");
+}
+
+TEST_F(Transform, EachMirrorTwiceGivesTheArtBack) {
+    FillRandomly(7);
+    const auto before = Visible();
+    for (bool withCharacters : {false, true}) {
+        FlipHorizontal(doc, withCharacters);
+        EXPECT_NE(Visible(), before);
+        FlipHorizontal(doc, withCharacters);
+        EXPECT_EQ(Visible(), before);
+        FlipVertical(doc, withCharacters);
+        EXPECT_NE(Visible(), before);
+        FlipVertical(doc, withCharacters);
+        EXPECT_EQ(Visible(), before);
+    }
+}
+
+TEST_F(Transform, MirrorsWithCharactersSwapTheTwins) {
+    doc.LoadEditorText("/(<[{bpx");
+    FlipHorizontal(doc, true);
+    EXPECT_EQ(RowText(doc, 1, 93, 100), "xqd}]>)\\");
+    doc.ClearScreen();
+    doc.LoadEditorText("/^MWvbx");
+    FlipVertical(doc, true);
+    EXPECT_EQ(RowText(doc, 74, 1, 7), "\\vWM^bx");
+    EXPECT_EQ(MirrorTwinAcross('q'), 'p');
+    EXPECT_EQ(MirrorTwinUpDown('\\'), '/');
+    EXPECT_EQ(MirrorTwinUpDown('b'), 'b');
+}
+
+TEST_F(Transform, MirrorRepaintsFromTheGridAndAnEmptyGridStaysBlank) {
+    FlipHorizontal(doc, false);
+    for (const auto& p : canvas.prints) EXPECT_TRUE(p.text.empty() || p.text == " ");
+
+    doc.PintarCaracter(4, 4, "K");
+    doc.EraseGlyph(4, 4);
+    canvas = {};
+    FlipVertical(doc, false);
+    EXPECT_EQ(canvas.clears, 1);
+    const RecordingCanvas::Print shown{CellToPixel(4, 71), "K", Ink::Black};
+    EXPECT_NE(std::find(canvas.prints.begin(), canvas.prints.end(), shown), canvas.prints.end());
+}
+
+TEST_F(Transform, SavedTextDropsTrailingBlanksAndRows) {
+    EXPECT_EQ(EditorText(doc), "");
+    doc.LoadEditorText("\r\n ab  \r\n\r\nc");
+    doc.PintarCaracter(1, 2, "");  // an empty cell inside a row is a blank
+    doc.PintarCaracter(100, 6, "");
+    doc.PintarCaracter(0, 8, "z");  // off the canvas: not saved
+    EXPECT_EQ(EditorText(doc), "\r\n ab\r\n\r\nc");
+    EXPECT_EQ(EditorSavedContent(doc), "\r\n ab\r\n\r\nc\r\n");
+
+    doc.ClearScreen();
+    doc.LoadEditorText(std::string(100, 'w'));
+    doc.PintarCaracter(3, 74, "\xE9");  // é stays one Windows-1252 byte
+    const std::string text = EditorText(doc);
+    EXPECT_EQ(text.substr(0, 102), std::string(100, 'w') + "\r\n");
+    EXPECT_EQ(text.substr(text.size() - 5), "\r\n  \xE9");
+}
+
+}  // namespace
+}  // namespace glifora

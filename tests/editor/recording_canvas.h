@@ -1,0 +1,40 @@
+#pragma once
+// An editor canvas that records what the document asks it to draw.
+
+#include <string>
+#include <vector>
+
+#include "editor/editor_document.h"
+
+namespace glifora::test {
+
+class RecordingCanvas final : public EditorCanvas {
+  public:
+    struct Print {
+        CanvasPoint at;
+        std::string text;
+        Ink ink;
+        friend bool operator==(const Print&, const Print&) = default;
+    };
+    std::vector<Print> prints;
+    std::vector<std::pair<CanvasPoint, CanvasPoint>> inversions;
+    int clears = 0;
+
+    void PrintText(CanvasPoint at, const std::string& ansi, Ink ink) override {
+        prints.push_back({at, ansi, ink});
+    }
+    void ClearCanvas() override { ++clears; }
+    void InvertRectangle(CanvasPoint a, CanvasPoint b) override { inversions.push_back({a, b}); }
+};
+
+// The characters of cells (first..last columns) of one row, "" shown as "_".
+inline std::string RowText(const EditorDocument& d, int row, int first, int last) {
+    std::string s;
+    for (int x = first; x <= last; ++x) {
+        const std::string& c = d.Cell(x, row);
+        s += c.empty() ? "_" : c;
+    }
+    return s;
+}
+
+}  // namespace glifora::test
