@@ -65,10 +65,7 @@ TEST_F(SettingsFile, ValuesComeFromTheControlsState) {
     EXPECT_EQ(e[4].value, "-100");
     EXPECT_EQ(e[5].value, "1");
     EXPECT_EQ(e[9].section, "main");
-    EXPECT_EQ(e[9].key, "PaletaWeb");
     EXPECT_EQ(e[10].value, "2");
-    EXPECT_EQ(e[11].value, "0");
-    EXPECT_EQ(e[12].value, "DejaVu Sans Mono");
     EXPECT_EQ(e[13].key, "Tama\xF1o");
     EXPECT_EQ(e[13].value, "12");
 }

@@ -4,8 +4,8 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QTreeWidget>
+#include <set>
 
 #include "fonts/fixed_font_pick.h"
 #include "fonts/font_list.h"
@@ -29,11 +29,15 @@ TEST(FixedFontWindow, ListsTheInstalledFixedFonts) {
     ASSERT_EQ(w.lvwFuentes->topLevelItemCount(), static_cast<int>(faces.size()));
     EXPECT_EQ(w.lstFont->count(), static_cast<int>(faces.size()));
     EXPECT_EQ(w.lblFontCount->text(), "Fuentes encontradas: " + QString::number(faces.size()));
+    // The set-up installs DejaVu and Liberation, fixed and proportional faces.
+    EXPECT_EQ(std::set<std::string>(faces.begin(), faces.end()).size(), faces.size());
+    ASSERT_NE(ItemFor(w, "DejaVu Sans Mono"), nullptr);
     QTreeWidgetItem* mono = ItemFor(w, "Liberation Mono");
     ASSERT_NE(mono, nullptr);
     EXPECT_EQ(mono->data(0, Qt::UserRole).toString(), "Liberation Mono");  // the key
     EXPECT_FALSE(mono->icon(0).isNull());
     EXPECT_EQ(ItemFor(w, "DejaVu Sans"), nullptr);
+    EXPECT_EQ(ItemFor(w, "Liberation Serif"), nullptr);
     EXPECT_EQ(w.lblEnElListadoDeLaIzquierda->text(),
               "En el listado de la izquierda se muestran las fuentes \"Fixed\" instaladas en "
               "este PC. Haga doble clic sobre una de ellas para seleccionarla");

@@ -95,16 +95,17 @@ TEST_F(Store, OnlyTheFirstFourBytesMakeTheNumber) {
 }
 
 TEST_F(Store, WritesKeepTypesAndEveryOtherLine) {
-    ValueStore store(Path());
-    // A missing file and key are created.
-    ASSERT_TRUE(store.WriteRegBinary(kUser, kBrowserScriptKey, "IEFontSize", Bytes{4, 0, 0}));
-    EXPECT_EQ(ReadFile(Path()),
+    // A missing folder, file and key are created.
+    ValueStore fresh(dir_.path().toStdString() + "/glifora/registro.reg");
+    ASSERT_TRUE(fresh.WriteRegBinary(kUser, kBrowserScriptKey, "IEFontSize", Bytes{4, 0, 0}));
+    EXPECT_EQ(ReadFile(fresh.Path()),
               "REGEDIT4\r\n\r\n"
               "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet "
               "Explorer\\International\\Scripts\\3]\r\n"
               "\"IEFontSize\"=hex:04,00,00\r\n");
 
     // Each type written reads back as itself.
+    ValueStore store(Path());
     RegValue text{RegType::Text, "Se\xF1or \"Mono\"", 0, {}};
     RegValue number{RegType::Dword, "", 0xFFFFFFFFu, {}};
     ASSERT_TRUE(store.Write(kUser, kNotepadKey, "lfFaceName", text));
@@ -180,12 +181,6 @@ TEST_F(Store, FailedWritesChangeNothing) {
     ValueStore folder(dir_.path().toStdString());  // a folder is no store
     EXPECT_EQ(folder.ReadRegDword(kUser, kNotepadKey, "fwrap"), 0);
     EXPECT_FALSE(folder.WriteRegBinary(kUser, kBrowserScriptKey, "IEFontSize", Bytes{1}));
-}
-
-TEST_F(Store, MissingFolderIsMadeOnTheFirstWrite) {
-    ValueStore store(dir_.path().toStdString() + "/glifora/registro.reg");
-    ASSERT_TRUE(store.WriteRegBinary(kUser, kBrowserScriptKey, "IEFontSize", Bytes{0, 0, 0}));
-    EXPECT_TRUE(FileExists(store.Path()));
 }
 
 }  // namespace
