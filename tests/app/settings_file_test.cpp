@@ -1,0 +1,201 @@
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+using test::FileExists;
+using test::ReadFile;
+using test::WriteFile;
+
+// The file as a fresh start writes it, every key at its start-up value.
+const std::string kFreshFile =
+    "[Main]\r\n"
+    "ColorFondoAscii=16777215\r\n"
+    "ColorTextoAscii=0\r\n"
+    "Tama\xF1oAscii=50\r\n"
+    "PaletaAscii=0\r\n"
+    "LuminosidadAscii=0\r\n"
+    "AsciiNegativado=0\r\n"
+    "PreviewAscii=0\r\n"
+    "ColorFondoWeb=0\r\n"
+    "Tama\xF1oWeb=3\r\n"
+    "PaletaWeb=0\r\n"
+    "WebCalidad=0\r\n"
+    "PreviewWeb=0\r\n"
+    "[Fuente]\r\n"
+    "Nombre=Lucida Console\r\n"
+    "Tama\xF1o=6\r\n";
+
+class SettingsFile : public ::testing::Test {
+  protected:
+    std::string Path(const char* name = "GLZ.ini") const {
+        return dir_.path().toStdString() + "/" + name;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsFile, FreshFileHasTwoSectionsInTableOrder) {
+    ASSERT_TRUE(SaveSettingsTo(Path(), SettingsValues{}));
+    EXPECT_EQ(ReadFile(Path()), kFreshFile);
+    // Writing again changes nothing: every key is replaced in place.
+    ASSERT_TRUE(SaveSettingsTo(Path(), SettingsValues{}));
+    EXPECT_EQ(ReadFile(Path()), kFreshFile);
+}
+
+TEST_F(SettingsFile, ValuesComeFromTheControlsState) {
+    SettingsValues v;
+    v.asciiBackColor = MakeColor(1, 2, 3);
+    v.asciiPalette = -1;
+    v.luminosity = -100;
+    v.asciiNegative = CheckBoxValue(Qt::Checked);
+    v.webQuality = CheckBoxValue(Qt::PartiallyChecked);
+    v.webPreview = CheckBoxValue(Qt::Unchecked);
+    v.font = {"DejaVu Sans Mono", 12};
+    const std::vector<ProfileEntry> e = SettingsEntries(v);
+    ASSERT_EQ(e.size(), 14u);
+    EXPECT_EQ(e[0].value, "197121");  // red in the low byte
+    EXPECT_EQ(e[3].value, "-1");
+    EXPECT_EQ(e[4].value, "-100");
+    EXPECT_EQ(e[5].value, "1");
+    EXPECT_EQ(e[9].section, "main");
+    EXPECT_EQ(e[10].value, "2");
+    EXPECT_EQ(e[13].key, "Tama\xF1o");
+    EXPECT_EQ(e[13].value, "12");
+}
+
+TEST_F(SettingsFile, ExistingSectionsKeysAndLinesAreKept) {
+    // Capitals in the section name, a key in other case, LF-only lines, a
+    // comment, another section and a blank line before it.
+    WriteFile(Path(),
+              "; mis ajustes\n"
+              "[MAIN]\n"
+              "tama\xD1oascii = 10\n"
+              "Otra=1\n"
+              "\r\n"
+              "[Extra]\r\n"
+              "Clave=valor\r\n"
+              "PaletaWeb=7\r\n");
+    ASSERT_TRUE(SaveSettingsTo(Path(), SettingsValues{}));
+    EXPECT_EQ(ReadFile(Path()),
+              "; mis ajustes\n"
+              "[MAIN]\n"
+              "Tama\xF1oAscii=50\r\n"
+              "Otra=1\n"
+              "ColorFondoAscii=16777215\r\n"
+              "ColorTextoAscii=0\r\n"
+              "PaletaAscii=0\r\n"
+              "LuminosidadAscii=0\r\n"
+              "AsciiNegativado=0\r\n"
+              "PreviewAscii=0\r\n"
+              "ColorFondoWeb=0\r\n"
+              "Tama\xF1oWeb=3\r\n"
+              "PaletaWeb=0\r\n"
+              "WebCalidad=0\r\n"
+              "PreviewWeb=0\r\n"
+              "\r\n"
+              "[Extra]\r\n"
+              "Clave=valor\r\n"
+              "PaletaWeb=7\r\n"
+              "[Fuente]\r\n"
+              "Nombre=Lucida Console\r\n"
+              "Tama\xF1o=6\r\n");
+    const ProfileFile file = ProfileFile::Parse(ReadFile(Path()));
+    EXPECT_EQ(file.Sections(), (std::vector<std::string>{"MAIN", "Extra", "Fuente"}));
+    EXPECT_EQ(file.Value("extra", "PALETAWEB"), "7");
+}
+
+TEST(ProfileFileModel, EditsLikeTheSystemWriter) {
+    ProfileFile f = ProfileFile::Parse("x=1\r\n[A]\r\nk=1");  // unterminated last line
+    ASSERT_TRUE(f.SetValue("a", "n", "2"));
+    ASSERT_TRUE(f.SetValue(" A ", "K", ""));
+    ASSERT_TRUE(f.SetValue("B", "x", "3"));
+    EXPECT_EQ(f.Bytes(), "x=1\r\n[A]\r\nK=\r\nn=2\r\n[B]\r\nx=3\r\n");
+    EXPECT_EQ(f.Value("b", "X"), "3");
+    EXPECT_EQ(f.Value("A", "missing"), std::nullopt);
+    // Keys above the first section belong to none.
+    EXPECT_EQ(f.Value("", "x"), std::nullopt);
+    // Texts that cannot be one line change nothing.
+    const std::string before = f.Bytes();
+    EXPECT_FALSE(f.SetValue("A", "k", "two\r\nlines"));
+    EXPECT_FALSE(f.SetValue("A", "", "v"));
+    EXPECT_FALSE(f.SetValue("", "k", "v"));
+    EXPECT_FALSE(f.SetValue("A", std::string_view("k\0", 2), "v"));
+    EXPECT_EQ(f.Bytes(), before);
+    EXPECT_TRUE(EqualsNoCase("TAMA\xD1O \x8A\x9F", "tama\xF1o \x9A\xFF"));
+    EXPECT_FALSE(EqualsNoCase("\xD7", "\xF7"));  // x and / are not a pair
+}
+
+TEST(ProfileFileModel, HandEditedNonsenseIsKept) {
+    // A header without its closing bracket opens no section: the keys go to a
+    // new one and the broken lines stay as they were.
+    ProfileFile f = ProfileFile::Parse("[Main\r\nNombre=x\r\n=\r\n[]\r\n");
+    ASSERT_TRUE(f.SetValue("Main", "Nombre", "y"));
+    EXPECT_EQ(f.Bytes(), "[Main\r\nNombre=x\r\n=\r\n[]\r\n[Main]\r\nNombre=y\r\n");
+
+    // A UTF-8 file keeps its byte-order mark and gets UTF-8 text.
+    ProfileFile utf8 = ProfileFile::Parse("\xEF\xBB\xBF[Fuente]\r\nTama\xC3\xB1o=9\r\n");
+    EXPECT_EQ(utf8.Value("FUENTE", "Tama\xF1o"), "9");
+    ASSERT_TRUE(utf8.SetValue("Fuente", "Tama\xF1o", "6"));
+    ASSERT_TRUE(utf8.SetValue("Fuente", "Nombre", "Se\xF1or"));
+    EXPECT_EQ(utf8.Bytes(), "\xEF\xBB\xBF[Fuente]\r\nTama\xC3\xB1o=6\r\nNombre=Se\xC3\xB1or\r\n");
+
+    // A UTF-16 file is not understood and never rewritten.
+    const std::string utf16("\xFF\xFE[\0M\0]\0", 8);
+    ProfileFile wide = ProfileFile::Parse(utf16);
+    EXPECT_FALSE(wide.SetValue("M", "k", "v"));
+    EXPECT_EQ(wide.Bytes(), utf16);
+}
+
+TEST_F(SettingsFile, FailedWritesLeaveTheFileAsItWas) {
+    const std::string original = "[Main]\r\nPaletaAscii=3\r\n";
+    WriteFile(Path(), original);
+    QFile::setPermissions(QString::fromStdString(Path()), QFile::ReadOwner);
+    EXPECT_FALSE(SaveSettingsTo(Path(), SettingsValues{}));
+    EXPECT_EQ(ReadFile(Path()), original);
+    QFile::setPermissions(QString::fromStdString(Path()), QFile::ReadOwner | QFile::WriteOwner);
+
+    // A face that cannot be written stops the whole save, not half of it.
+    SettingsValues bad;
+    bad.font.FontName = "Mono\nRota";
+    EXPECT_FALSE(SaveSettingsTo(Path(), bad));
+    EXPECT_EQ(ReadFile(Path()), original);
+
+    EXPECT_FALSE(WriteProfileString("Main", "k", "v", dir_.path().toStdString()));
+    EXPECT_FALSE(WriteProfileString("Main", "k", "v", Path("no/such/folder/GLZ.ini")));
+    EXPECT_FALSE(FileExists(Path("no/such/folder/GLZ.ini")));
+}
+
+TEST(SettingsFilePath, RootFolderGetsASingleSeparator) {
+    EXPECT_EQ(IniFilePathIn("/"), "/GLZ.ini");
+    EXPECT_EQ(IniFilePathIn("/home/ana/.config/glifora"), "/home/ana/.config/glifora/GLZ.ini");
+    EXPECT_EQ(IniFilePathIn("/home/ana/"), "/home/ana/GLZ.ini");
+    EXPECT_EQ(IniFilePathIn(""), "");
+}
+
+TEST_F(SettingsFile, SavesIntoTheUserConfigurationFolder) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    const std::string path = IniFilePath();
+    EXPECT_TRUE(path.starts_with(dir_.path().toStdString() + "/"));
+    EXPECT_TRUE(path.ends_with("/GLZ.ini"));
+    // The folder is made on the first save.
+    EXPECT_TRUE(SaveSettings(SettingsValues{}));
+    EXPECT_TRUE(WriteIniValue("Fuente", "Nombre", "Liberation Mono"));
+    std::string expected = kFreshFile;
+    expected.replace(expected.find("Lucida Console"), 14, "Liberation Mono");
+    EXPECT_EQ(ReadFile(path), expected);
+    if (saved.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", saved);
+}
+
+}  // namespace
+}  // namespace glifora

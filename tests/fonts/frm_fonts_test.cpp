@@ -1,0 +1,105 @@
+#include "fonts/frm_fonts.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <set>
+
+#include "fonts/fixed_font_pick.h"
+#include "fonts/font_list.h"
+#include "textart/text_conversion.h"
+
+namespace glifora {
+namespace {
+
+using Faces = std::vector<std::string>;
+
+QTreeWidgetItem* ItemFor(frmFonts& w, const QString& face) {
+    const auto found = w.lvwFuentes->findItems(face, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+TEST(FixedFontWindow, ListsTheInstalledFixedFonts) {
+    frmFonts w(nullptr);
+    EXPECT_EQ(w.windowTitle(), "Fuentes de tamaño fijo");
+    EXPECT_EQ(w.lvwFuentes->headerItem()->text(0), "Fuentes Fixed");
+    const Faces faces = EnumFixedFonts();
+    ASSERT_EQ(w.lvwFuentes->topLevelItemCount(), static_cast<int>(faces.size()));
+    EXPECT_EQ(w.lstFont->count(), static_cast<int>(faces.size()));
+    EXPECT_EQ(w.lblFontCount->text(), "Fuentes encontradas: " + QString::number(faces.size()));
+    // The set-up installs DejaVu and Liberation, fixed and proportional faces.
+    EXPECT_EQ(std::set<std::string>(faces.begin(), faces.end()).size(), faces.size());
+    ASSERT_NE(ItemFor(w, "DejaVu Sans Mono"), nullptr);
+    QTreeWidgetItem* mono = ItemFor(w, "Liberation Mono");
+    ASSERT_NE(mono, nullptr);
+    EXPECT_EQ(mono->data(0, Qt::UserRole).toString(), "Liberation Mono");  // the key
+    EXPECT_FALSE(mono->icon(0).isNull());
+    EXPECT_EQ(ItemFor(w, "DejaVu Sans"), nullptr);
+    EXPECT_EQ(ItemFor(w, "Liberation Serif"), nullptr);
+    EXPECT_EQ(w.lblEnElListadoDeLaIzquierda->text(),
+              "En el listado de la izquierda se muestran las fuentes \"Fixed\" instaladas en "
+              "este PC. Haga doble clic sobre una de ellas para seleccionarla");
+    EXPECT_EQ(w.lblParaLaCorrecta->text(),
+              "Para la correcta visualización de los \"ASCII Art\" se debe utilizar una fuente "
+              "de ancho fijo (Fixed), es decir, que independientemente del caracter usado, "
+              "este va a tener la misma anchura que el resto.");
+}
+
+TEST(FixedFontWindow, EveryOpeningBuildsTheListAfresh) {
+    int enumerations = 0;
+    Faces installed = {"Liberation Mono", "DejaVu Sans Mono", "Liberation Mono"};
+    const auto enumerate = [&] {
+        ++enumerations;
+        return installed;
+    };
+    {
+        frmFonts w(nullptr, nullptr, enumerate);
+        EXPECT_TRUE(w.testAttribute(Qt::WA_DeleteOnClose));  // closing unloads it
+        ASSERT_EQ(w.lvwFuentes->topLevelItemCount(), 2);     // a face twice is kept once
+        EXPECT_EQ(w.lvwFuentes->topLevelItem(0)->text(0), "Liberation Mono");
+        EXPECT_EQ(w.lvwFuentes->topLevelItem(1)->text(0), "DejaVu Sans Mono");
+        EXPECT_EQ(w.lblFontCount->text(), "Fuentes encontradas: 2");
+    }
+    installed.clear();
+    frmFonts w(nullptr, nullptr, enumerate);
+    EXPECT_EQ(enumerations, 2);
+    EXPECT_EQ(w.lvwFuentes->topLevelItemCount(), 0);
+    EXPECT_EQ(w.lblFontCount->text(), "Fuentes encontradas: 0");
+}
+
+TEST(FixedFontWindow, DoubleClickHandsOverTheFace) {
+    Faces picked;
+    frmFonts w([&](const std::string& face) { picked.push_back(face); });
+    QTreeWidgetItem* item = ItemFor(w, "DejaVu Sans Mono");
+    ASSERT_NE(item, nullptr);
+    emit w.lvwFuentes->itemDoubleClicked(item, 0);
+    EXPECT_EQ(picked, Faces{"DejaVu Sans Mono"});
+}
+
+TEST(FixedFontPick, ChangesTheFaceKeepsTheSizeAndMeasuresAgain) {
+    TextArtSession session;
+    session.ApplyFont({"DejaVu Sans Mono", 6});
+    session.SelectPalette(0);
+    const int screen = 1024;
+    const FixedFacePick pick = TakeFixedFace(session, "Liberation Mono", 50, screen);
+    EXPECT_EQ(session.Font().FontName, "Liberation Mono");
+    EXPECT_EQ(session.Font().FontSize, 6);
+    EXPECT_EQ(pick.fontPanel, "Fuente: Liberation Mono");
+    EXPECT_FALSE(session.QtFont().bold());
+
+    // The tables and the column count are those of a session that started
+    // in the new face.
+    TextArtSession fresh;
+    fresh.ApplyFont({"Liberation Mono", 6});
+    fresh.SelectPalette(0);
+    EXPECT_EQ(session.Cell().width, fresh.Cell().width);
+    EXPECT_EQ(session.Tables().GlyphTable, fresh.Tables().GlyphTable);
+    EXPECT_EQ(session.Tables().LevelMap, fresh.Tables().LevelMap);
+    EXPECT_EQ(pick.columnCount, ComputeColumnCount(50, screen, fresh.Cell().width));
+    EXPECT_GT(pick.columnCount, 0);
+}
+
+}  // namespace
+}  // namespace glifora

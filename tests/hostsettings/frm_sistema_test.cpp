@@ -1,0 +1,98 @@
+#include "hostsettings/frm_sistema.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+using test::FileExists;
+using test::ReadFile;
+using test::WriteFile;
+
+const std::string kBrowserHeader =
+    "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\International\\Scripts\\3]\r\n";
+
+std::string StoreWith(int fwrap, const char* pointSize, const char* ieFontSize) {
+    return std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Notepad]\r\n") +
+           "\"lfFaceName\"=\"Courier New\"\r\n\"iPointSize\"=dword:" + pointSize +
+           "\r\n\"fwrap\"=dword:0000000" + std::to_string(fwrap) + "\r\n\r\n" + kBrowserHeader +
+           "\"IEFontSize\"=" + ieFontSize + "\r\n";
+}
+
+class Panel : public ::testing::Test {
+  protected:
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    std::string Path() const { return dir_.path().toStdString() + "/registro.reg"; }
+    QTemporaryDir dir_;
+};
+
+TEST_F(Panel, ShowsTheStoredSettingsAndRewritesTheBrowserSize) {
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    // Four bytes stored; the panel's selection writes them back as three.
+    WriteFile(Path(), StoreWith(1, "00000069", "hex:02,00,00,00"));
+    frmSistema panel{ValueStore(Path())};
+    EXPECT_EQ(panel.windowTitle(), "Configuración de aplicaciones del sistema");
+    EXPECT_EQ(panel.size(), QSize(569, 170));
+    EXPECT_EQ(panel.lblExplicacion->text(),
+              "En este panel se muestra la configuración actual del bloc de notas y de Internet "
+              "Explorer.\r\nGeneralmente en IE se obtienen mejores resultados con los tamaños "
+              "de fuente más pequeños.\r\nLa configuración de ambos programas la puede cambiar "
+              "directamente desde aquí.");
+    EXPECT_EQ(panel.mrcExplorer->title(), "IExplorer");
+    EXPECT_EQ(panel.mrcNotePad->title(), "NotePad");
+    ASSERT_EQ(panel.cboESize->count(), 5);
+    const QStringList items = {"Menor", "Pequeña", "Mediana", "Grande", "Mayor"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(panel.cboESize->itemText(i), items[i]);
+
+    EXPECT_EQ(panel.lblNFont->text(), "Courier New");
+    EXPECT_EQ(panel.lblNSize->text(), "10,5");
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Checked);
+    EXPECT_EQ(panel.cboESize->currentIndex(), 2);
+    EXPECT_EQ(ReadFile(Path()), StoreWith(1, "00000069", "hex:02,00,00"));
+}
+
+TEST_F(Panel, ChoosingASizeStoresThreeBytes) {
+    frmSistema panel{ValueStore(Path())};
+    EXPECT_FALSE(FileExists(Path()));  // nothing stored: nothing selected, nothing written
+    EXPECT_EQ(panel.cboESize->currentIndex(), -1);
+    EXPECT_EQ(panel.lblNSize->text(), "0");
+    EXPECT_EQ(panel.lblNFont->text(), "");
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Unchecked);
+
+    panel.cboESize->setCurrentIndex(4);
+    emit panel.cboESize->activated(4);
+    EXPECT_EQ(ReadFile(Path()),
+              "REGEDIT4\r\n\r\n" + kBrowserHeader + "\"IEFontSize\"=hex:04,00,00\r\n");
+}
+
+TEST_F(Panel, WordWrapBoxShowsTheStoredStateAgain) {
+    QLocale::setDefault(QLocale::c());
+    WriteFile(Path(), StoreWith(0, "00000078", "hex:00"));
+    frmSistema panel{ValueStore(Path())};
+    EXPECT_EQ(panel.lblNSize->text(), "12");
+    EXPECT_EQ(panel.cboESize->currentIndex(), 0);
+    const std::string stored = ReadFile(Path());
+    panel.chkNAjuste->click();
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Unchecked);
+    EXPECT_EQ(ReadFile(Path()), stored);  // nothing written
+
+    // A number the box cannot show leaves it as it was.
+    WriteFile(Path(), StoreWith(2, "00000078", "hex:00"));
+    panel.chkNAjuste->click();
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
+    WriteFile(Path(), StoreWith(7, "00000078", "hex:00"));
+    panel.chkNAjuste->click();
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
+}
+
+}  // namespace
+}  // namespace glifora
