@@ -14,6 +14,7 @@
 #include "platform/jpeg_reader.h"
 #include "platform/qt_raster.h"
 #include "platform/shrink.h"
+#include "platform/wmf_player.h"
 
 namespace glifora {
 namespace {
@@ -62,9 +63,17 @@ bool BmpIsShort(const std::string& b) {
     const uint32_t bits = static_cast<uint8_t>(b[28]) | static_cast<uint8_t>(b[29]) << 8;
     const uint32_t compression = Le32(b, 30);
     if (compression != 0 && compression != 3) return false;  // RLE sizes vary
-    const uint64_t stride = ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
+    const uint64_t stride =
+        ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
     const uint64_t rows = static_cast<uint64_t>(height < 0 ? -height : height);
-    return static_cast<uint64_t>(offBits) + stride * rows > b.size();
+    // Compared by division: stride x rows can pass 64 bits for a hostile header.
+    if (offBits > b.size()) return true;
+    return stride != 0 && rows > (b.size() - offBits) / stride;
+}
+
+bool IsOfferedFormat(const QByteArray& format) {
+    return format == "bmp" || format == "gif" || format == "ico" || format == "cur" ||
+           format == "png";
 }
 
 PictureLoad DecodeWithQt(const std::string& bytes) {
@@ -74,7 +83,11 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    if (!reader.canRead()) return Fail("formato de imagen no reconocido");
+    // Only the formats the program offers are read: Qt also recognises text
+    // formats (XPM, PNM) and plugin formats with weak signatures (TGA, WBMP)
+    // that would turn arbitrary files into pictures.
+    if (!reader.canRead() || !IsOfferedFormat(reader.format()))
+        return Fail("formato de imagen no reconocido");
     const QSize size = reader.size();
     if (size.isValid() &&
         static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * 4 >
@@ -97,10 +110,13 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
 
 }  // namespace
 
-void InitPictureDecoding() { QImageReader::setAllocationLimit(1024); }
+void InitPictureDecoding() {
+    QImageReader::setAllocationLimit(1024);
+}
 
 PictureLoad DecodePictureData(const std::string& bytes) {
     if (bytes.empty()) return Fail("el archivo está vacío");
+    if (LooksLikeWmf(bytes)) return PlayWmf(bytes);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (JpegReader::LooksLikeJpeg(data, bytes.size())) return DecodeJpeg(bytes);
     return DecodeWithQt(bytes);
@@ -120,6 +136,12 @@ PictureLoad DecodePictureShrunk(const std::string& path,
         if (sourceWidth) *sourceWidth = w;
         if (sourceHeight) *sourceHeight = h;
     };
+    // A thin picture shrunk to many columns can ask for far more rows than it has.
+    auto tooLarge = [](const ShrinkTarget& t) {
+        return t.width > 0 && t.height > 0 &&
+               static_cast<uint64_t>(t.width) * static_cast<uint64_t>(t.height) * 4 >
+                   kDecodeByteLimit;
+    };
     // Only the first bytes decide whether the row-sampling path applies.
     uint8_t head[3] = {0, 0, 0};
     if (FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -132,6 +154,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
             const int W = reader.Width(), H = reader.Height();
             report(W, H);
             const ShrinkTarget t = target(W, H);
+            if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
             PictureLoad out;
             if (t.width <= 0 || t.height <= 0) return out;
             out.raster = Raster::Uninitialized(t.width, t.height);
@@ -159,6 +182,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
     if (!full.Ok()) return full;
     report(full.raster.Width(), full.raster.Height());
     const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
+    if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
     PictureLoad out;
     out.raster = ShrinkNearest(full.raster, t.width, t.height);
     return out;
