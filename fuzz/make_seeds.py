@@ -64,7 +64,7 @@ def wmf_seeds():
         record(0x0415, 60, 60, 20, 20), record(0x041B, 150, 200, 0, 0), record(0x0127, -1 & 0xFFFF),
         record(0x01F0, 0), record(0x0410, 1, 2, 1, 2), record(0x020F, 5, 5),
         record(0x0201, *colorref(255, 255, 0)), record(0x041F, *colorref(0, 0, 0), 5, 5)])
-    text = b"Hola \xe1\xe9"
+    text = b"Hola \xe1\xe9!"  # even length: the coordinates follow unpadded
     yield "text", metafile(window + [font, record(0x012D, 0), record(0x0209, *colorref(0, 0, 200)),
         record(0x012E, 24), record(0x0521, len(text), raw=text + struct.pack("<hh", 80, 20)),
         record(0x0A32, 120, 20, len(text), 6, 10, 100, 190, 140,
