@@ -1,11 +1,15 @@
 #include "platform/picture_decoder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -15,6 +19,17 @@
 #include "platform/qt_raster.h"
 #include "platform/shrink.h"
 #include "platform/wmf_player.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define GLIFORA_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GLIFORA_SANITIZED 1
+#endif
+#endif
+#ifdef GLIFORA_SANITIZED
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace glifora {
 namespace {
@@ -71,6 +86,32 @@ bool BmpIsShort(const std::string& b) {
     return stride != 0 && rows > (b.size() - offBits) / stride;
 }
 
+// libpng reports a broken file by printing to stderr itself, before Qt turns
+// the failure into a null image. The failure reaches the caller as a value
+// (the command line prints it as its one line), so while Qt's readers run,
+// stderr points at /dev/null.
+class QuietStderr {
+  public:
+    QuietStderr() {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) close(null);
+    }
+    ~QuietStderr() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
 bool IsOfferedFormat(const QByteArray& format) {
     return format == "bmp" || format == "gif" || format == "ico" || format == "cur" ||
            format == "png";
@@ -78,6 +119,7 @@ bool IsOfferedFormat(const QByteArray& format) {
 
 PictureLoad DecodeWithQt(const std::string& bytes) {
     if (BmpIsShort(bytes)) return Fail("imagen BMP incompleta");
+    const QuietStderr quiet;
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -111,6 +153,11 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
 }  // namespace
 
 void InitPictureDecoding() {
+#ifdef GLIFORA_SANITIZED
+    // Sanitizer reports keep the real stderr even while QuietStderr is active.
+    static const int reportFd = dup(STDERR_FILENO);
+    __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<intptr_t>(reportFd)));
+#endif
     QImageReader::setAllocationLimit(1024);
 }
 
