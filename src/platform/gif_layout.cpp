@@ -5,7 +5,9 @@
 namespace glifora {
 namespace {
 
-uint8_t At(std::string_view b, size_t i) { return static_cast<uint8_t>(b[i]); }
+uint8_t At(std::string_view b, size_t i) {
+    return static_cast<uint8_t>(b[i]);
+}
 
 // Skips a chain of data sub-blocks starting at `pos`; returns the offset after
 // the zero-length terminator, or npos when the data ends first.
@@ -19,22 +21,22 @@ size_t SkipSubBlocks(std::string_view b, size_t pos) {
     return std::string_view::npos;
 }
 
-}  // namespace
-
-GifLayout ParseGifLayout(std::string_view b) {
-    GifLayout layout;
-    if (b.size() < 6 || (b.substr(0, 6) != "GIF87a" && b.substr(0, 6) != "GIF89a")) return layout;
+// Walks the blocks, handing each to `visit` until it returns false. Only the
+// header fields of `layout` are filled; the blocks go to `visit`.
+template <typename Visit>
+void WalkGif(std::string_view b, GifLayout& layout, Visit&& visit) {
+    if (b.size() < 6 || (b.substr(0, 6) != "GIF87a" && b.substr(0, 6) != "GIF89a")) return;
     layout.signature = true;
     if (b.size() < 13) {
         layout.headerEnd = b.size();
-        return layout;
+        return;
     }
     size_t pos = 13;
     const uint8_t flags = At(b, 10);
     if (flags & 0x80) pos += size_t{3} << ((flags & 0x07) + 1);
     if (pos > b.size()) {
         layout.headerEnd = b.size();
-        return layout;
+        return;
     }
     layout.headerEnd = pos;
     while (pos < b.size()) {
@@ -42,9 +44,9 @@ GifLayout ParseGifLayout(std::string_view b) {
         GifBlock block{GifBlock::Kind::Trailer, pos, pos + 1};
         size_t next = std::string_view::npos;
         if (intro == 0x3B) {
-            layout.blocks.push_back(block);
             layout.complete = true;
-            return layout;
+            visit(block);
+            return;
         } else if (intro == 0x21) {
             if (pos + 1 < b.size()) {
                 block.kind = At(b, pos + 1) == 0xF9 ? GifBlock::Kind::GraphicControl
@@ -63,26 +65,42 @@ GifLayout ParseGifLayout(std::string_view b) {
                 if (p < b.size()) next = SkipSubBlocks(b, p + 1);
             }
         } else {
-            return layout;  // not a block introducer: the structure breaks here
+            return;  // not a block introducer: the structure breaks here
         }
         if (next == std::string_view::npos) {
             block.end = b.size();
             block.broken = true;
-            layout.blocks.push_back(block);
-            return layout;
+            visit(block);
+            return;
         }
         block.end = next;
-        layout.blocks.push_back(block);
+        if (!visit(block)) return;
         pos = next;
     }
+}
+
+}  // namespace
+
+GifLayout ParseGifLayout(std::string_view b) {
+    GifLayout layout;
+    WalkGif(b, layout, [&](const GifBlock& block) {
+        layout.blocks.push_back(block);
+        return true;
+    });
     return layout;
 }
 
+// Stops at the first image: a file of a billion tiny extensions after it
+// must not be walked (or stored) to show one picture.
 bool GifHasCompleteFirstImage(std::string_view bytes) {
-    const GifLayout layout = ParseGifLayout(bytes);
-    for (const GifBlock& block : layout.blocks)
-        if (block.kind == GifBlock::Kind::Image) return !block.broken;
-    return false;
+    GifLayout layout;
+    bool whole = false;
+    WalkGif(bytes, layout, [&](const GifBlock& block) {
+        if (block.kind != GifBlock::Kind::Image) return true;
+        whole = !block.broken;
+        return false;
+    });
+    return whole;
 }
 
 }  // namespace glifora

@@ -20,6 +20,7 @@ struct ErrorManager {
     jpeg_error_mgr pub;  // first, so libjpeg's pointer is ours too
     jmp_buf jump;
     bool truncated = false;
+    bool tooManyScans = false;
 };
 
 [[noreturn]] void OnError(j_common_ptr cinfo) {
@@ -33,11 +34,24 @@ void OnMessage(j_common_ptr cinfo, int level) {
         reinterpret_cast<ErrorManager*>(cinfo->err)->truncated = true;
 }
 
+// Progressive files decode every scan over the whole picture; a file of
+// thousands of tiny scans would take minutes. No encoder writes this many.
+constexpr int kMaxScans = 500;
+
+void OnProgress(j_common_ptr cinfo) {
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->is_decompressor && d->input_scan_number > kMaxScans) {
+        reinterpret_cast<ErrorManager*>(cinfo->err)->tooManyScans = true;
+        longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
+    }
+}
+
 }  // namespace
 
 struct JpegReader::State {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
+    jpeg_progress_mgr progress{};
     FILE* file = nullptr;
     bool created = false;
     bool started = false;
@@ -65,6 +79,10 @@ namespace {
 template <typename State, typename Body>
 bool Guarded(State& s, Body&& body) {
     if (setjmp(s.err.jump)) {
+        if (s.err.tooManyScans) {
+            s.error = "imagen JPEG con demasiadas pasadas";
+            return false;
+        }
         char buffer[JMSG_LENGTH_MAX] = {0};
         (*s.cinfo.err->format_message)(reinterpret_cast<j_common_ptr>(&s.cinfo), buffer);
         s.error = std::string("imagen JPEG dañada (") + buffer + ")";
@@ -76,6 +94,11 @@ bool Guarded(State& s, Body&& body) {
 }  // namespace
 
 bool JpegReader::StartDecompress(State& s) {
+    // libjpeg's own buffers (whole-picture coefficients of progressive files)
+    // are held to the same limit as the picture.
+    s.cinfo.mem->max_memory_to_use = static_cast<long>(kDecodeByteLimit);
+    s.progress.progress_monitor = OnProgress;
+    s.cinfo.progress = &s.progress;
     jpeg_read_header(&s.cinfo, TRUE);
     const uint64_t bytes = static_cast<uint64_t>(s.cinfo.image_width) * s.cinfo.image_height * 4;
     if (s.cinfo.image_width == 0 || s.cinfo.image_height == 0) {
@@ -125,22 +148,25 @@ bool JpegReader::OpenMemory(const uint8_t* data, size_t size) {
     });
 }
 
-int JpegReader::Width() const { return s_->started ? static_cast<int>(s_->cinfo.output_width) : 0; }
+int JpegReader::Width() const {
+    return s_->started ? static_cast<int>(s_->cinfo.output_width) : 0;
+}
 int JpegReader::Height() const {
     return s_->started ? static_cast<int>(s_->cinfo.output_height) : 0;
 }
 int JpegReader::NextRow() const {
     return s_->started ? static_cast<int>(s_->cinfo.output_scanline) : 0;
 }
-const std::string& JpegReader::Error() const { return s_->error; }
+const std::string& JpegReader::Error() const {
+    return s_->error;
+}
 
 bool JpegReader::ReadRow(uint8_t* bgrx) {
     if (!s_->started || s_->cinfo.output_scanline >= s_->cinfo.output_height) return false;
     State& s = *s_;
     JSAMPROW row = s.cmyk ? s.cmykRow.data() : bgrx;
-    const bool read = Guarded(s, [&s, row]() mutable {
-        return jpeg_read_scanlines(&s.cinfo, &row, 1) == 1;
-    });
+    const bool read =
+        Guarded(s, [&s, row]() mutable { return jpeg_read_scanlines(&s.cinfo, &row, 1) == 1; });
     if (!read) {
         if (s.error.empty()) s.error = "imagen JPEG incompleta";
         return false;

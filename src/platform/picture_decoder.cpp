@@ -1,11 +1,15 @@
 #include "platform/picture_decoder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -14,6 +18,18 @@
 #include "platform/jpeg_reader.h"
 #include "platform/qt_raster.h"
 #include "platform/shrink.h"
+#include "platform/wmf_player.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define GLIFORA_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GLIFORA_SANITIZED 1
+#endif
+#endif
+#ifdef GLIFORA_SANITIZED
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace glifora {
 namespace {
@@ -62,19 +78,58 @@ bool BmpIsShort(const std::string& b) {
     const uint32_t bits = static_cast<uint8_t>(b[28]) | static_cast<uint8_t>(b[29]) << 8;
     const uint32_t compression = Le32(b, 30);
     if (compression != 0 && compression != 3) return false;  // RLE sizes vary
-    const uint64_t stride = ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
+    const uint64_t stride =
+        ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
     const uint64_t rows = static_cast<uint64_t>(height < 0 ? -height : height);
-    return static_cast<uint64_t>(offBits) + stride * rows > b.size();
+    // Compared by division: stride x rows can pass 64 bits for a hostile header.
+    if (offBits > b.size()) return true;
+    return stride != 0 && rows > (b.size() - offBits) / stride;
+}
+
+// libpng reports a broken file by printing to stderr itself, before Qt turns
+// the failure into a null image. The failure reaches the caller as a value
+// (the command line prints it as its one line), so while Qt's readers run,
+// stderr points at /dev/null.
+class QuietStderr {
+  public:
+    QuietStderr() {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) close(null);
+    }
+    ~QuietStderr() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+bool IsOfferedFormat(const QByteArray& format) {
+    return format == "bmp" || format == "gif" || format == "ico" || format == "cur" ||
+           format == "png";
 }
 
 PictureLoad DecodeWithQt(const std::string& bytes) {
     if (BmpIsShort(bytes)) return Fail("imagen BMP incompleta");
+    const QuietStderr quiet;
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    if (!reader.canRead()) return Fail("formato de imagen no reconocido");
+    // Only the formats the program offers are read: Qt also recognises text
+    // formats (XPM, PNM) and plugin formats with weak signatures (TGA, WBMP)
+    // that would turn arbitrary files into pictures.
+    if (!reader.canRead() || !IsOfferedFormat(reader.format()))
+        return Fail("formato de imagen no reconocido");
     const QSize size = reader.size();
     if (size.isValid() &&
         static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * 4 >
@@ -97,10 +152,18 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
 
 }  // namespace
 
-void InitPictureDecoding() { QImageReader::setAllocationLimit(1024); }
+void InitPictureDecoding() {
+#ifdef GLIFORA_SANITIZED
+    // Sanitizer reports keep the real stderr even while QuietStderr is active.
+    static const int reportFd = dup(STDERR_FILENO);
+    __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<intptr_t>(reportFd)));
+#endif
+    QImageReader::setAllocationLimit(1024);
+}
 
 PictureLoad DecodePictureData(const std::string& bytes) {
     if (bytes.empty()) return Fail("el archivo está vacío");
+    if (LooksLikeWmf(bytes)) return PlayWmf(bytes);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (JpegReader::LooksLikeJpeg(data, bytes.size())) return DecodeJpeg(bytes);
     return DecodeWithQt(bytes);
@@ -120,6 +183,12 @@ PictureLoad DecodePictureShrunk(const std::string& path,
         if (sourceWidth) *sourceWidth = w;
         if (sourceHeight) *sourceHeight = h;
     };
+    // A thin picture shrunk to many columns can ask for far more rows than it has.
+    auto tooLarge = [](const ShrinkTarget& t) {
+        return t.width > 0 && t.height > 0 &&
+               static_cast<uint64_t>(t.width) * static_cast<uint64_t>(t.height) * 4 >
+                   kDecodeByteLimit;
+    };
     // Only the first bytes decide whether the row-sampling path applies.
     uint8_t head[3] = {0, 0, 0};
     if (FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -132,6 +201,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
             const int W = reader.Width(), H = reader.Height();
             report(W, H);
             const ShrinkTarget t = target(W, H);
+            if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
             PictureLoad out;
             if (t.width <= 0 || t.height <= 0) return out;
             out.raster = Raster::Uninitialized(t.width, t.height);
@@ -159,6 +229,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
     if (!full.Ok()) return full;
     report(full.raster.Width(), full.raster.Height());
     const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
+    if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
     PictureLoad out;
     out.raster = ShrinkNearest(full.raster, t.width, t.height);
     return out;

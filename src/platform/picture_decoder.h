@@ -1,5 +1,5 @@
 #pragma once
-// Picture decoding by content: BMP, GIF (first frame), JPEG, ICO and PNG. The
+// Picture decoding by content: BMP, GIF (first frame), JPEG, ICO, PNG and WMF. The
 // file name's extension is not consulted. Failures are values with a reason.
 
 #include <cstdint>
@@ -34,8 +34,9 @@ struct ShrinkTarget {
     int width = 0;
     int height = 0;
 };
-[[nodiscard]] PictureLoad DecodePictureShrunk(
-    const std::string& path, const std::function<ShrinkTarget(int, int)>& target,
-    int* sourceWidth = nullptr, int* sourceHeight = nullptr);
+[[nodiscard]] PictureLoad DecodePictureShrunk(const std::string& path,
+                                              const std::function<ShrinkTarget(int, int)>& target,
+                                              int* sourceWidth = nullptr,
+                                              int* sourceHeight = nullptr);
 
 }  // namespace glifora

@@ -1,0 +1,381 @@
+#include "platform/wmf_player.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "platform/picture_decoder.h"
+
+namespace glifora {
+namespace {
+
+// A tiny metafile writer: records of 16-bit words, then the headers.
+class Wmf {
+  public:
+    Wmf& Rec(uint16_t function, std::initializer_list<int> words, std::string raw = "") {
+        std::string body;
+        for (int w : words) Put16(body, w);
+        body += raw;
+        if (body.size() % 2) body.push_back('\0');
+        Put32(records_, static_cast<uint32_t>(3 + body.size() / 2));
+        Put16(records_, function);
+        records_ += body;
+        return *this;
+    }
+    [[nodiscard]] std::string Plain(int objects = 8) const {
+        std::string out;
+        const std::string body = records_ + std::string("\x03\0\0\0\0\0", 6);
+        Put16(out, 1), Put16(out, 9), Put16(out, 0x300);
+        Put32(out, static_cast<uint32_t>((18 + body.size()) / 2));
+        Put16(out, objects), Put32(out, 64), Put16(out, 0);
+        return out + body;
+    }
+    [[nodiscard]] std::string Placeable(int left, int top, int right, int bottom, int inch,
+                                        int objects = 8) const {
+        std::string out;
+        Put32(out, 0x9AC6CDD7), Put16(out, 0);
+        Put16(out, left), Put16(out, top), Put16(out, right), Put16(out, bottom);
+        Put16(out, inch), Put32(out, 0), Put16(out, 0);
+        return out + Plain(objects);
+    }
+
+    static void Put16(std::string& s, int v) {
+        s.push_back(static_cast<char>(v & 0xFF));
+        s.push_back(static_cast<char>((v >> 8) & 0xFF));
+    }
+    static void Put32(std::string& s, uint32_t v) {
+        Put16(s, static_cast<int>(v & 0xFFFF));
+        Put16(s, static_cast<int>(v >> 16));
+    }
+
+  private:
+    std::string records_;
+};
+
+// COLORREF as two words: red | green << 8, blue.
+int Lo(int r, int g) {
+    return r | g << 8;
+}
+
+// Record numbers, named as the format names them.
+enum : uint16_t {
+    SAVEDC = 0x001E,
+    SETBKMODE = 0x0102,
+    SETMAPMODE = 0x0103,
+    SETPOLYFILLMODE = 0x0106,
+    RESTOREDC = 0x0127,
+    SELECTOBJECT = 0x012D,
+    SETTEXTALIGN = 0x012E,
+    DELETEOBJECT = 0x01F0,
+    SETBKCOLOR = 0x0201,
+    SETTEXTCOLOR = 0x0209,
+    SETWINDOWORG = 0x020B,
+    SETWINDOWEXT = 0x020C,
+    SETVIEWPORTORG = 0x020D,
+    SETVIEWPORTEXT = 0x020E,
+    LINETO = 0x0213,
+    MOVETO = 0x0214,
+    CREATEPENINDIRECT = 0x02FA,
+    CREATEFONTINDIRECT = 0x02FB,
+    CREATEBRUSHINDIRECT = 0x02FC,
+    POLYGON = 0x0324,
+    POLYLINE = 0x0325,
+    ELLIPSE = 0x0418,
+    RECTANGLE = 0x041B,
+    TEXTOUT = 0x0521,
+    POLYPOLYGON = 0x0538,
+    ROUNDRECT = 0x061C,
+    ARC = 0x0817,
+    PIE = 0x081A,
+    CHORD = 0x0830,
+    DIBBITBLT = 0x0940,
+    EXTTEXTOUT = 0x0A32,
+    DIBSTRETCHBLT = 0x0B41,
+    STRETCHDIB = 0x0F43,
+};
+
+const ColorValue kWhite = MakeColor(255, 255, 255), kRed = MakeColor(255, 0, 0),
+                 kBlue = MakeColor(0, 0, 255), kGreen = MakeColor(0, 255, 0),
+                 kBlack = MakeColor(0, 0, 0);
+
+// Null pen and a solid brush of the colour, selected (objects 0 and 1 when fresh).
+Wmf& SolidFill(Wmf& w, int r, int g, int b) {
+    return w.Rec(CREATEPENINDIRECT, {5, 0, 0, 0, 0})
+        .Rec(SELECTOBJECT, {0})
+        .Rec(CREATEBRUSHINDIRECT, {0, Lo(r, g), b, 0})
+        .Rec(SELECTOBJECT, {1});
+}
+
+Raster Play(const std::string& bytes) {
+    const PictureLoad load = DecodePictureData(bytes);
+    EXPECT_TRUE(load.Ok()) << load.error;
+    return load.raster;
+}
+
+// A 24-bit bottom-up DIB of 2 x 2 pixels: top row red, blue; bottom row green, white.
+std::string Dib2x2() {
+    std::string d;
+    Wmf::Put32(d, 40), Wmf::Put32(d, 2), Wmf::Put32(d, 2);
+    Wmf::Put16(d, 1), Wmf::Put16(d, 24);
+    for (int i = 0; i < 6; ++i) Wmf::Put32(d, 0);
+    d += std::string("\x00\xff\x00\xff\xff\xff\0\0", 8);  // bottom row first (BGR)
+    d += std::string("\x00\x00\xff\xff\x00\x00\0\0", 8);
+    return d;
+}
+
+TEST(WmfPlayer, SizeComesFromThePlaceableBoxOrTheWindowExtent) {
+    Wmf w;
+    const Raster placeable = Play(w.Placeable(0, 0, 1440, 720, 1440));
+    EXPECT_EQ(placeable.Width(), 96);
+    EXPECT_EQ(placeable.Height(), 48);
+    EXPECT_EQ(placeable.Pixel(50, 20), kWhite);
+
+    Wmf plain;
+    plain.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {-20, 30});
+    const Raster p = Play(plain.Plain());
+    EXPECT_EQ(p.Width(), 30);  // a negative extent turns the axis round
+    EXPECT_EQ(p.Height(), 20);
+}
+
+TEST(WmfPlayer, WindowMapsOntoThePictureAndViewportRecordsMoveIt) {
+    // A 100 x 100 picture whose window is 0..1000: a rectangle over the left
+    // half of the window covers the left half of the picture.
+    Wmf w;
+    w.Rec(SETMAPMODE, {8}).Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {1000, 1000});
+    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {1000, 500, 0, 0});
+    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(r.Pixel(10, 50), kRed);
+    EXPECT_EQ(r.Pixel(90, 50), kWhite);
+
+    // A window origin of (-50, -50) in a 100 x 100 window puts logical 0 at the centre.
+    Wmf o;
+    o.Rec(SETWINDOWORG, {-50, -50}).Rec(SETWINDOWEXT, {100, 100});
+    SolidFill(o, 0, 0, 255).Rec(RECTANGLE, {50, 50, 0, 0});
+    const Raster c = Play(o.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(c.Pixel(25, 25), kWhite);
+    EXPECT_EQ(c.Pixel(75, 75), kBlue);
+
+    // The viewport is in pixels: extent 50 halves the drawing, origin shifts it.
+    Wmf v;
+    v.Rec(SETWINDOWEXT, {100, 100}).Rec(SETVIEWPORTEXT, {50, 50}).Rec(SETVIEWPORTORG, {40, 40});
+    SolidFill(v, 0, 255, 0).Rec(RECTANGLE, {100, 100, 0, 0});
+    const Raster vp = Play(v.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(vp.Pixel(30, 30), kWhite);
+    EXPECT_EQ(vp.Pixel(60, 60), kGreen);
+    EXPECT_EQ(vp.Pixel(95, 95), kWhite);
+
+    // Twips: 1440 a inch is 96 pixels, y grows upwards from the origin.
+    Wmf t;
+    t.Rec(SETMAPMODE, {6});
+    SolidFill(t, 255, 0, 0).Rec(RECTANGLE, {-720, 720, 0, 0});
+    const Raster tw = Play(t.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(tw.Pixel(20, 20), kRed);
+    EXPECT_EQ(tw.Pixel(60, 20), kWhite);
+    EXPECT_EQ(tw.Pixel(20, 60), kWhite);
+}
+
+TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
+    Wmf w;
+    SolidFill(w, 0, 0, 255)
+        .Rec(ELLIPSE, {40, 40, 0, 0})
+        .Rec(ROUNDRECT, {10, 10, 40, 100, 0, 60})
+        .Rec(POLYGON, {3, 0, 50, 40, 50, 0, 90});
+    // Two nested squares: alternate leaves the inner one empty, winding fills it.
+    const std::initializer_list<int> squares = {2,  4,  4,  50, 50, 90, 50, 90, 90, 50,
+                                                90, 60, 60, 80, 60, 80, 80, 60, 80};
+    w.Rec(POLYPOLYGON, squares);
+    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(r.Pixel(20, 20), kBlue);  // ellipse centre
+    EXPECT_EQ(r.Pixel(1, 1), kWhite);   // outside the ellipse, inside its box
+    EXPECT_EQ(r.Pixel(80, 20), kBlue);  // round rectangle
+    EXPECT_EQ(r.Pixel(5, 60), kBlue);   // triangle
+    EXPECT_EQ(r.Pixel(35, 60), kWhite);
+    EXPECT_EQ(r.Pixel(55, 55), kBlue);
+    EXPECT_EQ(r.Pixel(70, 70), kWhite);
+
+    Wmf winding;
+    SolidFill(winding, 0, 0, 255).Rec(SETPOLYFILLMODE, {2}).Rec(POLYPOLYGON, squares);
+    EXPECT_EQ(Play(winding.Placeable(0, 0, 100, 100, 96)).Pixel(70, 70), kBlue);
+}
+
+TEST(WmfPlayer, LinesArcsPiesAndChordsUseThePen) {
+    Wmf w;
+    w.Rec(CREATEPENINDIRECT, {0, 3, 0, Lo(255, 0), 0})  // red, 3 units wide
+        .Rec(SELECTOBJECT, {0})
+        .Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 0), 255, 0})
+        .Rec(SELECTOBJECT, {1})
+        .Rec(MOVETO, {10, 0})
+        .Rec(LINETO, {10, 100})
+        .Rec(POLYLINE, {2, 90, 0, 90, 100})
+        // A pie from the right (3 o'clock) to the top (12 o'clock): the upper right quarter.
+        .Rec(PIE, {20, 40, 40, 60, 60, 60, 20, 20})
+        // An arc over the same ends draws only the curve.
+        .Rec(ARC, {20, 80, 40, 100, 60, 100, 20, 60})
+        // A chord from the top to the bottom: the left half of its circle.
+        .Rec(CHORD, {100, 80, 60, 80, 100, 100, 60, 60});
+    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(r.Pixel(50, 10), kRed);   // horizontal line
+    EXPECT_EQ(r.Pixel(90, 50), kRed);   // vertical polyline
+    EXPECT_EQ(r.Pixel(48, 32), kBlue);  // inside the pie's quarter
+    EXPECT_EQ(r.Pixel(32, 48), kWhite);
+    EXPECT_EQ(r.Pixel(70, 30), kWhite);  // inside the arc's circle: not filled
+    EXPECT_EQ(r.Pixel(66, 80), kBlue);   // chord's left half
+    EXPECT_EQ(r.Pixel(95, 80), kWhite);
+}
+
+TEST(WmfPlayer, SavedStateAndObjectSlotsBehaveAsInGdi) {
+    Wmf w;
+    SolidFill(w, 255, 0, 0)
+        .Rec(SAVEDC, {})
+        .Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 0), 255, 0})  // slot 2
+        .Rec(SELECTOBJECT, {2})
+        .Rec(RECTANGLE, {50, 50, 0, 0})
+        .Rec(RESTOREDC, {-1})  // red again
+        .Rec(RECTANGLE, {100, 50, 50, 0})
+        // Deleting slot 1 frees it; the next object created takes it.
+        .Rec(DELETEOBJECT, {1})
+        .Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 255), 0, 0})
+        .Rec(SELECTOBJECT, {1})
+        .Rec(RECTANGLE, {50, 100, 0, 50})
+        .Rec(SELECTOBJECT, {5})  // an empty slot inside the table is passed over
+        .Rec(RECTANGLE, {100, 100, 50, 50});
+    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96, 6));
+    EXPECT_EQ(r.Pixel(25, 25), kBlue);
+    EXPECT_EQ(r.Pixel(25, 75), kRed);
+    EXPECT_EQ(r.Pixel(75, 25), kGreen);
+    EXPECT_EQ(r.Pixel(75, 75), kGreen);
+}
+
+TEST(WmfPlayer, HatchedBrushesShowTheBackgroundOnlyWhenOpaque) {
+    auto hatched = [](int mode) {
+        Wmf w;
+        w.Rec(CREATEPENINDIRECT, {5, 0, 0, 0, 0})
+            .Rec(SELECTOBJECT, {0})
+            .Rec(CREATEBRUSHINDIRECT, {2, Lo(0, 0), 255, 0})  // horizontal blue hatch
+            .Rec(SELECTOBJECT, {1})
+            .Rec(SETBKCOLOR, {Lo(255, 0), 0})
+            .Rec(SETBKMODE, {mode})
+            .Rec(RECTANGLE, {100, 100, 0, 0});
+        const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+        int blue = 0, red = 0;
+        for (int y = 10; y < 90; ++y) {
+            blue += r.Pixel(50, y) == kBlue;
+            red += r.Pixel(50, y) == kRed;
+        }
+        return std::pair(blue, red);
+    };
+    const auto [blueOpaque, redOpaque] = hatched(2);
+    EXPECT_GT(blueOpaque, 0);
+    EXPECT_EQ(blueOpaque + redOpaque, 80);
+    const auto [blueClear, redClear] = hatched(1);
+    EXPECT_GT(blueClear, 0);
+    EXPECT_EQ(redClear, 0);
+}
+
+TEST(WmfPlayer, TextIsDrawnInTheTextColourWithItsAlignment) {
+    const std::string text = "\xc1\xc9\xcd";  // "ÁÉÍ" in Windows-1252: solid capitals
+    std::string face = "DejaVu Sans";
+    face.resize(32, '\0');
+    auto play = [&](Wmf& w) -> Wmf& {
+        w.Rec(CREATEFONTINDIRECT, {-40, 0, 0, 0, 700}, std::string(8, '\0') + face)
+            .Rec(SELECTOBJECT, {0})
+            .Rec(SETTEXTCOLOR, {Lo(0, 0), 255})
+            .Rec(SETBKCOLOR, {Lo(255, 0), 0});
+        return w;
+    };
+    auto count = [](const Raster& r, ColorValue c, int x0, int x1) {
+        int n = 0;
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = x0; x < x1; ++x) n += r.Pixel(x, y) == c;
+        return n;
+    };
+    // TEXTOUT at the left with an opaque background; right-aligned text
+    // through EXTTEXTOUT ends at its reference point.
+    Wmf w;
+    play(w).Rec(TEXTOUT, {3}, text + std::string("\0\x0a\x00\x05\x00", 5));
+    w.Rec(SETBKMODE, {1}).Rec(SETTEXTALIGN, {2});
+    std::string ext;
+    Wmf::Put16(ext, 60), Wmf::Put16(ext, 390), Wmf::Put16(ext, 3), Wmf::Put16(ext, 0);
+    w.Rec(EXTTEXTOUT, {}, ext + text);
+    const PictureLoad load = DecodePictureData(w.Placeable(0, 0, 400, 120, 96));
+    ASSERT_TRUE(load.Ok()) << load.error;
+    const Raster& r = load.raster;
+    EXPECT_GT(count(r, kBlue, 0, 150), 100);
+    EXPECT_GT(count(r, kRed, 0, 150), 100);  // opaque cell behind the first text
+    EXPECT_GT(count(r, kBlue, 250, 390), 100);
+    EXPECT_EQ(count(r, kBlue, 391, 400), 0);
+    EXPECT_EQ(count(r, kRed, 150, 400), 0);  // transparent for the second
+}
+
+TEST(WmfPlayer, BitmapsAreStretchedOntoTheirTarget) {
+    Wmf w;
+    w.Rec(STRETCHDIB, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 40, 0, 0}, Dib2x2())
+        // The same bitmap upside down through a negative target height.
+        .Rec(DIBSTRETCHBLT, {0x0020, 0x00CC, 2, 2, 0, 0, -40, 40, 100, 60}, Dib2x2())
+        .Rec(DIBBITBLT, {0x0020, 0x00CC, 0, 0, 2, 2, 50, 50}, Dib2x2());
+    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_EQ(r.Pixel(10, 10), kRed);
+    EXPECT_EQ(r.Pixel(30, 10), kBlue);
+    EXPECT_EQ(r.Pixel(10, 30), kGreen);
+    EXPECT_EQ(r.Pixel(30, 30), kWhite);
+    EXPECT_EQ(r.Pixel(70, 70), kGreen);
+    EXPECT_EQ(r.Pixel(70, 90), kRed);
+    EXPECT_EQ(r.Pixel(50, 50), kRed);
+    EXPECT_EQ(r.Pixel(51, 51), kWhite);
+}
+
+TEST(WmfPlayer, UnknownRecordsAreSkippedByTheirLength) {
+    Wmf w;
+    w.Rec(0x0626, {0x0F, 6, 1, 2, 3, 4, 5, 6});  // an escape, with data
+    w.Rec(0x7777, {1, 2, 3});
+    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
+    EXPECT_EQ(Play(w.Placeable(0, 0, 10, 10, 96)).Pixel(5, 5), kRed);
+}
+
+TEST(WmfPlayer, BrokenFilesFailWithAReason) {
+    Wmf ok;
+    SolidFill(ok, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
+    const std::string good = ok.Placeable(0, 0, 10, 10, 96, 2);
+    ASSERT_TRUE(PlayWmf(good).Ok());
+    std::string pastEnd = good;
+    pastEnd[40] = '\x40';  // first record's length
+    Wmf many;
+    for (int i = 0; i < 2000; ++i) many.Rec(SAVEDC, {});
+    Wmf costly;
+    for (int i = 0; i < 200; ++i) costly.Rec(RECTANGLE, {1000, 1000, 0, 0});
+    Wmf full, outside, noExtent;
+    SolidFill(full, 1, 2, 3);
+    outside.Rec(SELECTOBJECT, {40});
+    noExtent.Rec(RECTANGLE, {1, 1, 0, 0});
+    const struct {
+        const char* name;
+        std::string bytes;
+        uint64_t limit = kDecodeByteLimit;
+    } cases[] = {
+        {"cut short", good.substr(0, good.size() - 8)},
+        {"no end record", good.substr(0, good.size() - 6)},
+        {"header only", good.substr(0, 30)},
+        {"record past the end", pastEnd},
+        {"zero record length", good.substr(0, 40) + std::string(6, '\0')},
+        {"negative box", ok.Placeable(10, 0, 0, 10, 96)},
+        {"no units per inch", ok.Placeable(0, 0, 10, 10, 0)},
+        {"huge box", ok.Placeable(-32000, -32000, 32000, 32000, 1)},
+        {"over the limit", ok.Placeable(0, 0, 1000, 1000, 96), 1000 * 1000 * 4 - 1},
+        {"object table full", full.Placeable(0, 0, 10, 10, 96, 1)},
+        {"object outside the table", outside.Placeable(0, 0, 10, 10, 96, 8)},
+        {"plain file without extent", noExtent.Plain()},
+        {"too many saved states", many.Placeable(0, 0, 10, 10, 96)},
+        {"drawing too costly", costly.Placeable(0, 0, 1000, 1000, 96), 4 << 20},
+    };
+    for (const auto& c : cases) {
+        const PictureLoad load = PlayWmf(c.bytes, c.limit);
+        EXPECT_FALSE(load.Ok()) << c.name;
+        EXPECT_TRUE(load.raster.Empty()) << c.name;
+        EXPECT_FALSE(load.error.empty()) << c.name;
+    }
+    EXPECT_FALSE(DecodePictureData(outside.Placeable(0, 0, 10, 10, 96)).Ok());
+}
+
+}  // namespace
+}  // namespace glifora
