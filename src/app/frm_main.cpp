@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -64,7 +65,15 @@ QSlider* Slider(QWidget* parent, const char* name, int lo, int hi, int value, co
 }  // namespace
 
 frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), options_(options) {
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      options_(options),
+      filterProgress_([this](int v) { prgBar1->setValue(v); },
+                      [] { QCoreApplication::processEvents(); },
+                      [this](bool visible) {
+                          prgBar1->setVisible(visible);
+                          if (visible) prgBar1->raise();
+                      }) {
     setObjectName("frmMain");
     setWindowTitle(kProgramName);
     setWindowIcon(ToolIcon(IconKind::App));
@@ -94,6 +103,7 @@ frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
     BuildStatusBar(client);
     BuildHiddenControls(client);
     BuildMenus();
+    BuildImageMenus();
     // Fixed border: the window is exactly its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     StartUp();
@@ -362,6 +372,7 @@ void frmMain::BuildHiddenControls(QWidget* client) {
     for (QWidget* w : {static_cast<QWidget*>(cmd1), static_cast<QWidget*>(cmd2),
                        static_cast<QWidget*>(Command1), Picture1})
         w->setVisible(options_.allFeatures);
+    connect(cmd1, &QPushButton::clicked, this, [this] { SaveSettingsFile(); });
     connect(cmd2, &QPushButton::clicked, this, [this] {
         QFont f = txtAscii->font();
         f.setBold(false);
@@ -396,18 +407,8 @@ void frmMain::BuildMenus() {
             [this] { close(); });
 
     QMenu* imagen = menu(nullptr, "mnuImagen", "&Imagen");
-    QMenu* girar = menu(imagen, "mnuGirar", "Girar");
-    AddAction(girar, "mnuHFlip", "Horizontalmente");
-    AddAction(girar, "mnuVFLip", "Verticalmente");
-    menu(imagen, "mnuColores", "Colores");
-    menu(imagen, "mnuIntensidad", "Intensidad");
-    menu(imagen, "mnuBordes", "Bordes");
-    menu(imagen, "mnuEfectos", "Efectos");
-    QMenu* espejos = menu(imagen, "mnuEspejos", "Espejos");
-    AddAction(espejos, "mnuEspejoDenI", "Reflejar parte derecha en la izquierda");
-    AddAction(espejos, "mnuEspejoIenD", "Reflejar parte izquierda en la derecha");
-    AddAction(espejos, "mnuEspejoBenA", "Reflejar parte inferior en la superior");
-    AddAction(espejos, "mnuEspejoAenB", "Reflejar parte superior en la inferior");
+    // Girar, Colores, Intensidad, Bordes, Efectos and Espejos come from the
+    // filter catalogue (BuildImageMenus).
     imagen->addSeparator();
     QAction* undo = AddAction(imagen, "mnuUndoPicture", "Deshacer cambios");
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -420,12 +421,14 @@ void frmMain::BuildMenus() {
     QMenu* fuentes = menu(herramientas, "mnuFuentes", "Fuentes");
     connect(AddAction(fuentes, "mnuFontsChange", "Cambiar la fuente"), &QAction::triggered, this,
             [this] { ChangeFont(); });
-    AddAction(fuentes, "mnuFixedFonts", "Fuentes Fixed instaladas");
+    connect(AddAction(fuentes, "mnuFixedFonts", "Fuentes Fixed instaladas"), &QAction::triggered,
+            this, [this] { OpenFixedFonts(); });
     connect(AddAction(herramientas, "mnuAnimArtDirectorio", "Crear AnimArt de un directorio"),
             &QAction::triggered, this, [this] { AnimArtFromDirectory(); });
     herramientas->addSeparator();
-    AddAction(herramientas, "mnuEditor", "Abrir el AsciiArt en un editor")
-        ->setEnabled(options_.allFeatures);
+    QAction* editor = AddAction(herramientas, "mnuEditor", "Abrir el AsciiArt en un editor");
+    editor->setEnabled(options_.allFeatures);
+    connect(editor, &QAction::triggered, this, [this] { OpenEditor(); });
     connect(AddAction(herramientas, "mnuPreviewAsciiArt",
                       "Previsualizar el AsciiArt a pantalla completa"),
             &QAction::triggered, this, [this] { ShowTextPreview(); });
@@ -433,7 +436,8 @@ void frmMain::BuildMenus() {
                       "Previsualizar la imagen a tratar en pantalla completa"),
             &QAction::triggered, this, [this] { ShowImagePreview(); });
     herramientas->addSeparator();
-    AddAction(herramientas, "mnuSistema", "Configuracion de IE y Notepad");
+    connect(AddAction(herramientas, "mnuSistema", "Configuracion de IE y Notepad"),
+            &QAction::triggered, this, [this] { OpenHostSettings(); });
     connect(AddAction(herramientas, "mnuCharMap", "Mapa de caracteres"), &QAction::triggered,
             this, [] { (void)StartCharacterMap(); });
 

@@ -16,6 +16,8 @@
 #include "animation/gif_frames.h"
 #include "animation/work_folder.h"
 #include "app/working_picture.h"
+#include "filters/filter_engine.h"
+#include "filters/throttled_progress.h"
 #include "webart/webart_writer.h"
 #include "platform/dialogs.h"
 #include "textart/text_art_session.h"
@@ -48,7 +50,11 @@ struct MainOptions {
     bool allFeatures = false;
 };
 
-class frmMain : public QMainWindow {
+class frmEfectConfig;
+class frmEditor;
+class frmFonts;
+
+class frmMain : public QMainWindow, public EffectHost {
     Q_OBJECT
 public:
     using Options = MainOptions;
@@ -85,7 +91,7 @@ public:
     void TakeFontFace(const std::string& face);
     void ComputeColumnCount();
     void UpdateScrollBars();
-    void SaveUndo();
+    void SaveUndo() override;
     void UndoPicture();
     void RevertPicture();
     void SetMode(bool ascii);
@@ -97,6 +103,19 @@ public:
     void Shutdown();
     // Shows the picture's displayed raster again (after it changed in place).
     void RepaintPicture(bool now = false);
+
+    // EffectHost: what the filter engine and the strength dialog need.
+    Raster& Displayed() override { return picture_.Displayed(); }
+    void Repaint() override { RepaintPicture(); }
+    void AssignPicture(const Raster& picture) override;
+    [[nodiscard]] FilterEngine& Engine() { return engine_; }
+    [[nodiscard]] frmEfectConfig* EfectConfig() const { return efectConfig_; }
+    void ApplyMenuEffect(int code, int parameter);
+    // Tools around the text art.
+    void OpenEditor();
+    void OpenFixedFonts();
+    void SaveSettingsFile();
+    void OpenHostSettings();
 
     // Web art and animation.
     void PlayWebArt();
@@ -168,6 +187,7 @@ private:
     void BuildStatusBar(QWidget* client);
     void BuildHiddenControls(QWidget* client);
     void BuildMenus();
+    void BuildImageMenus();
     void StartUp();
     void ApplyTextColors();
     void OnPaletteSelected(int index);
@@ -194,6 +214,11 @@ private:
     WebArtState web_;
     std::unique_ptr<WidgetAnimArtControls> animControls_;
     qint64 lastYield_ = 0;
+    FilterEngine engine_{*this};
+    ThrottledProgress filterProgress_;
+    frmEfectConfig* efectConfig_ = nullptr;
+    QPointer<frmEditor> editor_;
+    QPointer<frmFonts> fonts_;
     QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};
     QPointer<frmPreview> preview_;
     QPointer<frmOpcAlgoritmo> options_panel_;

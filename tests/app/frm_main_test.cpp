@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QScrollBar>
@@ -316,6 +317,24 @@ TEST_F(MainWindow, ADroppedPictureLoadsLikeTheOpenCommand) {
     EXPECT_TRUE(w->Picture().HasPicture());
     EXPECT_EQ(w->Picture().Width(), 30);
     EXPECT_EQ(dialogs.Count("open"), 0);
+}
+
+TEST_F(MainWindow, ImageMenuEntriesRunTheFiltersWithUndo) {
+    Load(Picture(8, 6, MakeColor(10, 20, 30)));
+    QAction* negative = w->Action("mnuNegativo");
+    ASSERT_NE(negative, nullptr);
+    negative->trigger();
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(245, 235, 225));
+    EXPECT_FALSE(w->prgBar1->isVisible());
+    w->Action("mnuUndoPicture")->trigger();
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(10, 20, 30));
+    // A mirror takes its own undo snapshot.
+    w->Picture().Displayed().SetPixel(0, 0, 0);
+    w->Action("mnuEspejoDenI")->trigger();
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(10, 20, 30));
+    for (const char* name : {"mnuGirar", "mnuColores", "mnuIntensidad", "mnuBordes", "mnuEfectos",
+                             "mnuEspejos", "mnuHFlip", "mnuVFLip", "mnuGrises", "mnuGamma"})
+        EXPECT_TRUE(w->Action(name) || w->Menu(name)) << name;
 }
 
 TEST(WorkingPicture, UndoAndRevertFollowTheSourcePicture) {
