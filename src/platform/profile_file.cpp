@@ -187,8 +187,11 @@ std::optional<std::string> ProfileFile::Value(std::string_view section,
 
 std::vector<std::string> ProfileFile::Sections() const {
     std::vector<std::string> names;
-    for (size_t i = 0; i < text_.size(); ++i)
-        if (const auto name = SectionName(text_.Content(i))) names.emplace_back(*name);
+    for (size_t i = 0; i < text_.size(); ++i) {
+        // The line must outlive the view SectionName returns into it.
+        const std::string content = text_.Content(i);
+        if (const auto name = SectionName(content)) names.emplace_back(*name);
+    }
     return names;
 }
 
