@@ -51,12 +51,12 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
             name = arg.substr(0, eq);
             inlineValue = arg.substr(eq + 1);
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& s : specs)
-            if (s.name == name) spec = &s;
-        if (!spec) throw UsageError("opción desconocida: " + name);
-        if (!spec->repeatable && out.Has(name)) throw UsageError("opción repetida: " + name);
-        if (!spec->takesValue) {
+            if (s.name == name) option = &s;
+        if (!option) throw UsageError("opción desconocida: " + name);
+        if (!option->repeatable && out.Has(name)) throw UsageError("opción repetida: " + name);
+        if (!option->takesValue) {
             if (inlineValue) throw UsageError("la opción " + name + " no lleva valor");
             out.values[name].push_back("");
             out.ordered.emplace_back(name, "");
