@@ -125,8 +125,8 @@ public:
     [[nodiscard]] const WorkFolder& WorkingFolder() const { return workFolder_; }
     [[nodiscard]] FrameState& Frames() { return frames_; }
     [[nodiscard]] WebArtState& WebState() { return web_; }
-    // Shows prgBar1 at done/total and lets pending events run (at most every
-    // few milliseconds, so the report costs little).
+    // Shows prgBar1 at done/total and lets pending events run, throttled as
+    // for the filters.
     void ReportProgress(int done, int total);
     void HideProgress();
 
@@ -213,7 +213,6 @@ private:
     FrameState frames_;
     WebArtState web_;
     std::unique_ptr<WidgetAnimArtControls> animControls_;
-    qint64 lastYield_ = 0;
     FilterEngine engine_{*this};
     ThrottledProgress filterProgress_;
     frmEfectConfig* efectConfig_ = nullptr;

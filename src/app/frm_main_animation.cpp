@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSlider>
@@ -46,25 +45,12 @@ private:
 
 void frmMain::ReportProgress(int done, int total) {
     if (total <= 0) return;
-    if (!prgBar1->isVisible()) {
-        prgBar1->show();
-        prgBar1->raise();
-    }
-    prgBar1->setMaximum(total);
-    prgBar1->setValue(done);
-    // Letting the window repaint after every row would cost more than the
-    // work; a few times a second is enough for the eye.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - lastYield_ >= 10) {
-        lastYield_ = now;
-        QCoreApplication::processEvents();
-    }
+    // The same bar and the same throttled yield as the filters.
+    if (prgBar1->isHidden()) filterProgress_.SetVisible(true);
+    filterProgress_.SetValue(static_cast<int>(static_cast<int64_t>(done) * 100 / total));
 }
 
-void frmMain::HideProgress() {
-    prgBar1->setValue(0);
-    prgBar1->hide();
-}
+void frmMain::HideProgress() { filterProgress_.SetVisible(false); }
 
 void frmMain::PlayWebArt() {
     WebArtSettings settings;

@@ -16,12 +16,13 @@ Raster RasterFromImage(const QImage& image) {
     } else {
         rgb = image.convertToFormat(QImage::Format_RGB32);
     }
-    Raster out = Raster::Uninitialized(rgb.width(), rgb.height());
+    const int width = rgb.width();
+    Raster out = Raster::Uninitialized(width, rgb.height());
     for (int y = 0; y < rgb.height(); ++y) {
         const uint8_t* src = rgb.constScanLine(y);
         uint8_t* dst = out.Row(y);
         std::memcpy(dst, src, out.Stride());
-        for (int x = 0; x < rgb.width(); ++x) dst[x * 4 + 3] = 0xFF;
+        for (int x = 0; x < width; ++x) dst[x * 4 + 3] = 0xFF;
     }
     return out;
 }
