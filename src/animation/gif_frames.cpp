@@ -9,12 +9,10 @@ namespace glifora {
 
 GifFrameCut CutGifFrames(std::string_view gif) {
     GifFrameCut cut;
-    const GifLayout layout = ParseGifLayout(gif);
-    if (!layout.signature) return cut;
     constexpr size_t kNone = std::string_view::npos;
     size_t pendingControl = kNone;
     size_t trailer = gif.size();
-    for (const GifBlock& block : layout.blocks) {
+    const GifLayout layout = VisitGifBlocks(gif, [&](const GifBlock& block) {
         switch (block.kind) {
             case GifBlock::Kind::GraphicControl:
                 if (pendingControl == kNone) pendingControl = block.begin;
@@ -29,7 +27,9 @@ GifFrameCut CutGifFrames(std::string_view gif) {
             case GifBlock::Kind::OtherExtension:
                 break;
         }
-    }
+        return true;
+    });
+    if (!layout.signature) return cut;
     if (cut.frames.empty()) return cut;
     for (size_t i = 0; i + 1 < cut.frames.size(); ++i) cut.frames[i].end = cut.frames[i + 1].begin;
     cut.frames.back().end = layout.complete ? trailer : gif.size();

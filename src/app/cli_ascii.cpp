@@ -43,6 +43,9 @@ int RunAscii(const ParsedArgs& args) {
         }
         std::string why;
         if (!ApplyEffectArgs(picture, s.effects, &why)) throw UsageError(why);
+        if (!TextArtSizeAllowed(columns, ComputeRowCount(picture.Width(), picture.Height(),
+                                                         columns, cell.width, cell.height)))
+            return Fail("la imagen reducida sería demasiado grande");
         text = GenerateTextArtFrom(picture, in, algorithm);
     } else {
         // Only the sampled pixels are decoded; the text is the same as from

@@ -215,6 +215,13 @@ void frmMain::GenerateTextArt(Algorithm algorithm) {
     const TextExtent cell = session_.Cell();
     const int rows = ComputeRowCount(picture_.Width(), picture_.Height(), columnCount_,
                                      cell.width, cell.height);
+    if (!TextArtSizeAllowed(columnCount_, rows)) {
+        textArt_.clear();
+        dialogs_.ShowMessage("La imagen es demasiado estrecha para convertirla con " +
+                                 std::to_string(columnCount_) + " columnas.",
+                             kProgramName, MessageIcon::Warning);
+        return;
+    }
     picResized_ = ShrinkNearest(picture_.Displayed(), columnCount_, rows);
     TextArtInputs in;
     in.columns = columnCount_;

@@ -81,6 +81,13 @@ void WalkGif(std::string_view b, GifLayout& layout, Visit&& visit) {
 
 }  // namespace
 
+GifLayout VisitGifBlocks(std::string_view bytes,
+                         const std::function<bool(const GifBlock&)>& visit) {
+    GifLayout layout;
+    WalkGif(bytes, layout, visit);
+    return layout;
+}
+
 GifLayout ParseGifLayout(std::string_view b) {
     GifLayout layout;
     WalkGif(b, layout, [&](const GifBlock& block) {

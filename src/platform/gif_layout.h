@@ -5,6 +5,7 @@
 // shown and to split animations into frames.
 
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct GifLayout {
 };
 
 [[nodiscard]] GifLayout ParseGifLayout(std::string_view bytes);
+
+// The same walk without keeping the blocks: each goes to `visit` in file
+// order until it returns false. The result has the header fields and
+// `complete` only, so a file of millions of tiny blocks costs no memory.
+GifLayout VisitGifBlocks(std::string_view bytes, const std::function<bool(const GifBlock&)>& visit);
 
 // True when the file is a GIF whose first image's data is all there.
 [[nodiscard]] bool GifHasCompleteFirstImage(std::string_view bytes);

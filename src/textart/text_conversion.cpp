@@ -1,8 +1,10 @@
 #include "textart/text_conversion.h"
 
+#include <climits>
 #include <cstdlib>
 
 #include "platform/arith.h"
+#include "platform/picture_decoder.h"
 #include "platform/shrink.h"
 
 namespace glifora {
@@ -26,7 +28,13 @@ int ComputeRowCount(int pictureWidth, int pictureHeight, int columns, int cellWi
                         (static_cast<double>(cellHeight) / cellWidth);
     // The raster takes its size as a single-precision value.
     const float single = static_cast<float>(rows);
-    return static_cast<int>(RoundHalfEven(static_cast<double>(single)));
+    const double rounded = RoundHalfEven(static_cast<double>(single));
+    return rounded >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(rounded);
+}
+
+bool TextArtSizeAllowed(int columns, int rows) {
+    if (columns <= 0 || rows <= 0) return true;
+    return static_cast<uint64_t>(columns) * static_cast<uint64_t>(rows) * 4 <= kDecodeByteLimit;
 }
 
 int PixelLevel(ColorValue c) {
@@ -109,7 +117,7 @@ std::string GenerateTextArtFrom(const Raster& picture, const TextArtInputs& in,
                                 Algorithm algorithm) {
     const int rows = ComputeRowCount(picture.Width(), picture.Height(), in.columns, in.cellWidth,
                                      in.cellHeight);
-    if (rows <= 0) return {};
+    if (rows <= 0 || !TextArtSizeAllowed(in.columns, rows)) return {};
     return ConvertResized(ShrinkNearest(picture, in.columns, rows), in, algorithm);
 }
 

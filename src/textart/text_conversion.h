@@ -17,9 +17,14 @@ namespace glifora {
 
 // Rows for `columns` columns of a W x H picture with cells cellW x cellH: the
 // picture's aspect corrected by the cell's, rounded to the nearest whole row.
-// Any size of 0 gives 0 rows.
+// Any size of 0 gives 0 rows; a count past the range of int is held at its top.
 [[nodiscard]] int ComputeRowCount(int pictureWidth, int pictureHeight, int columns, int cellWidth,
                                   int cellHeight);
+
+// Whether a columns x rows text art fits the decoder's memory limit. A very
+// thin picture at many columns asks for millions of rows; such a request is
+// refused rather than allocated.
+[[nodiscard]] bool TextArtSizeAllowed(int columns, int rows);
 
 // Grey level 0-255 of a colour value; -1 (outside the picture) is 0.
 [[nodiscard]] int PixelLevel(ColorValue c);
@@ -45,7 +50,7 @@ struct TextArtInputs {
 };
 
 // Shrinks `picture` to columns x rows and converts it; empty text when there
-// is nothing to convert.
+// is nothing to convert or the size is not allowed.
 [[nodiscard]] std::string GenerateTextArtFrom(const Raster& picture, const TextArtInputs& in,
                                               Algorithm algorithm);
 // The same for a picture already shrunk to columns x rows.

@@ -171,6 +171,17 @@ TEST_F(MainWindow, PlayFillsTheTextAndModeSwitchingKeepsIt) {
     EXPECT_EQ(w->PanelText("Modo"), "MODO ASCIIART");
 }
 
+TEST_F(MainWindow, AThinPictureAtFullSizeIsRefusedWithAMessage) {
+    Load(Picture(1, 1000000, 0x000000));
+    w->lbl100->clicked();
+    ASSERT_GT(w->ColumnCount(), 30);
+    Tool("Play");
+    const auto* box = dialogs.Last("message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(box->text.find("demasiado estrecha"), std::string::npos);
+    EXPECT_TRUE(w->TextArt().empty());
+}
+
 TEST_F(MainWindow, SizeLabelsMoveTheSliderAndTheColumns) {
     w->lbl100->clicked();
     EXPECT_EQ(w->sldTamaño->value(), 51);

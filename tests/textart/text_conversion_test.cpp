@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <numeric>
 
 #include "platform/shrink.h"
@@ -39,6 +41,17 @@ TEST(ColumnsAndRows, FollowTheScreenAndTheCell) {
     EXPECT_EQ(ComputeRowCount(400, 300, 0, 5, 9), 0);
     EXPECT_EQ(ComputeRowCount(400, 1, 10, 5, 9), 0);  // 0.014 rows: nothing to convert
     EXPECT_EQ(ComputeRowCount(400, 300, 100, 0, 9), 0);
+}
+
+TEST(ColumnsAndRows, AThinPictureAtManyColumnsIsRefusedNotAllocated) {
+    // 1 x 2e9 at 100000 columns: 1e14 rows, held at the top of int.
+    EXPECT_EQ(ComputeRowCount(1, 2000000000, 100000, 1, 1), INT_MAX);
+    EXPECT_TRUE(TextArtSizeAllowed(16384, 16384));
+    EXPECT_FALSE(TextArtSizeAllowed(16384, 16385));
+    EXPECT_FALSE(TextArtSizeAllowed(2, INT_MAX));
+    const auto map = DigitMap();
+    TextArtInputs in{.columns = 20000, .cellWidth = 1, .cellHeight = 1, .levelMap = &map};
+    EXPECT_EQ(GenerateTextArtFrom(Grey(1, 60000, 0), in, Algorithm::Tonal), "");
 }
 
 TEST(Tonal, KeepsEveryRowInPlaceIncludingLevelZeroRows) {
