@@ -128,6 +128,21 @@ def main():
             pass
     seeds["fuzz_picture_decoder"] = pictures
     seeds["fuzz_gif_layout"] = {"one": gif(1), "three": gif(3), "cut": gif(2)[:40]}
+    seeds["fuzz_gif_frames"] = dict(seeds["fuzz_gif_layout"])
+    seeds["fuzz_profile_file"] = {
+        "settings": b"[Opciones]\r\nFuente=Courier New\r\nTama\xf1o=10\r\n\r\n[Otra]\nclave = valor\n",
+        "bom": b"\xef\xbb\xbf[opciones]\r\nTAMA\xc3\x91O=8",
+        "utf16": b"\xff\xfe[\0O\0]\0",
+        "unterminated": b"[Opciones\r\nx=1\r\n[Opciones]",
+    }
+    seeds["fuzz_value_store"] = {
+        "notepad": b"REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Notepad]\r\n"
+                   b"\"lfFaceName\"=\"Lucida Console\"\r\n\"iPointSize\"=dword:00000064\r\n"
+                   b"\"StatusBar\"=hex:01,00,\\\r\n  00,00\r\n@=\"a\\\\b\\\"c\"\r\n",
+        "deleted": b"REGEDIT4\n[-HKEY_CURRENT_USER\\x]\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Notepad\n"
+                   b"\"iPointSize\"=hex(b):01\n",
+        "empty": b"",
+    }
     for target, files in seeds.items():
         folder = os.path.join(root, target)
         os.makedirs(folder, exist_ok=True)

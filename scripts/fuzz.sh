@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_wmf_player fuzz_picture_decoder fuzz_gif_layout)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_wmf_player fuzz_picture_decoder fuzz_gif_layout fuzz_gif_frames
+  fuzz_profile_file fuzz_value_store)
 build=build-fuzz
 
 if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |

@@ -1,0 +1,44 @@
+// The value store over a file of any content: reading never fails loudly, and
+// once a write succeeds the value reads back as written.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "hostsettings/value_store.h"
+
+namespace {
+
+std::string StorePath() {
+    char folder[] = "/tmp/glifora-fuzz-XXXXXX";
+    if (!mkdtemp(folder)) std::abort();
+    return std::string(folder) + "/registro.reg";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace glifora;
+    static const std::string path = StorePath();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    (void)ParseRegData(bytes);
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) std::abort();
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+
+    ValueStore store(path);
+    constexpr std::string_view key = "Software\\Microsoft\\Notepad";
+    (void)store.ReadRegDword(RegRoot::CurrentUser, key, "iPointSize");
+    (void)store.ReadRegValue(RegRoot::CurrentUser, key, "lfFaceName");
+    (void)store.ReadRegValue(RegRoot::CurrentUser, key, "StatusBar");
+    RegValue value;
+    value.type = RegType::Dword;
+    value.number = 0x64;
+    if (store.Write(RegRoot::CurrentUser, key, "iPointSize", value) &&
+        store.ReadRegDword(RegRoot::CurrentUser, key, "iPointSize") != 0x64)
+        std::abort();
+    return 0;
+}
