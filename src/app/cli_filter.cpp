@@ -12,6 +12,7 @@
 #include "app/cli_common.h"
 #include "app/cli_effect_step.h"
 #include "filters/flips_mirrors.h"
+#include "platform/bmp_file.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 #include "platform/qt_raster.h"
@@ -55,57 +56,27 @@ void Apply(const Step& step, Raster& picture) {
         Mirror(picture, op);
 }
 
-struct Encoded {
-    std::unique_ptr<char[]> bytes;  // not zero-filled: every byte is written
-    size_t size = 0;
-    QByteArray png;
-    [[nodiscard]] std::string_view View() const {
-        return bytes ? std::string_view(bytes.get(), size)
-                     : std::string_view(png.constData(), static_cast<size_t>(png.size()));
+// The picture as a file of the output's kind, whole or not at all.
+bool SavePicture(const Raster& picture, bool png, const std::string& path, std::string* why) {
+    if (png) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "PNG");
+        if (!writer.write(ImageView(picture))) {
+            *why = "no se puede codificar la imagen";
+            return false;
+        }
+        return WriteFileAtomically(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), why);
     }
-};
-
-void PutLe(char* out, size_t at, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-// A 24-bit uncompressed bitmap, rows bottom-up: what every reader accepts.
-bool EncodeBmp(const Raster& picture, Encoded& encoded) {
-    const uint64_t rowBytes = (static_cast<uint64_t>(picture.Width()) * 3 + 3) / 4 * 4;
-    const uint64_t total = 54 + rowBytes * static_cast<uint64_t>(picture.Height());
-    if (total > 0x7FFFFFFF) return false;
-    encoded.size = static_cast<size_t>(total);
-    encoded.bytes = std::make_unique_for_overwrite<char[]>(encoded.size);
-    char* out = encoded.bytes.get();
-    std::memset(out, 0, 54);
-    out[0] = 'B';
-    out[1] = 'M';
-    PutLe(out, 2, static_cast<uint32_t>(total), 4);
-    PutLe(out, 10, 54, 4);
-    PutLe(out, 14, 40, 4);
-    PutLe(out, 18, static_cast<uint32_t>(picture.Width()), 4);
-    PutLe(out, 22, static_cast<uint32_t>(picture.Height()), 4);
-    PutLe(out, 26, 1, 2);
-    PutLe(out, 28, 24, 2);
-    PutLe(out, 34, static_cast<uint32_t>(rowBytes * picture.Height()), 4);
-    PutLe(out, 38, 3780, 4);  // 96 dots per inch
-    PutLe(out, 42, 3780, 4);
-    for (int y = 0; y < picture.Height(); ++y) {
-        const uint8_t* from = picture.Row(y);
-        auto* to = reinterpret_cast<uint8_t*>(out) + 54 +
-                   rowBytes * static_cast<uint64_t>(picture.Height() - 1 - y);
-        const int w = picture.Width();
-        for (int x = 0; x < w; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
-        for (uint64_t pad = static_cast<uint64_t>(w) * 3; pad < rowBytes; ++pad) *to++ = 0;
+    if (PlainBmpSize(picture) > 0xFFFFFFFFu) {
+        *why = "la imagen es demasiado grande para un archivo BMP";
+        return false;
     }
-    return true;
-}
-
-bool EncodePng(const Raster& picture, Encoded& encoded) {
-    QBuffer buffer(&encoded.png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "PNG");
-    return writer.write(ImageView(picture));
+    AtomicFileWriter file(path);
+    (void)WritePlainBmp(picture, [&](std::string_view piece) { return file.Append(piece); });
+    return file.Commit(why);  // reports the first piece that failed
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -134,11 +105,8 @@ int RunFilter(const ParsedArgs& args) {
         return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + load.error);
     for (const Step& step : steps) Apply(step, load.raster);
 
-    Encoded encoded;
-    if (!(png ? EncodePng(load.raster, encoded) : EncodeBmp(load.raster, encoded)))
-        return Fail("no se puede codificar la imagen para «" + *output + "»");
     std::string why;
-    if (!WriteFileAtomically(*output, encoded.View(), &why))
+    if (!SavePicture(load.raster, png, *output, &why))
         return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
     return kExitOk;
 }

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/bmp_file.h"
 #include "platform/file_io.h"
 #include "platform/gif_layout.h"
 #include "platform/jpeg_reader.h"
@@ -166,10 +167,20 @@ PictureLoad DecodePictureData(const std::string& bytes) {
     if (LooksLikeWmf(bytes)) return PlayWmf(bytes);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (JpegReader::LooksLikeJpeg(data, bytes.size())) return DecodeJpeg(bytes);
+    if (auto plain = ReadPlainBmp(bytes)) {
+        PictureLoad out;
+        out.raster = std::move(*plain);
+        return out;
+    }
     return DecodeWithQt(bytes);
 }
 
 PictureLoad DecodePicture(const std::string& path) {
+    if (auto plain = ReadPlainBmpFile(path)) {
+        PictureLoad out;
+        out.raster = std::move(*plain);
+        return out;
+    }
     std::string why;
     auto bytes = ReadWholeFile(path, kFileByteLimit, &why);
     if (!bytes) return Fail(why);

@@ -67,9 +67,15 @@ public:
     friend bool operator==(const Raster& a, const Raster& b);
 
 private:
+    struct FreePixels {
+        void operator()(uint8_t* p) const;
+    };
+    // Fresh pixel memory of `bytes` bytes, not cleared.
+    [[nodiscard]] static std::unique_ptr<uint8_t[], FreePixels> AllocatePixels(size_t bytes);
+
     int width_ = 0;
     int height_ = 0;
-    std::unique_ptr<uint8_t[]> data_;
+    std::unique_ptr<uint8_t[], FreePixels> data_;
 };
 
 }  // namespace glifora

@@ -1,0 +1,140 @@
+// The direct bitmap reader and writer against Qt's reader on the same bytes,
+// and the atomic writer that takes the pieces.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "platform/bmp_file.h"
+#include "platform/file_io.h"
+#include "platform/picture_decoder.h"
+#include "platform/qt_raster.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+std::string Written(const Raster& r) {
+    std::string out;
+    EXPECT_TRUE(WritePlainBmp(r, [&](std::string_view piece) {
+        out.append(piece);
+        return true;
+    }));
+    EXPECT_EQ(out.size(), PlainBmpSize(r));
+    return out;
+}
+
+Raster ByQt(const std::string& bytes) {
+    return RasterFromImage(QImage::fromData(
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), "BMP"));
+}
+
+// Flips the row order the header declares, and the rows with it.
+std::string TopDown(const std::string& bmp, int height) {
+    std::string out = bmp.substr(0, 54);
+    const size_t stride = (bmp.size() - 54) / static_cast<size_t>(height);
+    for (int y = height - 1; y >= 0; --y) out += bmp.substr(54 + y * stride, stride);
+    const uint32_t negative = static_cast<uint32_t>(-height);
+    for (int i = 0; i < 4; ++i) out[22 + i] = static_cast<char>(negative >> (8 * i));
+    return out;
+}
+
+TEST(PlainBmp, ReadsAndWritesWhatQtReadsForEveryRowPadding) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("p.bmp").toStdString();
+    for (int w : {1, 2, 3, 4, 5, 7}) {
+        for (int h : {1, 2, 5}) {
+            const Raster r = test::RandomRaster(w, h, static_cast<unsigned>(w * 10 + h));
+            const std::string bmp = Written(r);
+            EXPECT_EQ(ByQt(bmp), r) << w << "x" << h;
+            const auto back = ReadPlainBmp(bmp);
+            ASSERT_TRUE(back) << w << "x" << h;
+            EXPECT_EQ(*back, r);
+            const auto down = ReadPlainBmp(TopDown(bmp, h));
+            ASSERT_TRUE(down);
+            EXPECT_EQ(*down, r);
+            test::WriteFile(path, bmp);
+            const auto fromFile = ReadPlainBmpFile(path);
+            ASSERT_TRUE(fromFile);
+            EXPECT_EQ(*fromFile, r);
+        }
+    }
+}
+
+TEST(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("p.bmp").toStdString();
+    for (auto [w, h] : {std::pair{400000, 2}, std::pair{700, 1300}}) {
+        const Raster r = test::RandomRaster(w, h, 5);
+        int pieces = 0;
+        std::string bmp;
+        ASSERT_TRUE(WritePlainBmp(r, [&](std::string_view piece) {
+            ++pieces;
+            bmp.append(piece);
+            return true;
+        }));
+        EXPECT_GT(pieces, 2);
+        test::WriteFile(path, bmp);
+        const auto back = ReadPlainBmpFile(path);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, r);
+    }
+    // A sink that gives up stops the writer at once.
+    int calls = 0;
+    EXPECT_FALSE(WritePlainBmp(test::RandomRaster(700, 1300, 5), [&](std::string_view) {
+        return ++calls < 2;
+    }));
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(PlainBmp, AnyOtherKindIsLeftToTheGeneralDecoder) {
+    const Raster r = test::RandomRaster(6, 4, 9);
+    const std::string bmp = Written(r);
+    auto with = [&](size_t at, std::string bytes) {
+        std::string b = bmp;
+        b.replace(at, bytes.size(), bytes);
+        return b;
+    };
+    EXPECT_FALSE(ReadPlainBmp(with(28, std::string("\x20\x00", 2))));  // 32 bits a pixel
+    EXPECT_FALSE(ReadPlainBmp(with(30, std::string("\x01\x00", 2))));  // run-length coded
+    EXPECT_FALSE(ReadPlainBmp(with(14, std::string("\x6c\x00", 2))));  // a later header
+    EXPECT_FALSE(ReadPlainBmp(with(18, std::string("\xff\xff\xff\xff", 4))));  // width -1
+    EXPECT_FALSE(ReadPlainBmp(with(22, std::string("\x00\x00\x00\x80", 4))));  // height INT_MIN
+    EXPECT_FALSE(ReadPlainBmp(with(10, std::string("\xff\xff\x00\x00", 4))));  // rows past the end
+    EXPECT_FALSE(ReadPlainBmp(bmp.substr(0, bmp.size() - 1)));  // one byte short
+    std::string huge = with(18, std::string("\x00\x00\x01\x00\x00\x00\x01\x00", 8));
+    EXPECT_FALSE(ReadPlainBmp(huge));  // 65536 x 65536: over the decoder's limit
+    // The general decoder then says why.
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("cut.bmp").toStdString();
+    test::WriteFile(path, bmp.substr(0, bmp.size() - 1));
+    EXPECT_FALSE(ReadPlainBmpFile(path));
+    EXPECT_EQ(DecodePicture(path).error, "imagen BMP incompleta");
+    EXPECT_FALSE(ReadPlainBmpFile(dir.path().toStdString()));
+}
+
+TEST(AtomicFile, PiecesReachTheTargetOnlyOnCommit) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("out.txt").toStdString();
+    test::WriteFile(path, "antes");
+    {
+        AtomicFileWriter abandoned(path);
+        EXPECT_TRUE(abandoned.Append("a medias"));
+    }
+    EXPECT_EQ(test::ReadFile(path), "antes");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
+    AtomicFileWriter writer(path);
+    EXPECT_TRUE(writer.Append("uno "));
+    EXPECT_TRUE(writer.Append("dos"));
+    EXPECT_TRUE(writer.Commit());
+    EXPECT_EQ(test::ReadFile(path), "uno dos");
+
+    AtomicFileWriter intoFolder(dir.path().toStdString());
+    EXPECT_FALSE(intoFolder.Append("x"));
+    std::string why;
+    EXPECT_FALSE(intoFolder.Commit(&why));
+    EXPECT_EQ(why, "es una carpeta");
+}
+
+}  // namespace
+}  // namespace glifora
