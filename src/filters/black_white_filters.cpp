@@ -94,6 +94,27 @@ void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int
     }
     if (!toNext) toNext = none.data();
     if (!toSecond) toSecond = none.data();
+    // Everything that follows from the unclamped level v = grey + push, in
+    // tables over the range v takes: the clamp, the threshold and the error
+    // leave the pixel-to-pixel chain, which is then two look-ups long.
+    // Any parameter's damping fits: v runs over grey plus the pushes, and
+    // the range always holds 0 to 255 so that clamping into it is exact.
+    const auto [fewest, most] = std::minmax_element(damped.begin(), damped.end());
+    const int low = std::min(0, *fewest), high = std::max(255, 255 + *most);
+    struct Outcome {
+        int next;    // share owed to x + 1
+        int second;  // share owed to x + 2
+        int error;   // table index of the error, e + 255
+        int out;     // 0 or 255
+    };
+    std::vector<Outcome> outcomes(static_cast<size_t>(high - low + 1));
+    for (int v = low; v <= high; ++v) {
+        const int l = ClampInt(v);
+        const int out = l < average ? 0 : 255;
+        const int ei = l - out + 255;
+        outcomes[static_cast<size_t>(v - low)] = {toNext[ei], toSecond[ei], ei, out};
+    }
+    const Outcome* outcomeOf = outcomes.data() - low;
     for (int y = 0; y < h; ++y) {
         uint8_t* row = px.WorkRow(y);
         const int* current = errors[0];
@@ -101,15 +122,18 @@ void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int
         for (int x = 0; x < w; ++x) {
             uint8_t* q = row + 4 * x;
             const int collected = current[x] + next;
-            const int push = collected >= -255 && collected <= 255 ? damped[collected + 255]
-                                                                   : collected * 10 / p;
-            const int l = ClampInt(static_cast<int>(Third(uint32_t{q[0]} + q[1] + q[2])) + push);
-            const int out = l < average ? 0 : 255;
-            Write(q, static_cast<uint8_t>(out));
-            const int ei = l - out + 255;
-            e[x] = ei;
-            next = second + toNext[ei];
-            second = toSecond[ei];
+            const int grey = static_cast<int>(Third(uint32_t{q[0]} + q[1] + q[2]));
+            int v;
+            if (collected >= -255 && collected <= 255) {
+                v = grey + damped[collected + 255];
+            } else {  // out of the tables' range: same level, clamped into it
+                v = Clamp(grey + collected * 10 / p, low, high);
+            }
+            const Outcome& o = outcomeOf[v];
+            Write(q, static_cast<uint8_t>(o.out));
+            e[x] = o.error;
+            next = second + o.next;
+            second = o.second;
         }
         // Each distinct weight's share is looked up once per pixel; the taps
         // of the rows below then only add shifted rows of shares.

@@ -35,11 +35,13 @@ static_assert([] {
 void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
     const double half = static_cast<double>(RoundHalfEven(p / 2.0));
     const int w = px.width, h = px.height;
+    std::vector<float> draws(static_cast<size_t>(w) * 2);  // a row's draws, in order
     for (int y = 0; y < h; ++y) {
         uint8_t* row = px.WorkRow(y);
+        RndFill(draws.data(), draws.size());
         for (int x = 0; x < w; ++x) {
-            int64_t dx = RoundHalfEven(static_cast<double>(Rnd()) * p - half);
-            int64_t dy = RoundHalfEven(static_cast<double>(Rnd()) * p - half);
+            int64_t dx = RoundHalfEven(static_cast<double>(draws[2 * x]) * p - half);
+            int64_t dy = RoundHalfEven(static_cast<double>(draws[2 * x + 1]) * p - half);
             if (x + dx < 0 || x + dx > w - 1) dx = 0;
             if (y + dy < 0 || y + dy > h - 1) dy = 0;
             if (dx == 0 && dy == 0) continue;
@@ -55,16 +57,19 @@ void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
 
 void AddNoise(const FilterPixels& px, int p, FilterProgress& progress) {
     const double spread = 2.0 * p + 1.0;
-    const auto moved = [spread, p](uint8_t c) {
-        const double offset = spread * static_cast<double>(Rnd()) - p;
+    const auto moved = [spread, p](uint8_t c, float draw) {
+        const double offset = spread * static_cast<double>(draw) - p;
         return ClampByte(RoundHalfEven(c + offset));
     };
+    std::vector<float> draws(static_cast<size_t>(px.width) * 3);  // a row's draws, in order
     for (int y = 0; y < px.height; ++y) {
         uint8_t* q = px.WorkRow(y);
-        for (int x = 0; x < px.width; ++x, q += 4) {
-            q[0] = moved(q[0]);
-            q[1] = moved(q[1]);
-            q[2] = moved(q[2]);
+        RndFill(draws.data(), draws.size());
+        const float* d = draws.data();
+        for (int x = 0; x < px.width; ++x, q += 4, d += 3) {
+            q[0] = moved(q[0], d[0]);
+            q[1] = moved(q[1], d[1]);
+            q[2] = moved(q[2], d[2]);
         }
         progress.SetValue(RowPercent(y + 1, px.height));
     }

@@ -43,7 +43,7 @@ const std::vector<Case>& Cases() {
         add(18, {MakeColor(0, 255, 255), MakeColor(90, 60, 200), 0});
         add(21, {1, -7, 100});
         add(22, {3, -15});
-        add(23, {2, 40});
+        add(23, {2, 40, 1, -1});
         add(29, {0, 1, 300});
         add(1, {-30});  // below the dialog range, divisor -22
         return c;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "platform/arith.h"
 #include "platform/random.h"
 
@@ -15,6 +18,14 @@ TEST(Arith, RoundsHalvesToEven) {
     EXPECT_EQ(RoundHalfEven(12.015), 12);
     EXPECT_EQ(RoundToInt(50.5), 50);
     EXPECT_EQ(RoundToInt(51.5), 52);
+    // The inline path agrees with the library on halves, near-halves, and
+    // both sides of where it hands over.
+    for (double base : {0.0, 1.0, 255.0, 1e6, 4503599627370495.0, 2251799813685247.0}) {
+        for (double d : {-0.5, 0.5, 0.49999999999999994, -0.49999999999999994, 0.25, 1.5}) {
+            for (double v : {base + d, -(base + d)})
+                EXPECT_EQ(RoundHalfEven(v), static_cast<int64_t>(std::nearbyint(v))) << v;
+        }
+    }
 }
 
 TEST(Arith, DivisionAndRemainderFollowTheDividend) {
@@ -36,6 +47,25 @@ TEST(Random, SeededDrawsRepeatAndStayBelowOne) {
         const float f = Rnd();
         ASSERT_GE(f, 0.0f);
         ASSERT_LT(f, 1.0f);
+    }
+}
+
+TEST(Random, DrawsAreThoseOfTheStandardTwisterSingleOrInBlocks) {
+    for (uint32_t seed : {0u, 1u, 5489u, 0xFFFFFFFFu}) {
+        std::mt19937 reference(seed);
+        auto expected = [&] {
+            return static_cast<float>(reference() >> 8) * (1.0f / 16777216.0f);
+        };
+        SeedRandom(seed);
+        // Singles, then blocks of awkward sizes that cross several twists.
+        for (int i = 0; i < 700; ++i) ASSERT_EQ(Rnd(), expected()) << seed << " " << i;
+        std::vector<float> block;
+        for (size_t size : {1u, 623u, 624u, 625u, 2000u}) {
+            block.assign(size, -1.0f);
+            RndFill(block.data(), block.size());
+            for (float f : block) ASSERT_EQ(f, expected()) << seed << " block " << size;
+            ASSERT_EQ(Rnd(), expected());
+        }
     }
 }
 
