@@ -36,16 +36,10 @@ Raster RefPixels::ToRaster() const {
 
 namespace {
 
-int clampi(long long v) {
-    return v < 0 ? 0 : (v > 255 ? 255 : static_cast<int>(v));
-}
+const auto clampi = [](long long v) { return v < 0 ? 0 : (v > 255 ? 255 : static_cast<int>(v)); };
 // Nearest integer, halves to even (the default rounding mode).
-long long rnd_even(double v) {
-    return std::llrint(v);
-}
-double single(double v) {
-    return static_cast<float>(v);
-}
+const auto rnd_even = [](double v) { return std::llrint(v); };
+const auto single = [](double v) { return static_cast<double>(static_cast<float>(v)); };
 int grey(RefPixels& p, int x, int y, bool fromS) {
     const int s = fromS ? p.S(1, x, y) + p.S(2, x, y) + p.S(3, x, y)
                         : p.Wk(1, x, y) + p.Wk(2, x, y) + p.Wk(3, x, y);
@@ -72,50 +66,23 @@ int sum8(RefPixels& p, int c, int x, int y, bool fromS) {
     return s;
 }
 
+// Pushes each channel back into 0..255 in the order blue, green, red, half
+// the excess going to each of the other two, until all three fit.
 void balance(int& b, int& g, int& r) {
-    for (;;) {
-        auto in = [](int v) { return v >= 0 && v <= 255; };
-        if (in(b) && in(g) && in(r)) return;
-        if (b <= 0 && g <= 0 && r <= 0) {
-            b = g = r = 0;
+    int* ch[3] = {&b, &g, &r};
+    const auto in = [](int v) { return v >= 0 && v <= 255; };
+    while (!(in(b) && in(g) && in(r))) {
+        if ((b <= 0 && g <= 0 && r <= 0) || (b >= 255 && g >= 255 && r >= 255)) {
+            b = g = r = b <= 0 ? 0 : 255;
             continue;
         }
-        if (b >= 255 && g >= 255 && r >= 255) {
-            b = g = r = 255;
-            continue;
-        }
-        if (b < 0) {
-            int h = b / 2;
-            r += h;
-            g += h;
-            b = 0;
-        } else if (b > 255) {
-            int h = (b - 255) / 2;
-            g += h;
-            r += h;
-            b = 255;
-        }
-        if (g < 0) {
-            int h = g / 2;
-            r += h;
-            b += h;
-            g = 0;
-        } else if (g > 255) {
-            int h = (g - 255) / 2;
-            b += h;
-            r += h;
-            g = 255;
-        }
-        if (r < 0) {
-            int h = r / 2;
-            g += h;
-            b += h;
-            r = 0;
-        } else if (r > 255) {
-            int h = (r - 255) / 2;
-            g += h;
-            b += h;
-            r = 255;
+        for (int i = 0; i < 3; ++i) {
+            int& v = *ch[i];
+            if (in(v)) continue;
+            const int half = (v < 0 ? v : v - 255) / 2;
+            for (int j = 0; j < 3; ++j)
+                if (j != i) *ch[j] += half;
+            v = v < 0 ? 0 : 255;
         }
     }
 }
@@ -206,44 +173,15 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             });
             break;
         }
-        case 16:
+        case 16: {
+            // Source channel (1 blue, 2 green, 3 red) of the new blue, green and red.
+            const int from[5][3] = {{2, 3, 1}, {3, 1, 2}, {2, 1, 3}, {3, 2, 1}, {1, 3, 2}};
+            if (param < 1 || param > 5) break;
             everyPixel([&](int x, int y) {
-                const int b = p.S(1, x, y), g = p.S(2, x, y), r = p.S(3, x, y);
-                int R, G, B;
-                switch (param) {
-                    case 1:
-                        R = b;
-                        G = r;
-                        B = g;
-                        break;
-                    case 2:
-                        R = g;
-                        G = b;
-                        B = r;
-                        break;
-                    case 3:
-                        R = r;
-                        G = b;
-                        B = g;
-                        break;
-                    case 4:
-                        R = b;
-                        G = g;
-                        B = r;
-                        break;
-                    case 5:
-                        R = g;
-                        G = r;
-                        B = b;
-                        break;
-                    default:
-                        return;
-                }
-                p.Wk(1, x, y) = B;
-                p.Wk(2, x, y) = G;
-                p.Wk(3, x, y) = R;
+                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = p.S(from[param - 1][c - 1], x, y);
             });
             break;
+        }
         case 32:
             everyPixel([&](int x, int y) {
                 const long long L = rnd_even(p.Wk(3, x, y) * 0.299) +
@@ -423,26 +361,15 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             errorDiffusion(p, param, 16, {{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}, 2);
             break;
         case 22:
-            errorDiffusion(
-                p, param, 32,
-                {{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2}}, 2);
+        case 23: {
+            // Two rows of taps over 32, or those and a third row over 42.
+            std::vector<Tap> taps = {{1, 0, 8}, {2, 0, 4}, {-2, 1, 2}, {-1, 1, 4},
+                                     {0, 1, 8}, {1, 1, 4}, {2, 1, 2}};
+            if (code == 23)
+                taps.insert(taps.end(), {{-2, 2, 1}, {-1, 2, 2}, {0, 2, 4}, {1, 2, 2}, {2, 2, 1}});
+            errorDiffusion(p, param, code == 22 ? 32 : 42, taps, code == 22 ? 2 : 3);
             break;
-        case 23:
-            errorDiffusion(p, param, 42,
-                           {{1, 0, 8},
-                            {2, 0, 4},
-                            {-2, 1, 2},
-                            {-1, 1, 4},
-                            {0, 1, 8},
-                            {1, 1, 4},
-                            {2, 1, 2},
-                            {-2, 2, 1},
-                            {-1, 2, 2},
-                            {0, 2, 4},
-                            {1, 2, 2},
-                            {2, 2, 1}},
-                           3);
-            break;
+        }
         default:
             break;  // 28: no filter
     }

@@ -120,18 +120,6 @@ TEST(NeighbourhoodFilters, SinglePixels) {
     EXPECT_EQ(contour.Pixel(1, 1), 0xFFFFFF);
 }
 
-TEST(NeighbourhoodFilters, NarrowPicturesKeepTheirPixels) {
-    for (auto [w, h] : {std::pair{1, 6}, {6, 1}, {2, 5}, {5, 2}}) {
-        const Raster picture = test::RandomRaster(w, h, 11);
-        for (int code : {1, 3, 5, 6, 7, 9, 11, 13, 25, 26, 27})
-            EXPECT_TRUE(Filtered(code, picture, FindEffect(code)->DefaultParameter()) == picture)
-                << code << " on " << w << " x " << h;
-    }
-    // "Realzar" and "Grabado" still process pixels with a lower-right neighbour.
-    const Raster two = test::RandomRaster(2, 2, 5);
-    EXPECT_FALSE(Filtered(8, two, MakeColor(0, 120, 120)) == two);
-}
-
 TEST(SpecialEffects, WorkedCases) {
     const Raster flat = Uniform(8, 6, {40, 50, 60});
     SeedRandom(1);
@@ -161,16 +149,6 @@ TEST(SpecialEffects, PixelateBlocksAreCutByTheEdge) {
     EXPECT_EQ(out.Pixel(3, 1) & 0xFF, 31);  // x 3, y 0..2
     EXPECT_EQ(out.Pixel(1, 3) & 0xFF, 13);  // x 0..2, y 3
     EXPECT_EQ(out.Pixel(3, 3) & 0xFF, 33);
-}
-
-TEST(SpecialEffects, DiffuseStaysInsideThePicture) {
-    // A one-pixel column: every horizontal offset is reset, so colours only
-    // move along the column, and nothing from outside appears.
-    Raster column(1, 40);
-    for (int y = 0; y < 40; ++y) column.SetPixel(0, y, MakeColor(y, 0, 0));
-    SeedRandom(3);
-    const Raster out = Filtered(4, column, 100);
-    for (int y = 0; y < 40; ++y) EXPECT_LT(out.Pixel(0, y), 40);
 }
 
 TEST(BlackWhite, WorkedCases) {

@@ -59,41 +59,17 @@ int Lo(int r, int g) {
 }
 
 // Record numbers, named as the format names them.
-enum : uint16_t {
-    SAVEDC = 0x001E,
-    SETBKMODE = 0x0102,
-    SETMAPMODE = 0x0103,
-    SETPOLYFILLMODE = 0x0106,
-    RESTOREDC = 0x0127,
-    SELECTOBJECT = 0x012D,
-    SETTEXTALIGN = 0x012E,
-    DELETEOBJECT = 0x01F0,
-    SETBKCOLOR = 0x0201,
-    SETTEXTCOLOR = 0x0209,
-    SETWINDOWORG = 0x020B,
-    SETWINDOWEXT = 0x020C,
-    SETVIEWPORTORG = 0x020D,
-    SETVIEWPORTEXT = 0x020E,
-    LINETO = 0x0213,
-    MOVETO = 0x0214,
-    CREATEPENINDIRECT = 0x02FA,
-    CREATEFONTINDIRECT = 0x02FB,
-    CREATEBRUSHINDIRECT = 0x02FC,
-    POLYGON = 0x0324,
-    POLYLINE = 0x0325,
-    ELLIPSE = 0x0418,
-    RECTANGLE = 0x041B,
-    TEXTOUT = 0x0521,
-    POLYPOLYGON = 0x0538,
-    ROUNDRECT = 0x061C,
-    ARC = 0x0817,
-    PIE = 0x081A,
-    CHORD = 0x0830,
-    DIBBITBLT = 0x0940,
-    EXTTEXTOUT = 0x0A32,
-    DIBSTRETCHBLT = 0x0B41,
-    STRETCHDIB = 0x0F43,
-};
+constexpr uint16_t SAVEDC = 0x001E, SETBKMODE = 0x0102, SETMAPMODE = 0x0103,
+                   SETPOLYFILLMODE = 0x0106, RESTOREDC = 0x0127, SELECTOBJECT = 0x012D,
+                   SETTEXTALIGN = 0x012E, DELETEOBJECT = 0x01F0, SETBKCOLOR = 0x0201,
+                   SETTEXTCOLOR = 0x0209, SETWINDOWORG = 0x020B, SETWINDOWEXT = 0x020C,
+                   SETVIEWPORTORG = 0x020D, SETVIEWPORTEXT = 0x020E, LINETO = 0x0213,
+                   MOVETO = 0x0214, CREATEPENINDIRECT = 0x02FA, CREATEFONTINDIRECT = 0x02FB,
+                   CREATEBRUSHINDIRECT = 0x02FC, POLYGON = 0x0324, POLYLINE = 0x0325,
+                   ELLIPSE = 0x0418, RECTANGLE = 0x041B, TEXTOUT = 0x0521, POLYPOLYGON = 0x0538,
+                   ROUNDRECT = 0x061C, ARC = 0x0817, PIE = 0x081A, CHORD = 0x0830,
+                   DIBBITBLT = 0x0940, EXTTEXTOUT = 0x0A32, DIBSTRETCHBLT = 0x0B41,
+                   STRETCHDIB = 0x0F43;
 
 const ColorValue kWhite = MakeColor(255, 255, 255), kRed = MakeColor(255, 0, 0),
                  kBlue = MakeColor(0, 0, 255), kGreen = MakeColor(0, 255, 0),
@@ -105,6 +81,12 @@ Wmf& SolidFill(Wmf& w, int r, int g, int b) {
         .Rec(SELECTOBJECT, {0})
         .Rec(CREATEBRUSHINDIRECT, {0, Lo(r, g), b, 0})
         .Rec(SELECTOBJECT, {1});
+}
+
+// Checks (x, y, colour) triples.
+void ExpectPixels(const Raster& r, std::initializer_list<int> triples) {
+    for (auto t = triples.begin(); t + 2 < triples.end(); t += 3)
+        EXPECT_EQ(r.Pixel(t[0], t[1]), t[2]) << "at " << t[0] << ", " << t[1];
 }
 
 Raster Play(const std::string& bytes) {
@@ -145,34 +127,28 @@ TEST(WmfPlayer, WindowMapsOntoThePictureAndViewportRecordsMoveIt) {
     w.Rec(SETMAPMODE, {8}).Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {1000, 1000});
     SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {1000, 500, 0, 0});
     const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(r.Pixel(10, 50), kRed);
-    EXPECT_EQ(r.Pixel(90, 50), kWhite);
+    ExpectPixels(r, {10, 50, kRed, 90, 50, kWhite});
 
     // A window origin of (-50, -50) in a 100 x 100 window puts logical 0 at the centre.
     Wmf o;
     o.Rec(SETWINDOWORG, {-50, -50}).Rec(SETWINDOWEXT, {100, 100});
     SolidFill(o, 0, 0, 255).Rec(RECTANGLE, {50, 50, 0, 0});
     const Raster c = Play(o.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(c.Pixel(25, 25), kWhite);
-    EXPECT_EQ(c.Pixel(75, 75), kBlue);
+    ExpectPixels(c, {25, 25, kWhite, 75, 75, kBlue});
 
     // The viewport is in pixels: extent 50 halves the drawing, origin shifts it.
     Wmf v;
     v.Rec(SETWINDOWEXT, {100, 100}).Rec(SETVIEWPORTEXT, {50, 50}).Rec(SETVIEWPORTORG, {40, 40});
     SolidFill(v, 0, 255, 0).Rec(RECTANGLE, {100, 100, 0, 0});
     const Raster vp = Play(v.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(vp.Pixel(30, 30), kWhite);
-    EXPECT_EQ(vp.Pixel(60, 60), kGreen);
-    EXPECT_EQ(vp.Pixel(95, 95), kWhite);
+    ExpectPixels(vp, {30, 30, kWhite, 60, 60, kGreen, 95, 95, kWhite});
 
     // Twips: 1440 a inch is 96 pixels, y grows upwards from the origin.
     Wmf t;
     t.Rec(SETMAPMODE, {6});
     SolidFill(t, 255, 0, 0).Rec(RECTANGLE, {-720, 720, 0, 0});
     const Raster tw = Play(t.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(tw.Pixel(20, 20), kRed);
-    EXPECT_EQ(tw.Pixel(60, 20), kWhite);
-    EXPECT_EQ(tw.Pixel(20, 60), kWhite);
+    ExpectPixels(tw, {20, 20, kRed, 60, 20, kWhite, 20, 60, kWhite});
 }
 
 TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
@@ -186,13 +162,11 @@ TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
                                                 90, 60, 60, 80, 60, 80, 80, 60, 80};
     w.Rec(POLYPOLYGON, squares);
     const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(r.Pixel(20, 20), kBlue);  // ellipse centre
-    EXPECT_EQ(r.Pixel(1, 1), kWhite);   // outside the ellipse, inside its box
-    EXPECT_EQ(r.Pixel(80, 20), kBlue);  // round rectangle
-    EXPECT_EQ(r.Pixel(5, 60), kBlue);   // triangle
-    EXPECT_EQ(r.Pixel(35, 60), kWhite);
-    EXPECT_EQ(r.Pixel(55, 55), kBlue);
-    EXPECT_EQ(r.Pixel(70, 70), kWhite);
+    // The ellipse's centre and a corner of its box, the round rectangle, the
+    // triangle, then the squares.
+    ExpectPixels(r, {20, 20, kBlue, 1, 1, kWhite, 80, 20, kBlue});
+    ExpectPixels(r, {5, 60, kBlue, 35, 60, kWhite, 55, 55, kBlue});
+    ExpectPixels(r, {70, 70, kWhite});
 
     Wmf winding;
     SolidFill(winding, 0, 0, 255).Rec(SETPOLYFILLMODE, {2}).Rec(POLYPOLYGON, squares);
@@ -215,13 +189,11 @@ TEST(WmfPlayer, LinesArcsPiesAndChordsUseThePen) {
         // A chord from the top to the bottom: the left half of its circle.
         .Rec(CHORD, {100, 80, 60, 80, 100, 100, 60, 60});
     const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(r.Pixel(50, 10), kRed);   // horizontal line
-    EXPECT_EQ(r.Pixel(90, 50), kRed);   // vertical polyline
-    EXPECT_EQ(r.Pixel(48, 32), kBlue);  // inside the pie's quarter
-    EXPECT_EQ(r.Pixel(32, 48), kWhite);
-    EXPECT_EQ(r.Pixel(70, 30), kWhite);  // inside the arc's circle: not filled
-    EXPECT_EQ(r.Pixel(66, 80), kBlue);   // chord's left half
-    EXPECT_EQ(r.Pixel(95, 80), kWhite);
+    // The two lines, inside and outside the pie's quarter, inside the arc's
+    // circle (not filled), the chord's left half and outside it.
+    ExpectPixels(r, {50, 10, kRed, 90, 50, kRed, 48, 32, kBlue});
+    ExpectPixels(r, {32, 48, kWhite, 70, 30, kWhite, 66, 80, kBlue});
+    ExpectPixels(r, {95, 80, kWhite});
 }
 
 TEST(WmfPlayer, SavedStateAndObjectSlotsBehaveAsInGdi) {
@@ -241,10 +213,8 @@ TEST(WmfPlayer, SavedStateAndObjectSlotsBehaveAsInGdi) {
         .Rec(SELECTOBJECT, {5})  // an empty slot inside the table is passed over
         .Rec(RECTANGLE, {100, 100, 50, 50});
     const Raster r = Play(w.Placeable(0, 0, 100, 100, 96, 6));
-    EXPECT_EQ(r.Pixel(25, 25), kBlue);
-    EXPECT_EQ(r.Pixel(25, 75), kRed);
-    EXPECT_EQ(r.Pixel(75, 25), kGreen);
-    EXPECT_EQ(r.Pixel(75, 75), kGreen);
+    ExpectPixels(r, {25, 25, kBlue, 25, 75, kRed, 75, 25, kGreen});
+    ExpectPixels(r, {75, 75, kGreen});
 }
 
 TEST(WmfPlayer, HatchedBrushesShowTheBackgroundOnlyWhenOpaque) {
@@ -315,14 +285,9 @@ TEST(WmfPlayer, BitmapsAreStretchedOntoTheirTarget) {
         .Rec(DIBSTRETCHBLT, {0x0020, 0x00CC, 2, 2, 0, 0, -40, 40, 100, 60}, Dib2x2())
         .Rec(DIBBITBLT, {0x0020, 0x00CC, 0, 0, 2, 2, 50, 50}, Dib2x2());
     const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    EXPECT_EQ(r.Pixel(10, 10), kRed);
-    EXPECT_EQ(r.Pixel(30, 10), kBlue);
-    EXPECT_EQ(r.Pixel(10, 30), kGreen);
-    EXPECT_EQ(r.Pixel(30, 30), kWhite);
-    EXPECT_EQ(r.Pixel(70, 70), kGreen);
-    EXPECT_EQ(r.Pixel(70, 90), kRed);
-    EXPECT_EQ(r.Pixel(50, 50), kRed);
-    EXPECT_EQ(r.Pixel(51, 51), kWhite);
+    ExpectPixels(r, {10, 10, kRed, 30, 10, kBlue, 10, 30, kGreen});
+    ExpectPixels(r, {30, 30, kWhite, 70, 70, kGreen, 70, 90, kRed});
+    ExpectPixels(r, {50, 50, kRed, 51, 51, kWhite});
 }
 
 TEST(WmfPlayer, UnknownRecordsAreSkippedByTheirLength) {
