@@ -22,8 +22,6 @@ void Tick(frmGIFAvance& dialog, int item, bool on = true) {
 TEST(FrameDialog, ListsTheFramesWithTheSelectionTicked) {
     Selection selection = {"03", "01", "40"};  // 40 is not a frame of this GIF
     frmGIFAvance dialog(12, selection, "/nonexistent");
-    EXPECT_EQ(dialog.windowTitle(), "Propiedades avanzadas del AnimArt");
-    EXPECT_EQ(dialog.lstwGIF->headerItem()->text(0), "Listado de Fotogramas");
     ASSERT_EQ(dialog.lstwGIF->topLevelItemCount(), 12);
     for (int i = 0; i < 12; ++i) {
         const QTreeWidgetItem* item = dialog.lstwGIF->topLevelItem(i);
@@ -31,9 +29,6 @@ TEST(FrameDialog, ListsTheFramesWithTheSelectionTicked) {
         EXPECT_EQ(item->data(0, Qt::UserRole).toString(), "F" + QString::number(i + 1));
         EXPECT_EQ(item->checkState(0) == Qt::Checked, i == 0 || i == 2) << i;
     }
-    EXPECT_EQ(dialog.cmdAll->text(), "&Todos");
-    EXPECT_EQ(dialog.cmdNome->text(), "&Ninguno");
-    EXPECT_EQ(dialog.cmdAceptar->text(), "Aceptar");
     dialog.cmdAceptar->click();
     EXPECT_EQ(selection, (Selection{"01", "03"}));
 }
@@ -42,9 +37,7 @@ TEST(FrameDialog, SelectionIsStoredInListOrderHoweverItCloses) {
     Selection selection;
     {
         frmGIFAvance dialog(10, selection, "/nonexistent");
-        Tick(dialog, 5);
-        Tick(dialog, 2);
-        Tick(dialog, 9);
+        for (int item : {5, 2, 9}) Tick(dialog, item);
         dialog.reject();  // the close box
     }
     EXPECT_EQ(selection, (Selection{"02", "05", "09"}));

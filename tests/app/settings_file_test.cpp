@@ -15,23 +15,12 @@ using test::ReadFile;
 using test::WriteFile;
 
 // The file as a fresh start writes it, every key at its start-up value.
-const std::string kFreshFile =
-    "[Main]\r\n"
-    "ColorFondoAscii=16777215\r\n"
-    "ColorTextoAscii=0\r\n"
-    "Tama\xF1oAscii=50\r\n"
-    "PaletaAscii=0\r\n"
-    "LuminosidadAscii=0\r\n"
-    "AsciiNegativado=0\r\n"
-    "PreviewAscii=0\r\n"
-    "ColorFondoWeb=0\r\n"
-    "Tama\xF1oWeb=3\r\n"
-    "PaletaWeb=0\r\n"
-    "WebCalidad=0\r\n"
-    "PreviewWeb=0\r\n"
-    "[Fuente]\r\n"
-    "Nombre=Lucida Console\r\n"
-    "Tama\xF1o=6\r\n";
+const std::string kFreshMain =
+    "ColorFondoAscii=16777215\r\nColorTextoAscii=0\r\nTama\xF1oAscii=50\r\nPaletaAscii=0\r\n"
+    "LuminosidadAscii=0\r\nAsciiNegativado=0\r\nPreviewAscii=0\r\nColorFondoWeb=0\r\n"
+    "Tama\xF1oWeb=3\r\nPaletaWeb=0\r\nWebCalidad=0\r\nPreviewWeb=0\r\n";
+const std::string kFreshFont = "[Fuente]\r\nNombre=Lucida Console\r\nTama\xF1o=6\r\n";
+const std::string kFreshFile = "[Main]\r\n" + kFreshMain + kFreshFont;
 
 class SettingsFile : public ::testing::Test {
   protected:
@@ -83,29 +72,12 @@ TEST_F(SettingsFile, ExistingSectionsKeysAndLinesAreKept) {
               "Clave=valor\r\n"
               "PaletaWeb=7\r\n");
     ASSERT_TRUE(SaveSettingsTo(Path(), SettingsValues{}));
-    EXPECT_EQ(ReadFile(Path()),
-              "; mis ajustes\n"
-              "[MAIN]\n"
-              "Tama\xF1oAscii=50\r\n"
-              "Otra=1\n"
-              "ColorFondoAscii=16777215\r\n"
-              "ColorTextoAscii=0\r\n"
-              "PaletaAscii=0\r\n"
-              "LuminosidadAscii=0\r\n"
-              "AsciiNegativado=0\r\n"
-              "PreviewAscii=0\r\n"
-              "ColorFondoWeb=0\r\n"
-              "Tama\xF1oWeb=3\r\n"
-              "PaletaWeb=0\r\n"
-              "WebCalidad=0\r\n"
-              "PreviewWeb=0\r\n"
-              "\r\n"
-              "[Extra]\r\n"
-              "Clave=valor\r\n"
-              "PaletaWeb=7\r\n"
-              "[Fuente]\r\n"
-              "Nombre=Lucida Console\r\n"
-              "Tama\xF1o=6\r\n");
+    // The existing key is replaced where it stands, the others follow the
+    // section's last line, and the new section comes at the end.
+    std::string others = kFreshMain;
+    others.erase(others.find("Tama\xF1oAscii=50\r\n"), 16);
+    EXPECT_EQ(ReadFile(Path()), "; mis ajustes\n[MAIN]\nTama\xF1oAscii=50\r\nOtra=1\n" + others +
+                                    "\r\n[Extra]\r\nClave=valor\r\nPaletaWeb=7\r\n" + kFreshFont);
     const ProfileFile file = ProfileFile::Parse(ReadFile(Path()));
     EXPECT_EQ(file.Sections(), (std::vector<std::string>{"MAIN", "Extra", "Fuente"}));
     EXPECT_EQ(file.Value("extra", "PALETAWEB"), "7");

@@ -37,4 +37,11 @@ inline std::string RowText(const EditorDocument& d, int row, int first, int last
     return s;
 }
 
+// Rows first..last of those cells, joined by "/".
+inline std::string Rows(const EditorDocument& d, int first, int last, int from, int to) {
+    std::string s;
+    for (int y = first; y <= last; ++y) s += (y > first ? "/" : "") + RowText(d, y, from, to);
+    return s;
+}
+
 }  // namespace glifora::test
