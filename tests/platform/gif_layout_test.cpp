@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/gif_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace glifora {
 

@@ -1,8 +1,8 @@
+#include "platform/text_metrics.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-
-#include "platform/text_metrics.h"
 
 namespace glifora {
 
@@ -36,8 +36,10 @@ TEST(TextMetrics, CanvasDrawsInkWithoutGreyEdges) {
     for (int y = 0; y < px.Height(); ++y)
         for (int x = 0; x < px.Width(); ++x) {
             const ColorValue c = px.Pixel(x, y);
-            if (c == 0) ++ink;
-            else if (c != 0xFFFFFF) ++other;
+            if (c == 0)
+                ++ink;
+            else if (c != 0xFFFFFF)
+                ++other;
         }
     EXPECT_GT(ink, 5);
     EXPECT_EQ(other, 0);

