@@ -95,6 +95,7 @@ struct ValueLine {
     std::string data;
     size_t first = 0;
     size_t last = 0;
+    bool open = false;  // a byte list whose last line asks for one more
 };
 
 class StoreText {
@@ -119,11 +120,23 @@ class StoreText {
             return true;
         }
         const std::string line = ValueText(name, value);
-        for (auto s = sections_.rbegin(); s != sections_.rend(); ++s) {
-            if (!s->key || !EqualsNoCase(*s->key, key)) continue;
-            size_t lastFilled = s->header;
-            for (size_t i = s->header + 1; i < s->end; ++i)
+        for (size_t k = sections_.size(); k-- > 0;) {
+            const Section& s = sections_[k];
+            if (!s.key || !EqualsNoCase(*s.key, key)) continue;
+            // After the section's last line with something on it, or after
+            // the blank line a byte list continued into. A byte list whose
+            // last line still ends in "\" would swallow the new line as
+            // more of its bytes, so a blank line closes it first.
+            size_t lastFilled = s.header;
+            for (size_t i = s.header + 1; i < s.end; ++i)
                 if (!TrimBlanks(text_.Content(i)).empty()) lastFilled = i;
+            bool open = false;
+            for (const ValueLine& v : values_) {
+                if (v.section != k || v.last < lastFilled) continue;
+                lastFilled = v.last;
+                open = v.open;
+            }
+            if (open) text_.Insert(++lastFilled, "");
             text_.Insert(lastFilled + 1, line);
             return true;
         }
@@ -181,6 +194,7 @@ class StoreText {
                     v.data += TrimBlanks(text_.Content(++i));
                 }
                 v.last = i;
+                v.open = !v.data.empty() && v.data.back() == '\\';
             }
             values_.push_back(std::move(v));
         }

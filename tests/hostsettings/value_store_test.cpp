@@ -159,6 +159,19 @@ TEST_F(Store, HandEditedNonsenseReadsAsMissingAndIsKept) {
               "[HKEY_CURRENT_USER\\K]\r\n\"v\"=dword:1\r\n\"v\"=dword:00000003\r\n");
 }
 
+TEST_F(Store, AValueAddedAfterAContinuedByteListStaysAValue) {
+    ValueStore store(Path());
+    const RegValue hundred{RegType::Dword, "", 100, {}};
+    // The byte list runs on into a blank line, or asks for a line the file
+    // does not have: either way the new value must not become more bytes.
+    for (const char* tail : {"\"b\"=hex:81,00,\\\r\n\n", "\"b\"=hex:81,00,\\"}) {
+        WriteFile(Path(), std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n") + tail);
+        ASSERT_TRUE(store.Write(kUser, "K", "n", hundred)) << tail;
+        EXPECT_EQ(store.ReadRegDword(kUser, "K", "n"), 100) << tail;
+        EXPECT_EQ(store.Read(kUser, "K", "b")->bytes, (Bytes{0x81, 0})) << tail;
+    }
+}
+
 TEST_F(Store, FailedWritesChangeNothing) {
     const std::string original = kStore;
     WriteFile(Path(), original);
