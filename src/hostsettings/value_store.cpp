@@ -1,5 +1,7 @@
 #include "hostsettings/value_store.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -95,7 +97,6 @@ struct ValueLine {
     std::string data;
     size_t first = 0;
     size_t last = 0;
-    bool open = false;  // a byte list whose last line asks for one more
 };
 
 class StoreText {
@@ -124,19 +125,13 @@ class StoreText {
             const Section& s = sections_[k];
             if (!s.key || !EqualsNoCase(*s.key, key)) continue;
             // After the section's last line with something on it, or after
-            // the blank line a byte list continued into. A byte list whose
-            // last line still ends in "\" would swallow the new line as
-            // more of its bytes, so a blank line closes it first.
+            // the blank line a byte list continued into (which would
+            // otherwise lose its end to the new line).
             size_t lastFilled = s.header;
             for (size_t i = s.header + 1; i < s.end; ++i)
                 if (!TrimBlanks(text_.Content(i)).empty()) lastFilled = i;
-            bool open = false;
-            for (const ValueLine& v : values_) {
-                if (v.section != k || v.last < lastFilled) continue;
-                lastFilled = v.last;
-                open = v.open;
-            }
-            if (open) text_.Insert(++lastFilled, "");
+            for (const ValueLine& v : values_)
+                if (v.section == k) lastFilled = std::max(lastFilled, v.last);
             text_.Insert(lastFilled + 1, line);
             return true;
         }
@@ -189,12 +184,18 @@ class StoreText {
             // Only byte lists go on over several lines; a text may well end
             // in a backslash.
             if (StartsWithNoCase(v.data, "hex")) {
+                // A line that opens a key or a value never continues one,
+                // so nothing this store writes can be swallowed by a list
+                // left open above it.
                 while (!v.data.empty() && v.data.back() == '\\' && i + 1 < text_.size()) {
+                    const std::string more = text_.Content(i + 1);
+                    const std::string_view t = TrimBlanks(more);
+                    if (t.starts_with('[') || t.starts_with('"') || t.starts_with('@')) break;
                     v.data.pop_back();
-                    v.data += TrimBlanks(text_.Content(++i));
+                    v.data += t;
+                    ++i;
                 }
                 v.last = i;
-                v.open = !v.data.empty() && v.data.back() == '\\';
             }
             values_.push_back(std::move(v));
         }

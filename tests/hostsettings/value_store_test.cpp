@@ -159,16 +159,25 @@ TEST_F(Store, HandEditedNonsenseReadsAsMissingAndIsKept) {
               "[HKEY_CURRENT_USER\\K]\r\n\"v\"=dword:1\r\n\"v\"=dword:00000003\r\n");
 }
 
-TEST_F(Store, AValueAddedAfterAContinuedByteListStaysAValue) {
+TEST_F(Store, WritesAfterAByteListLeftOpenStayValuesOfTheirOwn) {
     ValueStore store(Path());
     const RegValue hundred{RegType::Dword, "", 100, {}};
-    // The byte list runs on into a blank line, or asks for a line the file
-    // does not have: either way the new value must not become more bytes.
-    for (const char* tail : {"\"b\"=hex:81,00,\\\r\n\n", "\"b\"=hex:81,00,\\"}) {
+    // The byte list runs on into a blank line, asks for a line the file does
+    // not have, or (doubled backslash) for two: a value added to its key, or
+    // a new key, must neither become more bytes nor change what the list reads.
+    for (const char* tail : {"\"b\"=hex:81,00,\\\r\n\n", "\"b\"=hex:81,00,\\",
+                             "\"b\"=hex:01,\\\\\r\n  "}) {
         WriteFile(Path(), std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n") + tail);
+        const auto before = store.Read(kUser, "K", "b");
         ASSERT_TRUE(store.Write(kUser, "K", "n", hundred)) << tail;
+        ASSERT_TRUE(store.Write(kUser, "Otra", "n", hundred)) << tail;
         EXPECT_EQ(store.ReadRegDword(kUser, "K", "n"), 100) << tail;
-        EXPECT_EQ(store.Read(kUser, "K", "b")->bytes, (Bytes{0x81, 0})) << tail;
+        EXPECT_EQ(store.ReadRegDword(kUser, "Otra", "n"), 100) << tail;
+        const auto after = store.Read(kUser, "K", "b");
+        ASSERT_EQ(after.has_value(), before.has_value()) << tail;
+        if (after) {
+            EXPECT_EQ(after->bytes, before->bytes) << tail;
+        }
     }
 }
 
