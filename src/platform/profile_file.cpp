@@ -106,8 +106,10 @@ void TextLines::Replace(size_t index, std::string_view ansi) {
 }
 
 void TextLines::Insert(size_t index, std::string_view ansi) {
+    // A last line that stops after its CR only needs the LF: a second CR
+    // would become part of the line's text.
     if (index > 0 && index == lines.size() && !lines.back().ends_with('\n'))
-        lines.back() += kLineEnd;
+        lines.back() += lines.back().ends_with('\r') ? std::string_view("\n") : kLineEnd;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), std::string());
     Replace(index, ansi);
 }

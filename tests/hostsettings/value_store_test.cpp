@@ -166,7 +166,7 @@ TEST_F(Store, WritesAfterAByteListLeftOpenStayValuesOfTheirOwn) {
     // not have, or (doubled backslash) for two: a value added to its key, or
     // a new key, must neither become more bytes nor change what the list reads.
     for (const char* tail : {"\"b\"=hex:81,00,\\\r\n\n", "\"b\"=hex:81,00,\\",
-                             "\"b\"=hex:01,\\\\\r\n  "}) {
+                             "\"b\"=hex:01,\\\\\r\n  ", "\"b\"=hex:02\r"}) {
         WriteFile(Path(), std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n") + tail);
         const auto before = store.Read(kUser, "K", "b");
         ASSERT_TRUE(store.Write(kUser, "K", "n", hundred)) << tail;
