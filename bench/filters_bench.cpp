@@ -11,29 +11,16 @@
 #include "filters/filter_pixels.h"
 #include "filters/throttled_progress.h"
 #include "platform/random.h"
+#include "bench_photo.h"
 #include "platform/raster.h"
 
 namespace glifora {
 namespace {
 
-constexpr int kW = 4000, kH = 3000;
+using bench::kH;
+using bench::kW;
+using bench::Photo;
 
-const Raster& Photo() {
-    static const Raster photo = [] {
-        Raster r = Raster::Uninitialized(kW, kH);
-        for (int y = 0; y < kH; ++y) {
-            uint8_t* p = r.Row(y);
-            for (int x = 0; x < kW; ++x, p += 4) {
-                p[0] = static_cast<uint8_t>((x * 7 + y * 3) >> 4);
-                p[1] = static_cast<uint8_t>(((x ^ y) >> 3) + ((x * 13) & 15));
-                p[2] = static_cast<uint8_t>((x * y) >> 12);
-                p[3] = 255;
-            }
-        }
-        return r;
-    }();
-    return photo;
-}
 
 void BM_Memcpy(benchmark::State& state) {
     const Raster& photo = Photo();

@@ -9,6 +9,7 @@
 #include <QImageWriter>
 #include <string>
 
+#include "bench_photo.h"
 #include "platform/bmp_file.h"
 #include "platform/qt_raster.h"
 #include "platform/raster.h"
@@ -16,24 +17,9 @@
 namespace glifora {
 namespace {
 
-constexpr int kW = 4000, kH = 3000;
-
-const Raster& Photo() {
-    static const Raster photo = [] {
-        Raster r = Raster::Uninitialized(kW, kH);
-        for (int y = 0; y < kH; ++y) {
-            uint8_t* p = r.Row(y);
-            for (int x = 0; x < kW; ++x, p += 4) {
-                p[0] = static_cast<uint8_t>((x * 7 + y * 3) >> 4);
-                p[1] = static_cast<uint8_t>((x ^ y) >> 3);
-                p[2] = static_cast<uint8_t>((x * y) >> 12);
-                p[3] = 255;
-            }
-        }
-        return r;
-    }();
-    return photo;
-}
+using bench::kH;
+using bench::kW;
+using bench::Photo;
 
 const std::string& PhotoBmp() {
     static const std::string bytes = [] {

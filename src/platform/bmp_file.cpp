@@ -99,6 +99,27 @@ int RasterRow(const PlainLayout& layout, int fileRow) {
 
 }  // namespace
 
+// Qt's BMP reader accepts a file cut short and pads it; an uncompressed bitmap
+// must hold all the rows its header declares.
+bool BmpIsCutShort(std::string_view b) {
+    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return false;
+    if (b.size() < 30) return true;
+    const uint32_t offBits = Le32(b, 10);
+    const uint32_t infoSize = Le32(b, 14);
+    if (infoSize < 40 || b.size() < 34) return false;  // old OS/2 headers: left to Qt
+    const int64_t width = static_cast<int32_t>(Le32(b, 18));
+    const int64_t height = static_cast<int32_t>(Le32(b, 22));
+    const uint32_t bits = Le16(b, 28);
+    const uint32_t compression = Le32(b, 30);
+    if (compression != 0 && compression != 3) return false;  // RLE sizes vary
+    const uint64_t stride =
+        ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
+    const uint64_t rows = static_cast<uint64_t>(height < 0 ? -height : height);
+    // Compared by division: stride x rows can pass 64 bits for a hostile header.
+    if (offBits > b.size()) return true;
+    return stride != 0 && rows > (b.size() - offBits) / stride;
+}
+
 std::optional<Raster> ReadPlainBmp(std::string_view b) {
     const auto layout = ParseHeader(b, b.size());
     if (!layout) return std::nullopt;

@@ -24,6 +24,11 @@ namespace glifora {
 // the file cannot be read as such.
 [[nodiscard]] std::optional<Raster> ReadPlainBmpFile(const std::string& path);
 
+// Whether a bitmap holds fewer rows than its header declares (run-length
+// coded files and the old 12-byte headers are not judged).
+// The general decoder would pad such a file; it is refused instead.
+[[nodiscard]] bool BmpIsCutShort(std::string_view bytes);
+
 // Size in bytes of the 24-bit bitmap WritePlainBmp makes of `picture`.
 [[nodiscard]] uint64_t PlainBmpSize(const Raster& picture);
 

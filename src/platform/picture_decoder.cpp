@@ -59,34 +59,6 @@ bool LooksLikeGif(const std::string& b) {
     return b.size() >= 6 && (b.compare(0, 6, "GIF87a") == 0 || b.compare(0, 6, "GIF89a") == 0);
 }
 
-uint32_t Le32(const std::string& b, size_t at) {
-    return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) |
-           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8 |
-           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 2])) << 16 |
-           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
-}
-
-// Qt's BMP reader accepts a file cut short and pads it; an uncompressed bitmap
-// must hold all the rows its header declares.
-bool BmpIsShort(const std::string& b) {
-    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return false;
-    if (b.size() < 30) return true;
-    const uint32_t offBits = Le32(b, 10);
-    const uint32_t infoSize = Le32(b, 14);
-    if (infoSize < 40 || b.size() < 34) return false;  // old OS/2 headers: left to Qt
-    const int64_t width = static_cast<int32_t>(Le32(b, 18));
-    const int64_t height = static_cast<int32_t>(Le32(b, 22));
-    const uint32_t bits = static_cast<uint8_t>(b[28]) | static_cast<uint8_t>(b[29]) << 8;
-    const uint32_t compression = Le32(b, 30);
-    if (compression != 0 && compression != 3) return false;  // RLE sizes vary
-    const uint64_t stride =
-        ((static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32) * 4;
-    const uint64_t rows = static_cast<uint64_t>(height < 0 ? -height : height);
-    // Compared by division: stride x rows can pass 64 bits for a hostile header.
-    if (offBits > b.size()) return true;
-    return stride != 0 && rows > (b.size() - offBits) / stride;
-}
-
 // libpng reports a broken file by printing to stderr itself, before Qt turns
 // the failure into a null image. The failure reaches the caller as a value
 // (the command line prints it as its one line), so while Qt's readers run,
@@ -119,7 +91,7 @@ bool IsOfferedFormat(const QByteArray& format) {
 }
 
 PictureLoad DecodeWithQt(const std::string& bytes) {
-    if (BmpIsShort(bytes)) return Fail("imagen BMP incompleta");
+    if (BmpIsCutShort(bytes)) return Fail("imagen BMP incompleta");
     const QuietStderr quiet;
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
