@@ -24,6 +24,7 @@
 #include "app/widgets.h"
 #include "app/frm_about.h"
 #include "platform/arith.h"
+#include "platform/object_names.h"
 #include "platform/shell.h"
 
 namespace glifora {
@@ -33,12 +34,6 @@ namespace {
 constexpr int kClientWidth = 774;
 constexpr int kClientHeight = 543;
 const QColor kNavy(0, 0, 128);
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w = 0, int h = 16) {
     auto* label = new QLabel(text, parent);

@@ -18,6 +18,7 @@
 #include "platform/ansi.h"
 #include "platform/arith.h"
 #include "platform/file_io.h"
+#include "platform/object_names.h"
 #include "platform/text_metrics.h"
 
 namespace glifora {
@@ -33,12 +34,6 @@ constexpr int kEditorFontPoints = 10;
 QRect Twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
             height / kTwipsPerPixel};
-}
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
 }
 
 // ImlTool: one small picture per tool, drawn here.

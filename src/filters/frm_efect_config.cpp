@@ -11,18 +11,10 @@
 #include <cmath>
 
 #include "filters/throttled_progress.h"
+#include "platform/object_names.h"
 #include "platform/qt_raster.h"
 
 namespace glifora {
-namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
-
-}  // namespace
 
 frmEfectConfig::frmEfectConfig(EffectHost& host, FilterEngine& engine, QWidget* parent)
     : QDialog(parent), host_(host), engine_(engine) {

@@ -7,15 +7,10 @@
 #include <QTreeWidget>
 
 #include "fonts/font_list.h"
+#include "platform/object_names.h"
 
 namespace glifora {
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
 
 // Small icon 1 of the window's image list: a letter on a page.
 QIcon FontIcon() {

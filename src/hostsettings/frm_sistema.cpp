@@ -10,15 +10,10 @@
 
 #include "hostsettings/host_settings.h"
 #include "platform/ansi.h"
+#include "platform/object_names.h"
 
 namespace glifora {
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
 
 QLabel* Icon(QWidget* parent, QStyle::StandardPixmap which, const char* name, int x, int y) {
     auto* label = Named(new QLabel(parent), name);
