@@ -63,8 +63,8 @@ void BM_ConvertInMemory(benchmark::State& state) {
     in.cellHeight = kCellH;
     in.levelMap = &map;
     for (auto _ : state) benchmark::DoNotOptimize(GenerateTextArtFrom(photo, in, Algorithm::Tonal));
-    state.counters["Mpx/s"] = benchmark::Counter(static_cast<double>(kW) * kH * state.iterations() / 1e6,
-                                                 benchmark::Counter::kIsRate);
+    state.counters["Mpx/s"] = benchmark::Counter(
+        static_cast<double>(kW) * kH * state.iterations() / 1e6, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ConvertInMemory)->Unit(benchmark::kMillisecond);
 

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_photo.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_pixels.h"
 #include "filters/throttled_progress.h"
 #include "platform/random.h"
-#include "bench_photo.h"
 #include "platform/raster.h"
 
 namespace glifora {
@@ -20,7 +20,6 @@ namespace {
 using bench::kH;
 using bench::kW;
 using bench::Photo;
-
 
 void BM_Memcpy(benchmark::State& state) {
     const Raster& photo = Photo();

@@ -46,8 +46,7 @@ BENCHMARK(BM_ReadPlainBmp)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBmpWithQt(benchmark::State& state) {
     const std::string& bmp = PhotoBmp();
-    const QByteArray data =
-        QByteArray::fromRawData(bmp.data(), static_cast<qsizetype>(bmp.size()));
+    const QByteArray data = QByteArray::fromRawData(bmp.data(), static_cast<qsizetype>(bmp.size()));
     for (auto _ : state) benchmark::DoNotOptimize(RasterFromImage(QImage::fromData(data, "BMP")));
     Pixels(state);
 }

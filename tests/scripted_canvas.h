@@ -9,7 +9,7 @@
 namespace glifora::test {
 
 class ScriptedCanvas final : public GlyphCanvas {
-public:
+  public:
     ScriptedCanvas(int w, int h) : w_(w), h_(h) { ink.fill(0); }
     std::array<int, 256> ink{};
     int prepared = 0;
@@ -28,7 +28,7 @@ public:
     }
     [[nodiscard]] const Raster& Pixels() const override { return pixels_; }
 
-private:
+  private:
     int w_, h_;
     Raster pixels_;
 };

@@ -11,9 +11,9 @@
 namespace glifora::test {
 
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     std::deque<std::string> openPaths, savePaths, folders;
-    std::deque<ColorValue> colors;            // -1 for a cancel
+    std::deque<ColorValue> colors;                       // -1 for a cancel
     std::deque<std::array<ColorValue, 16>> customEdits;  // applied on confirm
     std::deque<FontChoice> fonts;
     std::deque<bool> answers;  // for AskYesNo; an empty queue answers No
@@ -71,12 +71,11 @@ public:
         calls.push_back({"ask", text, title, "", "", MessageIcon::Information, {}});
         return Pop(answers, false);
     }
-    void ShowMessage(const std::string& text, const std::string& title,
-                     MessageIcon icon) override {
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         calls.push_back({"message", text, title, "", "", icon, {}});
     }
 
-private:
+  private:
     template <typename T, typename Q>
     static T Pop(Q& q, T fallback) {
         if (q.empty()) return fallback;

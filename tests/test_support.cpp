@@ -38,7 +38,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     if (f.open(QIODevice::WriteOnly)) f.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+bool FileExists(const std::string& path) {
+    return QFileInfo::exists(QString::fromStdString(path));
+}
 
 Raster RandomRaster(int w, int h, unsigned seed) {
     std::mt19937 gen(seed);

@@ -1,10 +1,10 @@
 #include "app/cli.h"
-#include "app/cli_common.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 
+#include "app/cli_common.h"
 #include "platform/picture_decoder.h"
 
 namespace glifora::cli {
@@ -41,7 +41,9 @@ const std::vector<Subcommand>& Subcommands() {
               {"--borders", true},
               {"--effect", true, true},
               {"--seed", true}},
-             1, 1, RunWeb},
+             1,
+             1,
+             RunWeb},
             {"anim",
              "anim GIF|CARPETA -o ARCHIVO [--frames 1,2,...] [opciones de ascii]\n"
              "  Crea el AnimArt de los fotogramas de GIF (todos, o los de --frames en\n"
@@ -52,7 +54,10 @@ const std::vector<Subcommand>& Subcommands() {
              "frames GIF -d CARPETA\n"
              "  Separa GIF en archivos \"Fotograma NN.bmp\" dentro de CARPETA y muestra\n"
              "  cuántos son (0 si no tiene ninguno; entonces no escribe nada).",
-             {{"-d", true}}, 1, 1, RunFrames},
+             {{"-d", true}},
+             1,
+             1,
+             RunFrames},
             {"filter",
              "filter IMAGEN -o SALIDA.bmp|SALIDA.png (--effect E[:P] | --flip h|v\n"
              "    | --mirror top|bottom|left|right)... [--seed N]\n"
@@ -66,12 +71,17 @@ const std::vector<Subcommand>& Subcommands() {
               {"--flip", true, true},
               {"--mirror", true, true},
               {"--seed", true}},
-             1, 1, RunFilter},
+             1,
+             1,
+             RunFilter},
             {"effects",
              "effects\n"
              "  Lista los efectos: código, nombre, parámetro por omisión, rango del\n"
              "  diálogo de intensidad y entradas del menú.",
-             {}, 0, 0, RunEffects},
+             {},
+             0,
+             0,
+             RunEffects},
             {"glyphs",
              "glyphs [--palette 0..3] [--font NOMBRE] [--font-size PT] [--negative]\n"
              "  Muestra la celda y las tablas de brillo:\n"
@@ -80,8 +90,14 @@ const std::vector<Subcommand>& Subcommands() {
              "    glifo CODIGO VALOR     (256 líneas, códigos 0 a 255)\n"
              "    nivel NIVEL CODIGO     (256 líneas, niveles 0 a 255)",
              {{"--palette", true}, {"--font", true}, {"--font-size", true}, {"--negative", false}},
-             0, 0, RunGlyphs},
-            {"fonts", "fonts\n  Lista las fuentes de ancho fijo instaladas, una por línea.", {}, 0, 0,
+             0,
+             0,
+             RunGlyphs},
+            {"fonts",
+             "fonts\n  Lista las fuentes de ancho fijo instaladas, una por línea.",
+             {},
+             0,
+             0,
              RunFonts},
         };
         return t;
@@ -157,8 +173,7 @@ int RunCli(int argc, char** argv) {
     InitPictureDecoding();
     try {
         const ParsedArgs parsed = ParseArgs(args, sub->options);
-        if (parsed.positionals.size() < sub->minPositionals)
-            throw UsageError("faltan argumentos");
+        if (parsed.positionals.size() < sub->minPositionals) throw UsageError("faltan argumentos");
         if (parsed.positionals.size() > sub->maxPositionals)
             throw UsageError("sobran argumentos: " + parsed.positionals.back());
         return sub->run(parsed);

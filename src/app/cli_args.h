@@ -23,12 +23,12 @@ struct OptionSpec {
 
 // A usage error: the message is shown with the subcommand's usage, exit 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ParsedArgs {
-public:
+  public:
     std::vector<std::string> positionals;
     std::map<std::string, std::vector<std::string>> values;  // flags hold one empty value
     // Every option with its value, in the order given (for steps applied in order).

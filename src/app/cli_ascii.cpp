@@ -43,27 +43,25 @@ int RunAscii(const ParsedArgs& args) {
         }
         std::string why;
         if (!ApplyEffectArgs(picture, s.effects, &why)) throw UsageError(why);
-        if (!TextArtSizeAllowed(columns, ComputeRowCount(picture.Width(), picture.Height(),
-                                                         columns, cell.width, cell.height)))
+        if (!TextArtSizeAllowed(columns, ComputeRowCount(picture.Width(), picture.Height(), columns,
+                                                         cell.width, cell.height)))
             return Fail("la imagen reducida sería demasiado grande");
         text = GenerateTextArtFrom(picture, in, algorithm);
     } else {
         // Only the sampled pixels are decoded; the text is the same as from
         // the whole picture.
         PictureLoad load = DecodePictureShrunk(args.positionals[0], [&](int w, int h) {
-            return ShrinkTarget{columns,
-                                ComputeRowCount(w, h, columns, cell.width, cell.height)};
+            return ShrinkTarget{columns, ComputeRowCount(w, h, columns, cell.width, cell.height)};
         });
         if (!load.Ok())
-            return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " +
-                        load.error);
+            return Fail("no se puede cargar la imagen «" + args.positionals[0] +
+                        "»: " + load.error);
         text = ConvertResized(load.raster, in, algorithm);
     }
 
     if (output) {
-        const std::string content =
-            SavedTextContent(FontPanelText(Utf8ToAnsi(s.font.FontName)),
-                             SizePanelText(s.font.FontSize), text);
+        const std::string content = SavedTextContent(FontPanelText(Utf8ToAnsi(s.font.FontName)),
+                                                     SizePanelText(s.font.FontSize), text);
         std::string why;
         if (!WriteFileAtomically(*output, content, &why))
             return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);

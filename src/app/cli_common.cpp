@@ -17,8 +17,8 @@ int Fail(const std::string& message) {
 
 std::vector<OptionSpec> AsciiOptions() {
     return {
-        {"--palette", true},    {"--font", true},    {"--font-size", true},
-        {"--luminosity", true}, {"--negative", false}, {"--columns", true},
+        {"--palette", true},    {"--font", true},         {"--font-size", true},
+        {"--luminosity", true}, {"--negative", false},    {"--columns", true},
         {"--size", true},       {"--screen-width", true}, {"--outline", false},
         {"--fill", false},      {"--effect", true, true}, {"--seed", true},
     };

@@ -53,12 +53,12 @@ void SeedFromArgs(const ParsedArgs& args);
 
 // A progress bar on stderr, drawn only when stderr is a terminal.
 class ProgressBar {
-public:
+  public:
     explicit ProgressBar(std::string label);
     ~ProgressBar();
     void Update(double fraction);
 
-private:
+  private:
     std::string label_;
     bool enabled_;
     int shown_ = -1;

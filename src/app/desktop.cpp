@@ -18,8 +18,8 @@
 namespace glifora {
 
 int RunDesktop(int argc, char** argv) {
-    const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-                         std::getenv("QT_QPA_PLATFORM");
+    const bool display =
+        std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     if (!display) {
         std::cerr << "glifora: no hay pantalla; se muestra el AsciiArt de la imagen de muestra.\n";
         char* args[] = {argv[0], const_cast<char*>("ascii"), nullptr};

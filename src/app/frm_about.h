@@ -11,7 +11,7 @@ inline constexpr const char* kAuthorMail = "mailto:autor@glifora.example.org";
 
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* owner);
 };
 

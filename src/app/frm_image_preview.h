@@ -15,7 +15,7 @@ class PictureBox;
 
 class frmImagePreview : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Keeps a reference to `picture`; the window is modal, so it cannot change meanwhile.
     frmImagePreview(const Raster& picture, QWidget* owner);
     // Sizes the window to the screen and shows it.
@@ -26,10 +26,10 @@ public:
     QScrollBar* HScroll1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Scroll(bool horizontal);
     const Raster& picture_;
     Raster copy_;

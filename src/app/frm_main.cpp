@@ -18,11 +18,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/frm_about.h"
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
 #include "app/icons.h"
 #include "app/widgets.h"
-#include "app/frm_about.h"
 #include "platform/arith.h"
 #include "platform/object_names.h"
 #include "platform/shell.h"
@@ -129,11 +129,16 @@ void frmMain::BuildToolbars(QWidget* client) {
     }
     connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction* a) {
         const QString key = a->objectName();
-        if (key == "CargarImagen") LoadImageFile();
-        else if (key == "Play") Play();
-        else if (key == "VistaPrevia") ShowTextPreview();
-        else if (key == "Fuentes") ChangeFont();
-        else if (key == "Guardar") SaveTextArt();
+        if (key == "CargarImagen")
+            LoadImageFile();
+        else if (key == "Play")
+            Play();
+        else if (key == "VistaPrevia")
+            ShowTextPreview();
+        else if (key == "Fuentes")
+            ChangeFont();
+        else if (key == "Guardar")
+            SaveTextArt();
     });
 
     Caption(client, QStringLiteral("Modo >>"), 212, 14);
@@ -221,7 +226,8 @@ void frmMain::BuildAsciiFrame(QWidget* client) {
 
     chkAsciiNegativo = Named(new QCheckBox("AsciiArt Negativado", f), "chkAsciiNegativo");
     chkAsciiNegativo->setGeometry(8, 116, 280, 18);
-    chkAsciiPrev = Named(new QCheckBox("Previsualizar el AsciiArt tras generarlo", f), "chkAsciiPrev");
+    chkAsciiPrev =
+        Named(new QCheckBox("Previsualizar el AsciiArt tras generarlo", f), "chkAsciiPrev");
     chkAsciiPrev->setGeometry(8, 136, 280, 18);
 
     mrcAnimArt = SettingsFrame(f, "mrcAnimArt", QRect(4, 157, 293, 34));
@@ -382,8 +388,12 @@ QAction* frmMain::AddAction(QMenu* menu, const QString& name, const QString& cap
     return a;
 }
 
-QAction* frmMain::Action(const QString& name) const { return findChild<QAction*>(name); }
-QMenu* frmMain::Menu(const QString& name) const { return findChild<QMenu*>(name); }
+QAction* frmMain::Action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+QMenu* frmMain::Menu(const QString& name) const {
+    return findChild<QMenu*>(name);
+}
 
 void frmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -433,14 +443,14 @@ void frmMain::BuildMenus() {
     herramientas->addSeparator();
     connect(AddAction(herramientas, "mnuSistema", "Configuracion de IE y Notepad"),
             &QAction::triggered, this, [this] { OpenHostSettings(); });
-    connect(AddAction(herramientas, "mnuCharMap", "Mapa de caracteres"), &QAction::triggered,
-            this, [] { (void)StartCharacterMap(); });
+    connect(AddAction(herramientas, "mnuCharMap", "Mapa de caracteres"), &QAction::triggered, this,
+            [] { (void)StartCharacterMap(); });
 
     QMenu* ayuda = menu(nullptr, "mnuAyuda", "Ay&uda");
     connect(AddAction(ayuda, "mnuAbout", "Acerca de..."), &QAction::triggered, this,
             [this] { ShowAbout(); });
-    connect(AddAction(ayuda, "mnuMailAutor", "Contactar con el autor"), &QAction::triggered,
-            this, [] { ShellOpen(kAuthorMail); });
+    connect(AddAction(ayuda, "mnuMailAutor", "Contactar con el autor"), &QAction::triggered, this,
+            [] { ShellOpen(kAuthorMail); });
 }
 
 }  // namespace glifora

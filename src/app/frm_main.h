@@ -10,18 +10,18 @@
 #include <memory>
 #include <string>
 
-#include "app/frm_opc_algoritmo.h"
-#include "app/frm_preview.h"
 #include "animation/anim_art_controls.h"
 #include "animation/gif_frames.h"
 #include "animation/work_folder.h"
+#include "app/frm_opc_algoritmo.h"
+#include "app/frm_preview.h"
 #include "app/working_picture.h"
 #include "filters/filter_engine.h"
 #include "filters/throttled_progress.h"
-#include "webart/webart_writer.h"
 #include "platform/dialogs.h"
 #include "textart/text_art_session.h"
 #include "textart/text_conversion.h"
+#include "webart/webart_writer.h"
 
 class QAction;
 class QActionGroup;
@@ -56,7 +56,7 @@ class frmFonts;
 
 class frmMain : public QMainWindow, public EffectHost {
     Q_OBJECT
-public:
+  public:
     using Options = MainOptions;
 
     explicit frmMain(Dialogs& dialogs, Options options = {}, QWidget* parent = nullptr);
@@ -174,12 +174,12 @@ public:
     [[nodiscard]] QAction* Action(const QString& name) const;
     [[nodiscard]] QMenu* Menu(const QString& name) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void BuildToolbars(QWidget* client);
     void BuildPictureFrame(QWidget* client);
     void BuildAsciiFrame(QWidget* client);

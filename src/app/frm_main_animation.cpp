@@ -21,7 +21,7 @@ namespace {
 // The frames of an animation go through the working picture and its
 // conversion, as if each had been loaded and converted in turn.
 class WindowFrameMaker final : public FrameTextMaker {
-public:
+  public:
     explicit WindowFrameMaker(frmMain& window) : window_(window) {}
     void LoadFrame(Raster picture) override {
         window_.Picture().Assign(std::move(picture));
@@ -37,7 +37,7 @@ public:
         return window_.TextArt();
     }
 
-private:
+  private:
     frmMain& window_;
 };
 
@@ -50,7 +50,9 @@ void frmMain::ReportProgress(int done, int total) {
     filterProgress_.SetValue(static_cast<int>(static_cast<int64_t>(done) * 100 / total));
 }
 
-void frmMain::HideProgress() { filterProgress_.SetVisible(false); }
+void frmMain::HideProgress() {
+    filterProgress_.SetVisible(false);
+}
 
 void frmMain::PlayWebArt() {
     WebArtSettings settings;

@@ -37,7 +37,9 @@ namespace {
 const char* kPictureFilter =
     "Imagenes (*.bmp;*.gif;*.jpg;*.ico;*.wmf)|*.bmp;*.gif;*.jpg;*.ico;*.wmf";
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 }  // namespace
 
@@ -75,7 +77,9 @@ QString frmMain::PanelText(const QString& key) const {
     return {};
 }
 
-bool frmMain::AsciiMode() const { return tbModo->actions().first()->isChecked(); }
+bool frmMain::AsciiMode() const {
+    return tbModo->actions().first()->isChecked();
+}
 
 void frmMain::SetMode(bool ascii) {
     tbModo->actions()[ascii ? 0 : 1]->setChecked(true);
@@ -92,7 +96,8 @@ void frmMain::SetMode(bool ascii) {
 // --- Working picture ---
 
 void frmMain::LoadImageFile() {
-    const std::string path = dialogs_.ShowOpenDialog(kPictureFilter, "Seleccione una imagen...", "");
+    const std::string path =
+        dialogs_.ShowOpenDialog(kPictureFilter, "Seleccione una imagen...", "");
     if (path.empty()) return;
     LoadPictureFile(path);
 }
@@ -121,7 +126,9 @@ void frmMain::RepaintPicture(bool now) {
     if (now) picMain->RepaintNow();
 }
 
-void frmMain::SaveUndo() { picture_.SaveUndo(); }
+void frmMain::SaveUndo() {
+    picture_.SaveUndo();
+}
 
 void frmMain::UndoPicture() {
     picture_.Undo();
@@ -213,8 +220,8 @@ void frmMain::ShowAlgorithmOptions() {
 void frmMain::GenerateTextArt(Algorithm algorithm) {
     txtAscii->clear();
     const TextExtent cell = session_.Cell();
-    const int rows = ComputeRowCount(picture_.Width(), picture_.Height(), columnCount_,
-                                     cell.width, cell.height);
+    const int rows =
+        ComputeRowCount(picture_.Width(), picture_.Height(), columnCount_, cell.width, cell.height);
     if (!TextArtSizeAllowed(columnCount_, rows)) {
         textArt_.clear();
         dialogs_.ShowMessage("La imagen es demasiado estrecha para convertirla con " +
@@ -253,8 +260,7 @@ void frmMain::Play() {
 
 void frmMain::SaveTextArt() {
     if (textArt_.empty()) return;
-    const std::string path =
-        dialogs_.ShowSaveDialog("*.txt", "Guardar el AsciiArt...", "", "txt");
+    const std::string path = dialogs_.ShowSaveDialog("*.txt", "Guardar el AsciiArt...", "", "txt");
     if (path.empty()) return;
     const std::string content = SavedTextContent(UnicodeToAnsi(PanelText("Fuente")),
                                                  UnicodeToAnsi(PanelText("Tamaño")), textArt_);
@@ -267,10 +273,10 @@ void frmMain::CopyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(AnsiToUnicode(textArt_));
-    dialogs_.ShowMessage("Dibujo copiado en el portapapeles.\nUsar fuente: " +
-                             session_.Font().FontName +
-                             " Tamaño: " + std::to_string(session_.Font().FontSize),
-                         "", MessageIcon::Information);
+    dialogs_.ShowMessage(
+        "Dibujo copiado en el portapapeles.\nUsar fuente: " + session_.Font().FontName +
+            " Tamaño: " + std::to_string(session_.Font().FontSize),
+        "", MessageIcon::Information);
 }
 
 void frmMain::ShowTextPreview() {

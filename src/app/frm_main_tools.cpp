@@ -38,7 +38,7 @@ void frmMain::BuildImageMenus() {
     QMenu* imagen = Menu("mnuImagen");
     QAction* before = imagen->actions().isEmpty() ? nullptr : imagen->actions().first();
     std::function<void(QMenu*, const ImageMenuItem&)> add = [&](QMenu* parent,
-                                                                 const ImageMenuItem& item) {
+                                                                const ImageMenuItem& item) {
         const QString caption = QString::fromStdString(item.caption);
         QString name = QString::fromStdString(item.name);
         if (item.index > 0) name += QString::number(item.index);

@@ -11,11 +11,11 @@ namespace glifora {
 
 class frmOpcAlgoritmo : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmOpcAlgoritmo(QWidget* owner);
     QCheckBox* chkRelleno = nullptr;
     QPushButton* cmd3 = nullptr;
-signals:
+  signals:
     void runOutline();
 };
 

@@ -28,6 +28,8 @@ void frmPreview::ShowText(const QString& text, const QFont& font, const QColor& 
     raise();
 }
 
-void frmPreview::resizeEvent(QResizeEvent*) { txtAscii->setGeometry(rect()); }
+void frmPreview::resizeEvent(QResizeEvent*) {
+    txtAscii->setGeometry(rect());
+}
 
 }  // namespace glifora

@@ -10,12 +10,12 @@ namespace glifora {
 
 class frmPreview : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmPreview(QWidget* owner);
     void ShowText(const QString& text, const QFont& font, const QColor& fore, const QColor& back);
     QPlainTextEdit* txtAscii = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 

@@ -54,7 +54,9 @@ QPixmap Draw(IconKind kind) {
                 p.setPen(Qt::white);
             }
             p.drawText(pm.rect(), Qt::AlignCenter,
-                       kind == IconKind::Font ? "A" : kind == IconKind::App ? "G#" : "#@");
+                       kind == IconKind::Font  ? "A"
+                       : kind == IconKind::App ? "G#"
+                                               : "#@");
             break;
         }
         case IconKind::WebMode:
@@ -82,12 +84,18 @@ QPixmap Draw(IconKind kind) {
 
 const char* ThemeName(IconKind kind) {
     switch (kind) {
-        case IconKind::Open: return "document-open";
-        case IconKind::Play: return "media-playback-start";
-        case IconKind::Save: return "document-save";
-        case IconKind::Preview: return "view-fullscreen";
-        case IconKind::Font: return "preferences-desktop-font";
-        default: return "";
+        case IconKind::Open:
+            return "document-open";
+        case IconKind::Play:
+            return "media-playback-start";
+        case IconKind::Save:
+            return "document-save";
+        case IconKind::Preview:
+            return "view-fullscreen";
+        case IconKind::Font:
+            return "preferences-desktop-font";
+        default:
+            return "";
     }
 }
 

@@ -6,8 +6,18 @@
 namespace glifora {
 
 enum class IconKind {
-    Open, Play, Save, Preview, Font, AsciiMode, WebMode, BorderTop, BorderBottom, BorderRight,
-    BorderLeft, App
+    Open,
+    Play,
+    Save,
+    Preview,
+    Font,
+    AsciiMode,
+    WebMode,
+    BorderTop,
+    BorderBottom,
+    BorderRight,
+    BorderLeft,
+    App
 };
 
 [[nodiscard]] QIcon ToolIcon(IconKind kind);

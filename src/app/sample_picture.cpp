@@ -17,8 +17,10 @@ Raster SamplePicture() {
             // Sun.
             const double dx = x - 230.0, dy = y - 55.0;
             const double d = std::sqrt(dx * dx + dy * dy);
-            if (d < 28) red = 255, green = 240, blue = 170;
-            else if (d < 34) red = mix(255, red, (d - 28) / 6), green = mix(240, green, (d - 28) / 6);
+            if (d < 28)
+                red = 255, green = 240, blue = 170;
+            else if (d < 34)
+                red = mix(255, red, (d - 28) / 6), green = mix(240, green, (d - 28) / 6);
             // Two mountains.
             const int peak1 = 70 + std::abs(x - 90) * 3 / 4;
             const int peak2 = 95 + std::abs(x - 190) * 2 / 3;

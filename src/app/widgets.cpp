@@ -7,7 +7,9 @@
 
 namespace glifora {
 
-QColor ToQColor(ColorValue c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(ColorValue c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
@@ -35,13 +37,15 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::Show(const Raster* raster) {
     raster_ = raster;
-    const QSize size = raster && !raster->Empty() ? QSize(raster->Width(), raster->Height())
-                                                  : QSize(0, 0);
+    const QSize size =
+        raster && !raster->Empty() ? QSize(raster->Width(), raster->Height()) : QSize(0, 0);
     resize(size);
     update();
 }
 
-void PictureBox::RepaintNow() { repaint(); }
+void PictureBox::RepaintNow() {
+    repaint();
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     if (!raster_ || raster_->Empty()) return;

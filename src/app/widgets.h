@@ -11,18 +11,18 @@ namespace glifora {
 
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
     // A label drawn as a filled colour swatch.
     void SetSwatch(ColorValue color);
     [[nodiscard]] ColorValue Swatch() const { return swatch_; }
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     ColorValue swatch_ = -1;
 };
 
@@ -30,17 +30,17 @@ private:
 // parent is clipped by the parent.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
     // The raster must outlive the box or be replaced before it goes.
     void Show(const Raster* raster);
     // Repaints now, so a long operation shows its progress.
     void RepaintNow();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Raster* raster_ = nullptr;
 };
 

@@ -10,7 +10,7 @@
 namespace glifora {
 
 class WorkingPicture {
-public:
+  public:
     // A picture is present once a source picture was assigned.
     [[nodiscard]] bool HasPicture() const { return source_.has_value(); }
     [[nodiscard]] Raster& Displayed() { return displayed_; }
@@ -31,7 +31,7 @@ public:
     // The source picture is drawn again over the displayed raster.
     void Revert();
 
-private:
+  private:
     std::optional<Raster> source_;
     Raster displayed_;
     Raster undo_;

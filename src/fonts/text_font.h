@@ -8,7 +8,7 @@ namespace glifora {
 
 struct TextFont {
     std::string FontName = "Lucida Console";  // UTF-8 face name
-    int FontSize = 6;                          // whole points
+    int FontSize = 6;                         // whole points
 };
 
 // The font dialog works in pixel heights at 96 dots per inch: a size opens the

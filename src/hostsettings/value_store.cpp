@@ -1,10 +1,9 @@
 #include "hostsettings/value_store.h"
 
-#include <algorithm>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/file_io.h"

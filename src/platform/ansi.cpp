@@ -74,6 +74,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     return UnicodeToAnsi(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-std::string AnsiToUtf8(std::string_view bytes) { return AnsiToUnicode(bytes).toStdString(); }
+std::string AnsiToUtf8(std::string_view bytes) {
+    return AnsiToUnicode(bytes).toStdString();
+}
 
 }  // namespace glifora

@@ -16,7 +16,7 @@ namespace glifora {
 // into the maths library, and the filters round millions of values.
 [[nodiscard]] inline int64_t RoundHalfEven(double v) {
     constexpr double kShift = 6755399441055744.0;  // 1.5 x 2^52
-    if (std::fabs(v) < 2251799813685248.0)          // 2^51
+    if (std::fabs(v) < 2251799813685248.0)         // 2^51
         return static_cast<int64_t>((v + kShift) - kShift);
     return static_cast<int64_t>(std::nearbyint(v));
 }
@@ -26,13 +26,19 @@ namespace glifora {
 }
 
 // Quotient truncated toward zero (-7 / 2 = -3).
-[[nodiscard]] constexpr int64_t DivTrunc(int64_t a, int64_t b) { return a / b; }
+[[nodiscard]] constexpr int64_t DivTrunc(int64_t a, int64_t b) {
+    return a / b;
+}
 
 // Remainder with the sign of the dividend (-7 mod 2 = -1).
-[[nodiscard]] constexpr int64_t ModSigned(int64_t a, int64_t b) { return a % b; }
+[[nodiscard]] constexpr int64_t ModSigned(int64_t a, int64_t b) {
+    return a % b;
+}
 
 // Integer part, toward zero.
-[[nodiscard]] inline int64_t IntegerPart(double v) { return static_cast<int64_t>(std::trunc(v)); }
+[[nodiscard]] inline int64_t IntegerPart(double v) {
+    return static_cast<int64_t>(std::trunc(v));
+}
 
 template <typename T>
 [[nodiscard]] constexpr T Clamp(T v, T lo, T hi) {

@@ -153,8 +153,7 @@ std::optional<Raster> ReadPlainBmpFile(const std::string& path) {
     const uint64_t rowsPerPiece = std::max<uint64_t>(1, (uint64_t{1} << 20) / layout->stride);
     std::vector<uint8_t> piece(static_cast<size_t>(rowsPerPiece * layout->stride));
     for (int row = 0; row < layout->height;) {
-        const int rows =
-            static_cast<int>(std::min<uint64_t>(rowsPerPiece, layout->height - row));
+        const int rows = static_cast<int>(std::min<uint64_t>(rowsPerPiece, layout->height - row));
         const size_t bytes = static_cast<size_t>(rows * layout->stride);
         // A file that changes while it is read goes to the general decoder.
         if (std::fread(piece.data(), 1, bytes, file.get()) != bytes) return std::nullopt;

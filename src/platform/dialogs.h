@@ -40,7 +40,7 @@ struct FontChoice {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // Paths and texts are UTF-8. An empty result means cancelled.
@@ -68,7 +68,7 @@ public:
     // Sixteen custom colours kept for the run; black at start-up.
     std::array<ColorValue, 16>& CustomColors() { return customColors_; }
 
-private:
+  private:
     std::array<ColorValue, 16> customColors_{};
 };
 

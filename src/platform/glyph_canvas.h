@@ -15,7 +15,7 @@ struct TextExtent {
 };
 
 class GlyphCanvas {
-public:
+  public:
     virtual ~GlyphCanvas() = default;
     // Sizes the cell to the extent of "A" in the canvas's font and returns it.
     virtual TextExtent PrepareCell() = 0;

@@ -11,7 +11,7 @@
 namespace glifora {
 
 class JpegReader {
-public:
+  public:
     JpegReader();
     ~JpegReader();
     JpegReader(const JpegReader&) = delete;
@@ -37,10 +37,10 @@ public:
     // True for data that begins like a JPEG file.
     [[nodiscard]] static bool LooksLikeJpeg(const uint8_t* data, size_t size);
 
-public:
+  public:
     struct State;
 
-private:
+  private:
     static bool StartDecompress(State& s);
     std::unique_ptr<State> s_;
 };

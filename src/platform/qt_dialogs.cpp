@@ -10,7 +10,9 @@
 namespace glifora {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QStringList NameFilters(const std::string& filter) {
     QStringList out;
@@ -25,7 +27,9 @@ QStringList NameFilters(const std::string& filter) {
     return out;
 }
 
-QString Title(const std::string& title) { return title.empty() ? kProgramName : Q(title); }
+QString Title(const std::string& title) {
+    return title.empty() ? kProgramName : Q(title);
+}
 
 }  // namespace
 
@@ -53,11 +57,11 @@ std::string QtDialogs::ShowSaveDialog(const std::string& filter, const std::stri
         const QString path = dialog.selectedFiles().first().trimmed();
         // The overwrite question is the dialog's own; the creation question is ours.
         if (!QFileInfo::exists(path)) {
-            const auto answer = QMessageBox::question(
-                owner_, Title(title),
-                QStringLiteral("El archivo %1 no existe.\n¿Desea crearlo?")
-                    .arg(QFileInfo(path).fileName()),
-                QMessageBox::Yes | QMessageBox::No);
+            const auto answer =
+                QMessageBox::question(owner_, Title(title),
+                                      QStringLiteral("El archivo %1 no existe.\n¿Desea crearlo?")
+                                          .arg(QFileInfo(path).fileName()),
+                                      QMessageBox::Yes | QMessageBox::No);
             if (answer != QMessageBox::Yes) continue;
         }
         return path.toStdString();
@@ -120,10 +124,18 @@ bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
 void QtDialogs::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
-        case MessageIcon::None: qicon = QMessageBox::NoIcon; break;
-        case MessageIcon::Information: qicon = QMessageBox::Information; break;
-        case MessageIcon::Warning: qicon = QMessageBox::Warning; break;
-        case MessageIcon::Stop: qicon = QMessageBox::Critical; break;
+        case MessageIcon::None:
+            qicon = QMessageBox::NoIcon;
+            break;
+        case MessageIcon::Information:
+            qicon = QMessageBox::Information;
+            break;
+        case MessageIcon::Warning:
+            qicon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Stop:
+            qicon = QMessageBox::Critical;
+            break;
     }
     QMessageBox box(qicon, Title(title), Q(text), QMessageBox::Ok, owner_);
     box.exec();

@@ -10,7 +10,7 @@
 namespace glifora {
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
@@ -25,7 +25,7 @@ public:
     bool AskYesNo(const std::string& text, const std::string& title) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
 
-private:
+  private:
     QPointer<QWidget> owner_;
 };
 

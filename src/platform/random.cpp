@@ -78,15 +78,21 @@ Twister& Generator() {
 
 }  // namespace
 
-void SeedRandom(uint32_t seed) { Generator().Seed(seed); }
+void SeedRandom(uint32_t seed) {
+    Generator().Seed(seed);
+}
 
 void SeedRandomFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     SeedRandom(static_cast<uint32_t>(now ^ (now >> 32)));
 }
 
-float Rnd() { return Twister::Unit(Generator().Next()); }
+float Rnd() {
+    return Twister::Unit(Generator().Next());
+}
 
-void RndFill(float* out, size_t count) { Generator().FillUnit(out, count); }
+void RndFill(float* out, size_t count) {
+    Generator().FillUnit(out, count);
+}
 
 }  // namespace glifora

@@ -19,7 +19,7 @@ inline constexpr ColorValue kInvalidColor = -1;
 }
 
 class Raster {
-public:
+  public:
     Raster() = default;
     // A w x h picture filled with `fill`. Width or height of 0 gives an empty raster.
     Raster(int width, int height, ColorValue fill = 0xFFFFFF);
@@ -66,7 +66,7 @@ public:
 
     friend bool operator==(const Raster& a, const Raster& b);
 
-private:
+  private:
     struct FreePixels {
         void operator()(uint8_t* p) const;
     };

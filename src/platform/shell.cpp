@@ -28,8 +28,10 @@ void DesktopOpen(const std::string& target) {
 }  // namespace
 
 void ShellOpen(const std::string& target) {
-    if (Opener()) Opener()(target);
-    else DesktopOpen(target);
+    if (Opener())
+        Opener()(target);
+    else
+        DesktopOpen(target);
 }
 
 ShellOpener SetShellOpener(ShellOpener opener) {

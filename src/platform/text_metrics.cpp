@@ -12,7 +12,9 @@
 
 namespace glifora {
 
-int PointsToPixels(int points) { return RoundToInt(points * 96.0 / 72.0); }
+int PointsToPixels(int points) {
+    return RoundToInt(points * 96.0 / 72.0);
+}
 
 QFont MakeTextArtFont(const std::string& face, int points) {
     QFont font(QString::fromStdString(face));
@@ -60,8 +62,12 @@ struct QtGlyphCanvas::State {
 QtGlyphCanvas::QtGlyphCanvas() : s_(std::make_unique<State>()) {}
 QtGlyphCanvas::~QtGlyphCanvas() = default;
 
-void QtGlyphCanvas::SetFont(const QFont& font) { s_->font = font; }
-const QFont& QtGlyphCanvas::Font() const { return s_->font; }
+void QtGlyphCanvas::SetFont(const QFont& font) {
+    s_->font = font;
+}
+const QFont& QtGlyphCanvas::Font() const {
+    return s_->font;
+}
 
 TextExtent QtGlyphCanvas::PrepareCell() {
     s_->cell = MeasureText(s_->font, "A");
@@ -69,9 +75,13 @@ TextExtent QtGlyphCanvas::PrepareCell() {
     return s_->cell;
 }
 
-TextExtent QtGlyphCanvas::CellSize() const { return s_->cell; }
+TextExtent QtGlyphCanvas::CellSize() const {
+    return s_->cell;
+}
 
-void QtGlyphCanvas::Clear() { s_->pixels.Fill(0xFFFFFF); }
+void QtGlyphCanvas::Clear() {
+    s_->pixels.Fill(0xFFFFFF);
+}
 
 void QtGlyphCanvas::DrawCode(uint8_t code) {
     if (s_->pixels.Empty()) return;
@@ -85,6 +95,8 @@ void QtGlyphCanvas::DrawCode(uint8_t code) {
     painter.drawText(0, metrics.ascent(), AnsiToUnicode(std::string_view(&byte, 1)));
 }
 
-const Raster& QtGlyphCanvas::Pixels() const { return s_->pixels; }
+const Raster& QtGlyphCanvas::Pixels() const {
+    return s_->pixels;
+}
 
 }  // namespace glifora

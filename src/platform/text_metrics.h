@@ -25,7 +25,7 @@ namespace glifora {
 
 // The real glyph canvas: QPainter on a white QImage.
 class QtGlyphCanvas final : public GlyphCanvas {
-public:
+  public:
     QtGlyphCanvas();
     ~QtGlyphCanvas() override;
     void SetFont(const QFont& font);
@@ -37,7 +37,7 @@ public:
     void DrawCode(uint8_t code) override;
     [[nodiscard]] const Raster& Pixels() const override;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> s_;
 };

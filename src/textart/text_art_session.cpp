@@ -19,6 +19,8 @@ void TextArtSession::SelectPalette(int index) {
     BuildGlyphTable(tables_, index, canvas_);
 }
 
-void TextArtSession::SetNegative(bool negative) { glifora::SetNegative(tables_, negative, canvas_); }
+void TextArtSession::SetNegative(bool negative) {
+    glifora::SetNegative(tables_, negative, canvas_);
+}
 
 }  // namespace glifora

@@ -10,7 +10,7 @@
 namespace glifora {
 
 class TextArtSession {
-public:
+  public:
     TextArtSession();
 
     // Face and size for the canvas; then ScanGlyphs and BuildLevelMap.
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] int Palette() const { return palette_; }
     [[nodiscard]] bool Negative() const { return tables_.CountedColor == kCountBlack; }
 
-private:
+  private:
     TextFont font_;
     GlyphTables tables_;
     QtGlyphCanvas canvas_;

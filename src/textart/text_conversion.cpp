@@ -72,7 +72,8 @@ std::string ConvertTonal(const Raster& resized, const std::array<int32_t, 256>& 
     for (int y = 0; y < H; ++y) {
         if (y > 0) out += "\r\n";
         const uint8_t* p = resized.Row(y);
-        for (int x = 0; x < W; ++x, p += 4) out.push_back(glyph[kLevelOfSum.table[p[0] + p[1] + p[2]]]);
+        for (int x = 0; x < W; ++x, p += 4)
+            out.push_back(glyph[kLevelOfSum.table[p[0] + p[1] + p[2]]]);
     }
     return out;
 }
@@ -92,13 +93,20 @@ std::string ConvertOutline(const Raster& resized, bool fill) {
             if (level(x, y) == 0) {
                 const int lf = level(x - 1, y), rt = level(x + 1, y);
                 const int up = level(x, y - 1), dn = level(x, y + 1);
-                if (lf == 0 && rt == 0 && up == 0 && dn == 0) carried = fillChar;
-                else if (lf == 255 && up == 255) carried = '/';
-                else if (rt == 255 && up == 255) carried = '\\';
-                else if (lf == 255 && dn == 255) carried = '\\';
-                else if (rt == 255 && dn == 255) carried = '/';
-                else if (rt != 255 && dn == 255) carried = '_';
-                else if (lf == 255 || rt == 255) carried = '|';
+                if (lf == 0 && rt == 0 && up == 0 && dn == 0)
+                    carried = fillChar;
+                else if (lf == 255 && up == 255)
+                    carried = '/';
+                else if (rt == 255 && up == 255)
+                    carried = '\\';
+                else if (lf == 255 && dn == 255)
+                    carried = '\\';
+                else if (rt == 255 && dn == 255)
+                    carried = '/';
+                else if (rt != 255 && dn == 255)
+                    carried = '_';
+                else if (lf == 255 || rt == 255)
+                    carried = '|';
                 if (carried != 0) cell = carried;
             }
             out.push_back(cell);
@@ -115,8 +123,8 @@ std::string ConvertResized(const Raster& resized, const TextArtInputs& in, Algor
 
 std::string GenerateTextArtFrom(const Raster& picture, const TextArtInputs& in,
                                 Algorithm algorithm) {
-    const int rows = ComputeRowCount(picture.Width(), picture.Height(), in.columns, in.cellWidth,
-                                     in.cellHeight);
+    const int rows =
+        ComputeRowCount(picture.Width(), picture.Height(), in.columns, in.cellWidth, in.cellHeight);
     if (rows <= 0 || !TextArtSizeAllowed(in.columns, rows)) return {};
     return ConvertResized(ShrinkNearest(picture, in.columns, rows), in, algorithm);
 }
