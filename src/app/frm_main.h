@@ -185,6 +185,11 @@ class frmMain : public QMainWindow, public EffectHost {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    struct ScreenMetrics {
+        int width = 1024;
+        int twipsPerPixel = 15;
+    };
+    [[nodiscard]] ScreenMetrics Screen() const;
     void BuildToolbars(QWidget* client);
     void BuildPictureFrame(QWidget* client);
     void BuildAsciiFrame(QWidget* client);
