@@ -69,6 +69,7 @@ int RunAnim(const ParsedArgs& args) {
         return Fail("no hay fotogramas que escribir");
     TextArtSession session;
     PrepareSessionFor(session, settings.text);
+    request.face = MeasuredFace(session.QtFont());
     AtomicFileWriter file(*output);
     ProgressBar bar("AnimArt");
     const AnimArtPageResult result = AnimArtFromFrames(

@@ -15,7 +15,9 @@ namespace {
 
 const std::string kQualityHead =
     "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<style type=\"text/css\">\r\nbody {\r\n"
-    "  font-size: 1pt;\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n<title>Glifora</title>\r\n"
+    "  font-family: monospace;\r\n  font-size: 1pt;\r\n  letter-spacing: 0.2px;\r\n"
+    "  letter-spacing: calc(1px - 1ch);\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n"
+    "<title>Glifora</title>\r\n"
     "</head>\r\n\r\n<body>\r\n<br><br><br><br><br><br>\r\n<br><br><br><br><br><br>\r\n"
     "<br><br><br><br><br><br>\r\n<div align=\"center\">\r\n";
 const std::string kNormalHead =
