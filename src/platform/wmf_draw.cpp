@@ -40,6 +40,8 @@ QPen Player::MakePen() const {
                                                Qt::DashDotLine, Qt::DashDotDotLine};
     const uint32_t style = st_.pen.style & kPenStyleMask;
     if (width <= 1 && style < kPenNull) pen.setStyle(kStyles[style]);
+    // A picture shrunk to show a drawing whole keeps its thin lines visible.
+    if (width * viewScale_ < 1) pen.setCosmetic(true), pen.setWidthF(1);
     switch (st_.pen.style & kPenCapMask) {
         case kPenCapSquare:
             pen.setCapStyle(Qt::SquareCap);
@@ -92,6 +94,7 @@ void Player::Shape(const QRectF& bounds, double outline, bool closed, Draw&& dra
     double cost = outline * std::max(1.0, penWidth);
     if (filled) cost += ClippedArea(bounds.adjusted(-penWidth, -penWidth, penWidth, penWidth));
     if (!Charge(cost)) return;
+    if (scanning_) return NoteDrawn(bounds);
     if (filled && st_.brush.style == kBrushHatched && st_.opaque) {
         // Hatching over the background colour.
         painter_.setPen(Qt::NoPen);
@@ -212,13 +215,16 @@ void Player::OnArc(const Params& p, uint16_t function) {
 void Player::OnSetPixel(const Params& p, uint16_t) {
     if (!p.Has(4) || !Charge(1)) return;
     const QPointF at = Map(p.S(3), p.S(2));
-    painter_.fillRect(QRectF(std::floor(at.x()), std::floor(at.y()), 1, 1), p.Color(0));
+    const QRectF pixel(std::floor(at.x()), std::floor(at.y()), 1, 1);
+    if (scanning_) return NoteDrawn(pixel);
+    painter_.fillRect(pixel, p.Color(0));
 }
 
 // Raster operations without a source: the selected brush, black or white.
 void Player::PatternFill(uint32_t rop, double x, double y, double w, double h) {
     const QRectF r = MapRect(x, y, x + w, y + h);
     if (!Charge(ClippedArea(r))) return;
+    if (scanning_) return NoteDrawn(r);
     switch (rop) {
         case kRopPatCopy:
             painter_.fillRect(r, MakeBrush());
@@ -251,6 +257,7 @@ void Player::Bitmap(uint32_t rop, int sx, int sy, int sw, int sh, bool fromBotto
     if (source.isEmpty() || target.isEmpty()) return;
     if (!Charge(ClippedArea(target) + static_cast<double>(source.width()) * source.height()))
         return;
+    if (scanning_) return NoteDrawn(target);
     QImage part = pic.image.copy(source);
     if (flipX || flipY) part = part.mirrored(flipX, flipY);
     painter_.save();

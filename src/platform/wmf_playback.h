@@ -45,8 +45,16 @@ class Player {
         if (error_.empty()) error_ = std::move(why);
         return false;
     }
+    void PlayRecords(size_t pos, const QRectF& frame);
     // Plays one record; false stops playback (error_ then says why).
     bool Play(const Record& r);
+
+    // The part of the first mapping's device space that the picture shows.
+    static QRectF ViewOf(const QRectF& picture, const std::optional<QRectF>& drawn);
+    // Adds device bounds to what the records draw (only while scanning).
+    void NoteDrawn(QRectF r);
+    // The region clip records start from when no clip is set.
+    QRegion ClipBase() const;
 
     // Mapping from logical units to picture pixels.
     void Scale(double& sx, double& sy) const;
@@ -57,9 +65,10 @@ class Player {
 
     // Drawing work is paid for out of one budget; an exhausted budget fails the load.
     bool Charge(double cost);
+    // Picture pixels covered by `r` (device units).
     double ClippedArea(const QRectF& r) const {
-        const QRectF c = r.intersected(QRectF(0, 0, width_, height_));
-        return c.isEmpty() ? 0 : c.width() * c.height();
+        const QRectF c = r.intersected(view_);
+        return c.isEmpty() ? 0 : c.width() * c.height() * viewScale_ * viewScale_;
     }
     double Length(QPointF a, QPointF b) const;
 
@@ -128,6 +137,14 @@ class Player {
     uint64_t limit_;
     std::string error_;
     int width_ = 0, height_ = 0;
+    // Records are played twice: a scan that paints nothing and notes the
+    // device bounds of what is drawn, then the painting pass. Device units
+    // are those of the mapping the file starts with; `view_` is the part of
+    // them the picture shows, `viewScale_` the smaller of its two scales.
+    bool scanning_ = false;
+    std::optional<QRectF> drawn_;
+    QRectF view_;
+    double viewScale_ = 1;
     double budget_ = 0;
     uint64_t patternBytes_ = 0;
     QPainter painter_;

@@ -84,22 +84,95 @@ PictureLoad Player::Run() {
         static_cast<uint64_t>(width_) * static_cast<uint64_t>(height_) * 4 > limit_)
         return failed("imagen demasiado grande");
 
+    // The first pass only measures what the records draw; the second paints,
+    // with the drawing's device bounds mapped onto the picture when they
+    // reach past it (see ViewOf).
+    scanning_ = true;
+    view_ = QRectF(0, 0, width_, height_);
+    PlayRecords(recordsBegin, frame);
+    if (!error_.empty()) return failed(error_);
+    scanning_ = false;
+    const QRectF picture(0, 0, width_, height_);
+    view_ = ViewOf(picture, drawn_);
+    viewScale_ = std::min(picture.width() / view_.width(), picture.height() / view_.height());
+
     out.raster = Raster(width_, height_, 0xFFFFFF);
-    budget_ = static_cast<double>(limit_) * 4;
-    QImage view = ImageView(out.raster);
-    painter_.begin(&view);
+    QImage image = ImageView(out.raster);
+    painter_.begin(&image);
+    if (view_ != picture)
+        painter_.setWorldTransform(QTransform::fromScale(picture.width() / view_.width(),
+                                                         picture.height() / view_.height())
+                                       .translate(-view_.x(), -view_.y()));
+    PlayRecords(recordsBegin, frame);
+    painter_.end();
+    if (!error_.empty()) return failed(error_);
+    return out;
+}
+
+// Playback starts as if the caller had mapped `frame` onto the whole picture.
+void Player::PlayRecords(size_t pos, const QRectF& frame) {
+    st_ = DcState();
     st_.windowOrg = frame.topLeft();
     st_.windowExt = QPointF(frame.width(), frame.height());
     st_.viewportExt = QPointF(width_, height_);
+    saved_.clear();
+    objects_.clear();
+    freeSlots_.clear();
+    patternBytes_ = 0;
+    budget_ = static_cast<double>(limit_) * 4;
     for (Record r;;) {
         std::string why;
         const Step step = NextRecord(b_, pos, r, why);
         if (step == Step::Broken) Fail(why);
         if (step != Step::Record || !Play(r)) break;
     }
-    painter_.end();
-    if (!error_.empty()) return failed(error_);
-    return out;
+}
+
+// Files whose drawing stays on the picture keep the mapping they declare, so
+// a drawing that leaves a margin inside its window keeps it. Past a pixel's
+// rounding, the picture shows the declared area together with everything
+// drawn, as Windows' conversion and other players show such files whole
+// rather than cut off. Taking the union (not the drawing alone) keeps the
+// view continuous as a drawing begins to cross the window's edge.
+QRectF Player::ViewOf(const QRectF& picture, const std::optional<QRectF>& drawn) {
+    constexpr double kSlack = 1;
+    if (!drawn || (drawn->left() >= -kSlack && drawn->top() >= -kSlack &&
+                   drawn->right() <= picture.right() + kSlack &&
+                   drawn->bottom() <= picture.bottom() + kSlack))
+        return picture;
+    return QRectF(
+        QPointF(std::min(picture.left(), drawn->left()), std::min(picture.top(), drawn->top())),
+        QPointF(std::max(picture.right(), drawn->right()),
+                std::max(picture.bottom(), drawn->bottom())));
+}
+
+// Bounds noted while scanning are cut by the clip the file has set: what the
+// clip hides is not drawn.
+void Player::NoteDrawn(QRectF r) {
+    if (!scanning_) return;
+    r = r.normalized();
+    double l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
+    if (st_.clip) {
+        if (st_.clip->isEmpty()) return;
+        const QRect c = st_.clip->boundingRect();
+        l = std::max<double>(l, c.left()), t = std::max<double>(t, c.top());
+        rt = std::min<double>(rt, c.left() + c.width());
+        b = std::min<double>(b, c.top() + c.height());
+        if (l > rt || t > b) return;
+    }
+    if (!drawn_) {
+        drawn_ = QRectF(QPointF(l, t), QPointF(rt, b));
+        return;
+    }
+    drawn_->setCoords(std::min(drawn_->left(), l), std::min(drawn_->top(), t),
+                      std::max(drawn_->right(), rt), std::max(drawn_->bottom(), b));
+}
+
+QRegion Player::ClipBase() const {
+    // While scanning nothing is cut at the picture's edge.
+    constexpr int kFar = static_cast<int>(kCoordLimit) + 1;
+    if (scanning_) return QRegion(-kFar, -kFar, 2 * kFar, 2 * kFar);
+    return QRegion(view_.toAlignedRect());
 }
 
 void Player::Scale(double& sx, double& sy) const {
@@ -158,6 +231,7 @@ double Player::Length(QPointF a, QPointF b) const {
 }
 
 void Player::ApplyClip() {
+    if (scanning_) return;  // nothing is painted
     if (st_.clip)
         painter_.setClipRegion(*st_.clip);
     else

@@ -109,7 +109,7 @@ void Player::OnScaleExtent(const Params& p, uint16_t function) {
 void Player::OnClipRect(const Params& p, uint16_t function) {
     if (!p.Has(4)) return;
     const QRect box = MapRect(p.S(3), p.S(2), p.S(1), p.S(0)).toRect();
-    QRegion clip = st_.clip.value_or(QRegion(0, 0, width_, height_));
+    QRegion clip = st_.clip.value_or(ClipBase());
     if (function == kExcludeClipRect && clip.rectCount() > kMaxClipPieces) return;
     st_.clip = function == kIntersectClipRect ? clip.intersected(box) : clip.subtracted(box);
     ApplyClip();

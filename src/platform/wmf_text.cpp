@@ -83,6 +83,15 @@ void Player::Text(QPointF logical, std::string_view ansi, const Params* dx, size
         if (options & kTextOpaque) cost += ClippedArea(box);
     }
     if (!Charge(cost)) return;
+    if (scanning_) {
+        QTransform placed = QTransform::fromTranslate(ref.x(), ref.y());
+        if (st_.font.escapement != 0) placed.rotate(-st_.font.escapement / 10.0);
+        QRectF inked = placed.mapRect(cell);
+        if (rect && (options & kTextClipped)) inked = inked.intersected(box);
+        if (!inked.isEmpty()) NoteDrawn(inked);
+        if (rect && (options & kTextOpaque)) NoteDrawn(box);
+        return;
+    }
 
     painter_.save();
     if (rect && (options & kTextOpaque)) painter_.fillRect(box, st_.background);
