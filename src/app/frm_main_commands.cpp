@@ -27,6 +27,7 @@
 #include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
+#include "platform/scroll_rule.h"
 #include "platform/shell.h"
 #include "platform/shrink.h"
 #include "textart/text_file.h"
