@@ -67,9 +67,7 @@ void frmMain::BuildImageMenus() {
 }
 
 void frmMain::OpenEditor() {
-    if (!editor_)
-        editor_ = new frmEditor(dialogs_, editorDocument_, session_.Font().FontName,
-                                session_.Font().FontSize, this);
+    if (!editor_) editor_ = new frmEditor(dialogs_, editorDocument_, session_.Font(), this);
     editor_->show();
     editor_->raise();
     editor_->activateWindow();

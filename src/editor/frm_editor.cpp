@@ -14,7 +14,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <optional>
-#include <utility>
 
 #include "editor/canvas_scroll.h"
 #include "editor/editor_text.h"
@@ -77,14 +76,9 @@ void SetReversibleRange(QScrollBar* bar, int max, int step) {
 
 }  // namespace
 
-frmEditor::frmEditor(Dialogs& dialogs, EditorDocument& document, std::string fontFace, int fontSize,
+frmEditor::frmEditor(Dialogs& dialogs, EditorDocument& document, const TextFont& font,
                      QWidget* parent)
-    : QMainWindow(parent),
-      dialogs_(dialogs),
-      document_(document),
-      tools_(document),
-      fontFace_(std::move(fontFace)),
-      fontSize_(fontSize) {
+    : QMainWindow(parent), dialogs_(dialogs), document_(document), tools_(document), font_(font) {
     setObjectName("frmEditor");
     setWindowTitle("Editor Ascii");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -98,7 +92,7 @@ frmEditor::frmEditor(Dialogs& dialogs, EditorDocument& document, std::string fon
     Picture1->setAutoFillBackground(true);
     picDraw = new EditorCanvasView(Picture1);
     picDraw->move(0, 0);
-    picDraw->SetGlyphFont(MakeTextArtFont(fontFace_, kEditorFontPoints));
+    picDraw->SetGlyphFont(MakeTextArtFont(font_.FontName, kEditorFontPoints));
     picDraw->onMouse = [this](MouseAction action, Qt::MouseButtons buttons, QPointF at) {
         OnCanvasMouse(action, buttons, at);
     };
@@ -246,7 +240,8 @@ void frmEditor::CopyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(AnsiToUnicode(text));
-    dialogs_.ShowMessage(ClipboardNotice(fontFace_, fontSize_), "", MessageIcon::Information);
+    dialogs_.ShowMessage(ClipboardNotice(font_.FontName, font_.FontSize), "",
+                         MessageIcon::Information);
 }
 
 QString frmEditor::PanelText() const {

@@ -12,6 +12,7 @@
 #include "editor/editor_document.h"
 #include "editor/editor_tools.h"
 #include "platform/dialogs.h"
+#include "platform/text_font.h"
 
 class QAction;
 class QActionGroup;
@@ -28,10 +29,10 @@ namespace glifora {
 class frmEditor : public QMainWindow {
     Q_OBJECT
   public:
-    // `fontFace` and `fontSize` are the text-art font's: the canvas prints in
-    // that face at 10 points, and the clipboard notice names face and size.
-    // Opening clears the canvas and resets every paintable cell to a blank.
-    frmEditor(Dialogs& dialogs, EditorDocument& document, std::string fontFace, int fontSize,
+    // `font` is the text-art font: the canvas prints in its face at 10
+    // points, and the clipboard notice names face and size. Opening clears
+    // the canvas and resets every paintable cell to a blank.
+    frmEditor(Dialogs& dialogs, EditorDocument& document, const TextFont& font,
               QWidget* parent = nullptr);
     ~frmEditor() override;
 
@@ -70,8 +71,7 @@ class frmEditor : public QMainWindow {
     Dialogs& dialogs_;
     EditorDocument& document_;
     EditorTools tools_;
-    std::string fontFace_;
-    int fontSize_;
+    TextFont font_;
     QLabel* panel_ = nullptr;
 };
 

@@ -32,7 +32,7 @@ class EditorWindow : public ::testing::Test {
     std::unique_ptr<frmEditor> w = Open();
 
     std::unique_ptr<frmEditor> Open() {
-        return std::make_unique<frmEditor>(dialogs, doc, "DejaVu Sans Mono", 8);
+        return std::make_unique<frmEditor>(dialogs, doc, TextFont{"DejaVu Sans Mono", 8});
     }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
