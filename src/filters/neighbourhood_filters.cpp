@@ -4,13 +4,20 @@
 //
 // The in-place filters (blur, smoke, both sharpens) read their upper row and
 // their left neighbour after those were replaced in this run. Their sums are
-// split in two: the parts from the rows above and below are gathered for the
-// whole row first, and only the left-right dependency runs pixel by pixel.
+// split in two: the parts from the rows above and below are gathered for a
+// stretch of the row first, and only the left-right dependency runs pixel by
+// pixel. On several threads they run as a wavefront: each row follows the row
+// above it, a stretch behind.
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "filters/filter_families.h"
+#include "filters/row_bands.h"
 #include "platform/arith.h"
 
 namespace glifora::filters {
@@ -45,9 +52,18 @@ void ReportInnerRows(const FilterPixels& px, FilterProgress& progress) {
     for (int y = 1; y < px.height - 1; ++y) progress.SetValue(RowPercent(y + 1, px.height));
 }
 
+// Pixels per stretch of the wavefront: a row waits for the row above to be
+// this far ahead, and tells the row below after each stretch.
+constexpr int kStretch = 256;
+
 // The in-place family. For each inner pixel and channel, `combine(c, vertical,
 // left, right)` gives the new value, where `vertical` is the sum over the row
 // above (already new) and the row below (still old) taken by `Vertical`.
+//
+// Pixel (x, y) needs the new pixels x - 1 to x + 1 of row y - 1 and the old
+// pixels x - 1 to x + 1 of row y + 1. Row y therefore starts a stretch [a, b)
+// once row y - 1 is final up to pixel b inclusive; row y + 1 waits the same
+// way for row y, so it never rewrites a pixel that row y still has to read.
 template <bool kThreeWide, typename Combine>
 void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combine) {
     const int w = px.width, h = px.height;
@@ -55,28 +71,54 @@ void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combin
         ReportInnerRows(px, progress);
         return;
     }
-    std::vector<int32_t> vertical(px.Stride());
-    for (int y = 1; y < h - 1; ++y) {
+    // Pixels final so far in each row (every pixel x < done[y] is final).
+    // Row 0 is never written.
+    const auto done = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(h));
+    done[0].store(w, std::memory_order_relaxed);
+    for (int y = 1; y < h; ++y) done[y].store(0, std::memory_order_relaxed);
+    const auto row = [&](int y, std::vector<int32_t>& vertical) {
         const uint8_t* up = px.WorkRow(y - 1);
-        uint8_t* row = px.WorkRow(y);
+        uint8_t* mid = px.WorkRow(y);
         const uint8_t* down = px.WorkRow(y + 1);
-        for (size_t i = 4; i < px.Stride() - 4; ++i) {
-            if constexpr (kThreeWide)
-                vertical[i] = up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
-            else
-                vertical[i] = up[i] + down[i];
+        std::atomic<int>& above = done[y - 1];
+        for (int a = 1; a < w - 1; a += kStretch) {
+            const int b = std::min(w - 1, a + kStretch);
+            const int need = std::min(w, b + 1);
+            for (int seen; (seen = above.load(std::memory_order_acquire)) < need;)
+                above.wait(seen, std::memory_order_acquire);
+            for (size_t i = 4 * static_cast<size_t>(a); i < 4 * static_cast<size_t>(b); ++i) {
+                if constexpr (kThreeWide)
+                    vertical[i] =
+                        up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
+                else
+                    vertical[i] = up[i] + down[i];
+            }
+            for (int x = a; x < b; ++x) {
+                uint8_t* p = mid + 4 * x;
+                const int32_t* v = vertical.data() + 4 * x;
+                for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], v[ch], p[ch - 4], p[ch + 4]);
+            }
+            done[y].store(b == w - 1 ? w : b, std::memory_order_release);
+            done[y].notify_all();
         }
-        for (int x = 1; x < w - 1; ++x) {
-            uint8_t* p = row + 4 * x;
-            const int32_t* v = vertical.data() + 4 * x;
-            for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], v[ch], p[ch - 4], p[ch + 4]);
+    };
+    RowProgress rows(progress, 1, h);
+    // Rows are taken one at a time and in order, so the row a thread waits
+    // for is always held by a thread that is running.
+    RunBands(px.threads, 1, h - 1, 1, rows, [&](int first, int last, bool onCaller) {
+        thread_local std::vector<int32_t> vertical;
+        vertical.resize(px.Stride());
+        for (int y = first; y < last; ++y) {
+            row(y, vertical);
+            rows.RowDone(onCaller);
         }
-        progress.SetValue(RowPercent(y + 1, h));
-    }
+    });
 }
 
 // The filters that read S: for each inner pixel and channel, `value(up, mid,
-// down, i, ch)` with the three source rows and the byte index i of the pixel.
+// down, i, ch)` with the three unchanged rows and the byte index i of the
+// pixel. A band keeps the unchanged copy of the row it last rewrote and takes
+// its outer neighbours from BoundaryRows.
 template <typename Value>
 void FromSource3x3(const FilterPixels& px, FilterProgress& progress, Value value) {
     const int w = px.width, h = px.height;
@@ -84,19 +126,30 @@ void FromSource3x3(const FilterPixels& px, FilterProgress& progress, Value value
         ReportInnerRows(px, progress);
         return;
     }
-    for (int y = 1; y < h - 1; ++y) {
-        const uint8_t* up = px.SourceRow(y - 1);
-        const uint8_t* mid = px.SourceRow(y);
-        const uint8_t* down = px.SourceRow(y + 1);
-        uint8_t* out = px.WorkRow(y);
-        for (int x = 1; x < w - 1; ++x) {
-            const size_t i = 4 * static_cast<size_t>(x);
-            out[i] = value(up, mid, down, i, 0);
-            out[i + 1] = value(up, mid, down, i + 1, 1);
-            out[i + 2] = value(up, mid, down, i + 2, 2);
+    const int bandRows = BandRows(h - 2, px.threads);
+    const BoundaryRows outer(px, 1, h - 1, bandRows);
+    RowProgress rows(progress, 1, h);
+    RunBands(px.threads, 1, h - 1, bandRows, rows, [&](int first, int last, bool onCaller) {
+        std::vector<uint8_t> ring(2 * px.Stride());
+        uint8_t* kept = ring.data();             // the unchanged row y
+        uint8_t* previous = kept + px.Stride();  // the unchanged row y - 1
+        std::memcpy(previous, outer.Above(first), px.Stride());
+        for (int y = first; y < last; ++y) {
+            uint8_t* out = px.WorkRow(y);
+            std::memcpy(kept, out, px.Stride());
+            const uint8_t* up = previous;
+            const uint8_t* mid = kept;
+            const uint8_t* down = y + 1 < last ? px.WorkRow(y + 1) : outer.Below(first);
+            for (int x = 1; x < w - 1; ++x) {
+                const size_t i = 4 * static_cast<size_t>(x);
+                out[i] = value(up, mid, down, i, 0);
+                out[i + 1] = value(up, mid, down, i + 1, 1);
+                out[i + 2] = value(up, mid, down, i + 2, 2);
+            }
+            std::swap(kept, previous);
+            rows.RowDone(onCaller);
         }
-        progress.SetValue(RowPercent(y + 1, h));
-    }
+    });
 }
 
 // Per-channel offsets (blue, green, red) of a colour parameter.
@@ -109,24 +162,32 @@ Offsets OffsetsOf(int color) {
 }
 
 // "Realzar" and "Grabado": x = 0 to W - 2, y = 0 to H - 2, each pixel against
-// its lower-right neighbour, which is not yet written when it is read.
+// its lower-right neighbour, which is not yet written when it is read. The
+// last row of a band reads the next band's first row from BoundaryRows.
 template <bool kEngrave>
 void Diagonal(const FilterPixels& px, int color, FilterProgress& progress) {
     const Offsets off = OffsetsOf(color);
-    for (int y = 0; y < px.height - 1; ++y) {
-        uint8_t* row = px.WorkRow(y);
-        const uint8_t* below = px.WorkRow(y + 1);
-        for (int x = 0; x < px.width - 1; ++x) {
-            uint8_t* p = row + 4 * x;
-            const uint8_t* q = below + 4 * (x + 1);
-            for (int ch = 0; ch < 3; ++ch) {
-                const int d = kEngrave ? q[ch] - p[ch] : p[ch] - q[ch];
-                const int v = std::abs(d + off.c[ch]);
-                p[ch] = static_cast<uint8_t>(v > 255 ? 255 : v);
+    const int h = px.height;
+    if (h < 2) return;
+    const int bandRows = BandRows(h - 1, px.threads);
+    const BoundaryRows outer(px, 0, h - 1, bandRows);
+    RowProgress rows(progress, 0, h);
+    RunBands(px.threads, 0, h - 1, bandRows, rows, [&](int first, int last, bool onCaller) {
+        for (int y = first; y < last; ++y) {
+            uint8_t* row = px.WorkRow(y);
+            const uint8_t* below = y + 1 < last ? px.WorkRow(y + 1) : outer.Below(first);
+            for (int x = 0; x < px.width - 1; ++x) {
+                uint8_t* p = row + 4 * x;
+                const uint8_t* q = below + 4 * (x + 1);
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int d = kEngrave ? q[ch] - p[ch] : p[ch] - q[ch];
+                    const int v = std::abs(d + off.c[ch]);
+                    p[ch] = static_cast<uint8_t>(v > 255 ? 255 : v);
+                }
             }
+            rows.RowDone(onCaller);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 int Sum8(const uint8_t* up, const uint8_t* mid, const uint8_t* down, size_t i) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "fake_effect_host.h"
+#include "filtered.h"
 #include "filters/effect_menu.h"
 #include "filters/flips_mirrors.h"
 #include "filters/throttled_progress.h"
@@ -36,11 +37,7 @@ class YieldingProgress : public FilterProgress {
     }
 };
 
-Raster Expected(int code, Raster picture, int p) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, p, none);
-    return picture;
-}
+using test::Filtered;
 
 TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     test::FakeEffectHost host;
@@ -57,7 +54,7 @@ TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     EXPECT_FALSE(engine.FilterBusy());
     ASSERT_FALSE(inner.empty());
     for (EffectOutcome o : inner) EXPECT_EQ(o, EffectOutcome::Refused);
-    EXPECT_TRUE(host.displayed == Expected(2, original, 0));  // only the first filter
+    EXPECT_TRUE(host.displayed == Filtered(2, original, 0));  // only the first filter
     EXPECT_EQ(host.saveUndoCalls, 1);                         // none for the refused ones
     EXPECT_TRUE(host.undo == original);
     EXPECT_EQ(host.repaints, 1);
@@ -92,7 +89,7 @@ TEST(FilterEngine, ConfigurableEffectsGoThroughTheDialog) {
     EXPECT_EQ(host.saveUndoCalls, 0);
     EXPECT_EQ(dialog.loads, std::vector<int>{14});
     EXPECT_EQ(engine.ApplyEffect(14, host.displayed, -10, none), EffectOutcome::Filtered);
-    EXPECT_TRUE(host.displayed == Expected(14, original, -10));  // at once, the menu's value
+    EXPECT_TRUE(host.displayed == Filtered(14, original, -10));  // at once, the menu's value
     EXPECT_EQ(engine.ApplyEffect(17, host.displayed, 10, none), EffectOutcome::DialogLoaded);
     EXPECT_EQ(dialog.loads, (std::vector<int>{14, 17}));
     EXPECT_EQ(dialog.opens, 3);
@@ -176,7 +173,6 @@ TEST(EffectMenu, BuiltFromTheCatalogue) {
 }
 
 TEST(EffectCatalogue, SettingsAndParameters) {
-    InitEffectSettings();
     int configurable = 0;
     for (int code = 1; code <= 32; ++code) configurable += EffectSettings()[code].Configurable;
     EXPECT_EQ(configurable, 7);

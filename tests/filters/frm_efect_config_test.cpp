@@ -9,16 +9,13 @@
 #include <QSlider>
 
 #include "fake_effect_host.h"
+#include "filtered.h"
 #include "test_support.h"
 
 namespace glifora {
 namespace {
 
-Raster Expected(int code, Raster picture, int p) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, p, none);
-    return picture;
-}
+using test::Filtered;
 
 class DialogTest : public ::testing::Test {
   protected:
@@ -70,13 +67,13 @@ TEST_F(DialogTest, StrengthsDoNotAccumulateAndUndoFollowsAplicar) {
     Menu(17, 10);
     dialog.sldEfecto->setValue(20);
     dialog.sldEfecto->setValue(40);
-    EXPECT_TRUE(dialog.Picture1Raster() == Expected(17, original, 40));
+    EXPECT_TRUE(dialog.Picture1Raster() == Filtered(17, original, 40));
     EXPECT_TRUE(host.displayed == original);  // only the copy was filtered
     EXPECT_EQ(host.saveUndoCalls, 2);         // retaken of the unchanged picture
     EXPECT_TRUE(host.undo == original);
     EXPECT_GE(host.repaints, 2);
     dialog.cmdApply->click();
-    EXPECT_TRUE(host.displayed == Expected(17, original, 40));
+    EXPECT_TRUE(host.displayed == Filtered(17, original, 40));
     EXPECT_EQ(dialog.CurrentEffect(), 0);
     EXPECT_FALSE(dialog.isVisible());
     host.displayed = host.undo;  // what "Deshacer cambios" does
@@ -101,9 +98,9 @@ TEST_F(DialogTest, OtherFiltersMeanwhileAreReplacedByAplicar) {
     Menu(17, 10);
     dialog.sldEfecto->setValue(30);
     Menu(2, 0);  // "Negativo" changes the working picture at once
-    EXPECT_TRUE(host.displayed == Expected(2, original, 0));
+    EXPECT_TRUE(host.displayed == Filtered(2, original, 0));
     dialog.cmdApply->click();
-    EXPECT_TRUE(host.displayed == Expected(17, original, 30));
+    EXPECT_TRUE(host.displayed == Filtered(17, original, 30));
 }
 
 TEST_F(DialogTest, GammaOpensAtOneWithoutFiltering) {
