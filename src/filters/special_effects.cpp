@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "filters/filter_families.h"
@@ -101,8 +103,59 @@ void AddNoise(const FilterPixels& px, int p, FilterProgress& progress) {
     });
 }
 
-void Pixelate(const FilterPixels& px, int p, FilterProgress& progress) {
+namespace {
+
+// One band of Pixelate: the block rows from `first` to `last`. Column sums
+// are kept per byte (the fourth byte's sums are never used), in `Sum`, wide
+// enough for a block's rows.
+template <typename Sum>
+void PixelateBand(const FilterPixels& px, int p, int first, int last, RowProgress& rows,
+                  bool onCaller) {
     const int w = px.width, h = px.height;
+    const size_t stride = px.Stride();
+    std::vector<Sum> columns(stride);
+    std::vector<uint32_t> means(static_cast<size_t>((w + static_cast<int64_t>(p) - 1) / p));
+    for (int64_t top = first; top < last; top += p) {
+        const int bottom = static_cast<int>(std::min<int64_t>(top + p, h));
+        std::fill(columns.begin(), columns.end(), Sum{0});
+        for (int y = static_cast<int>(top); y < bottom; ++y) {
+            const uint8_t* row = px.WorkRow(y);
+            for (size_t i = 0; i < stride; ++i) columns[i] += row[i];
+        }
+        for (size_t b = 0; b < means.size(); ++b) {
+            const int left = static_cast<int>(b * static_cast<size_t>(p));
+            const int right = static_cast<int>(std::min<int64_t>(int64_t{left} + p, w));
+            const uint64_t count = static_cast<uint64_t>(right - left) * (bottom - top);
+            uint32_t mean = 0;
+            for (int ch = 0; ch < 3; ++ch) {
+                uint64_t sum = 0;
+                for (int x = left; x < right; ++x) sum += columns[4 * static_cast<size_t>(x) + ch];
+                mean |= static_cast<uint32_t>(sum / count) << (8 * ch);
+            }
+            means[b] = mean;
+        }
+        for (int y = static_cast<int>(top); y < bottom; ++y) {
+            uint8_t* row = px.WorkRow(y);
+            for (size_t b = 0; b < means.size(); ++b) {
+                const int left = static_cast<int>(b * static_cast<size_t>(p));
+                const int right = static_cast<int>(std::min<int64_t>(int64_t{left} + p, w));
+                const uint32_t mean = means[b];
+                for (int x = left; x < right; ++x) {  // the fourth byte keeps its value
+                    uint32_t v;
+                    std::memcpy(&v, row + 4 * static_cast<size_t>(x), 4);
+                    v = (v & 0xFF000000u) | mean;
+                    std::memcpy(row + 4 * static_cast<size_t>(x), &v, 4);
+                }
+            }
+            rows.RowDone(onCaller);
+        }
+    }
+}
+
+}  // namespace
+
+void Pixelate(const FilterPixels& px, int p, FilterProgress& progress) {
+    const int h = px.height;
     if (p < 1) {
         ReportAllRows(px, progress);
         return;
@@ -110,44 +163,16 @@ void Pixelate(const FilterPixels& px, int p, FilterProgress& progress) {
     // A block row's blocks are summed before any of its pixels is written, so
     // reading WorkPixels here reads the unchanged picture. Block rows do not
     // share pixels, so bands of whole block rows run side by side.
-    const size_t blocks = static_cast<size_t>((w + static_cast<int64_t>(p) - 1) / p);
     const int blockRows = static_cast<int>(std::min<int64_t>(p, std::max(h, 1)));
+    const bool narrowSums = static_cast<uint64_t>(blockRows) * 255 <= UINT32_MAX;
     RowProgress rows(progress, 0, h);
-    RunBands(
-        px.threads, 0, h, BandRows(h, px.threads, blockRows), rows,
-        [&](int first, int last, bool onCaller) {
-            std::vector<uint64_t> columns(static_cast<size_t>(w) * 3);
-            std::vector<std::array<uint8_t, 3>> means(blocks);
-            for (int64_t top = first; top < last; top += p) {
-                const int bottom = static_cast<int>(std::min<int64_t>(top + p, h));
-                std::fill(columns.begin(), columns.end(), 0);
-                for (int y = static_cast<int>(top); y < bottom; ++y) {
-                    const uint8_t* row = px.WorkRow(y);
-                    for (int x = 0; x < w; ++x)
-                        for (int ch = 0; ch < 3; ++ch) columns[3 * x + ch] += row[4 * x + ch];
-                }
-                for (size_t b = 0; b < blocks; ++b) {
-                    const int left = static_cast<int>(b * static_cast<size_t>(p));
-                    const int right = static_cast<int>(std::min<int64_t>(int64_t{left} + p, w));
-                    const uint64_t count = static_cast<uint64_t>(right - left) * (bottom - top);
-                    for (int ch = 0; ch < 3; ++ch) {
-                        uint64_t sum = 0;
-                        for (int x = left; x < right; ++x) sum += columns[3 * x + ch];
-                        means[b][ch] = static_cast<uint8_t>(sum / count);
-                    }
-                }
-                for (int y = static_cast<int>(top); y < bottom; ++y) {
-                    uint8_t* row = px.WorkRow(y);
-                    for (int x = 0; x < w; ++x) {
-                        const auto& m = means[static_cast<size_t>(x / p)];
-                        row[4 * x] = m[0];
-                        row[4 * x + 1] = m[1];
-                        row[4 * x + 2] = m[2];
-                    }
-                    rows.RowDone(onCaller);
-                }
-            }
-        });
+    RunBands(px.threads, 0, h, BandRows(h, px.threads, blockRows), rows,
+             [&](int first, int last, bool onCaller) {
+                 if (narrowSums)
+                     PixelateBand<uint32_t>(px, p, first, last, rows, onCaller);
+                 else
+                     PixelateBand<uint64_t>(px, p, first, last, rows, onCaller);
+             });
 }
 
 namespace {
