@@ -170,7 +170,8 @@ void frmEfectConfig::OnSliderChanged(int value) {
         TakeWorkingCopy();
         prgBar1->show();
         // Refused while another filter runs; the preview then shows the copy.
-        engine_.ApplyEffect(currentEffect_, picture1_, *next, *progress_);
+        engine_.ApplyEffect(currentEffect_, picture1_, *next,
+                            testProgress_ ? *testProgress_ : *progress_);
         prgBar1->hide();
     }
     previewing_ = false;

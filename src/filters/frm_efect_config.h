@@ -50,6 +50,8 @@ class frmEfectConfig : public QDialog, public StrengthDialog {
     [[nodiscard]] double PreviewWidth() const { return imageWidth_; }
     [[nodiscard]] double PreviewHeight() const { return imageHeight_; }
     [[nodiscard]] bool PreviewStretched() const { return stretch_; }
+    // Replaces the dialog's progress bar for its preview runs (tests).
+    void SetProgressForTest(FilterProgress* progress) { testProgress_ = progress; }
 
     QSlider* sldEfecto = nullptr;
     QLabel* lblRango = nullptr;
@@ -78,6 +80,7 @@ class frmEfectConfig : public QDialog, public StrengthDialog {
     EffectHost& host_;
     FilterEngine& engine_;
     std::unique_ptr<ThrottledProgress> progress_;
+    FilterProgress* testProgress_ = nullptr;
     Raster picture1_;
     int currentEffect_ = 0;
     bool loaded_ = false;
