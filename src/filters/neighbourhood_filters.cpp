@@ -52,18 +52,29 @@ void ReportInnerRows(const FilterPixels& px, FilterProgress& progress) {
     for (int y = 1; y < px.height - 1; ++y) progress.SetValue(RowPercent(y + 1, px.height));
 }
 
-// Pixels per stretch of the wavefront: a row waits for the row above to be
-// this far ahead, and tells the row below after each stretch.
+// Pixels per stretch of a row: the unit in which rows follow each other.
 constexpr int kStretch = 256;
+// Rows swept together by one thread: a group hands its last row to the next
+// group, perhaps on another core, so the fewer the groups the fewer rows
+// travel between cores.
+constexpr int kGroupRows = 16;
+
+// Waits until `done` reaches `need`.
+void WaitFor(const std::atomic<int>& done, int need) {
+    for (int seen; (seen = done.load(std::memory_order_acquire)) < need;)
+        done.wait(seen, std::memory_order_acquire);
+}
 
 // The in-place family. For each inner pixel and channel, `combine(c, vertical,
 // left, right)` gives the new value, where `vertical` is the sum over the row
-// above (already new) and the row below (still old) taken by `Vertical`.
+// above (already new) and the row below (still old).
 //
 // Pixel (x, y) needs the new pixels x - 1 to x + 1 of row y - 1 and the old
-// pixels x - 1 to x + 1 of row y + 1. Row y therefore starts a stretch [a, b)
-// once row y - 1 is final up to pixel b inclusive; row y + 1 waits the same
-// way for row y, so it never rewrites a pixel that row y still has to read.
+// pixels x - 1 to x + 1 of row y + 1. So stretch s of row y may run once
+// stretch s + 1 of row y - 1 is done, and then row y + 1 has not yet passed
+// stretch s - 1. A group of rows is swept as a wavefront, row j of the group
+// two stretches behind row j - 1; the group's first row follows the previous
+// group's last row (perhaps on another thread) through `lastDone`.
 template <bool kThreeWide, typename Combine>
 void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combine) {
     const int w = px.width, h = px.height;
@@ -71,46 +82,59 @@ void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combin
         ReportInnerRows(px, progress);
         return;
     }
-    // Pixels final so far in each row (every pixel x < done[y] is final).
-    // Row 0 is never written.
-    const auto done = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(h));
-    done[0].store(w, std::memory_order_relaxed);
-    for (int y = 1; y < h; ++y) done[y].store(0, std::memory_order_relaxed);
-    const auto row = [&](int y, std::vector<int32_t>& vertical) {
+    // Pixels final so far in the last row of each group (x < lastDone[g]),
+    // indexed by the group's first row; row 0 is never written.
+    const auto lastDone = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(h));
+    for (int y = 0; y < h; ++y) lastDone[y].store(y == 0 ? w : 0, std::memory_order_relaxed);
+    const int stretches = (w - 2 + kStretch - 1) / kStretch;
+    const auto stretch = [&](int y, int s) {
+        const int a = 1 + s * kStretch, b = std::min(w - 1, a + kStretch);
         const uint8_t* up = px.WorkRow(y - 1);
         uint8_t* mid = px.WorkRow(y);
         const uint8_t* down = px.WorkRow(y + 1);
-        std::atomic<int>& above = done[y - 1];
-        for (int a = 1; a < w - 1; a += kStretch) {
-            const int b = std::min(w - 1, a + kStretch);
-            const int need = std::min(w, b + 1);
-            for (int seen; (seen = above.load(std::memory_order_acquire)) < need;)
-                above.wait(seen, std::memory_order_acquire);
-            for (size_t i = 4 * static_cast<size_t>(a); i < 4 * static_cast<size_t>(b); ++i) {
-                if constexpr (kThreeWide)
-                    vertical[i] =
-                        up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
-                else
-                    vertical[i] = up[i] + down[i];
-            }
-            for (int x = a; x < b; ++x) {
-                uint8_t* p = mid + 4 * x;
-                const int32_t* v = vertical.data() + 4 * x;
-                for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], v[ch], p[ch - 4], p[ch + 4]);
-            }
-            done[y].store(b == w - 1 ? w : b, std::memory_order_release);
-            done[y].notify_all();
+        int32_t vertical[4 * kStretch];
+        int32_t* v = vertical - 4 * static_cast<size_t>(a);
+        for (size_t i = 4 * static_cast<size_t>(a); i < 4 * static_cast<size_t>(b); ++i) {
+            if constexpr (kThreeWide)
+                v[i] = up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
+            else
+                v[i] = up[i] + down[i];
         }
+        for (int x = a; x < b; ++x) {
+            uint8_t* p = mid + 4 * x;
+            const int32_t* vx = v + 4 * x;
+            for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], vx[ch], p[ch - 4], p[ch + 4]);
+        }
+        return b;
     };
     RowProgress rows(progress, 1, h);
-    // Rows are taken one at a time and in order, so the row a thread waits
-    // for is always held by a thread that is running.
-    RunBands(px.threads, 1, h - 1, 1, rows, [&](int first, int last, bool onCaller) {
-        thread_local std::vector<int32_t> vertical;
-        vertical.resize(px.Stride());
-        for (int y = first; y < last; ++y) {
-            row(y, vertical);
-            rows.RowDone(onCaller);
+    // Groups are taken in order, so the group a thread waits for is always
+    // held by a thread that is running.
+    RunBands(px.threads, 1, h - 1, kGroupRows, rows, [&](int first, int last, bool onCaller) {
+        for (int g = first; g < last; g += kGroupRows) {
+            const int k = std::min(kGroupRows, last - g);
+            const std::atomic<int>& above = lastDone[g - (g == 1 ? 1 : kGroupRows)];
+            std::atomic<int>& mine = lastDone[g];
+            for (int t = 0; t < stretches + 2 * (k - 1); ++t) {
+                for (int j = 0; j < k; ++j) {
+                    const int s = t - 2 * j;
+                    if (s < 0) break;
+                    if (s >= stretches) continue;
+                    if (j == 0) {
+                        // The first stretch waits until the group above is half
+                        // done, so that two threads run half a row apart and
+                        // seldom wait for each other within a row.
+                        const int b = std::min(w - 1, 1 + (s + 1) * kStretch);
+                        WaitFor(above, std::min(w, s == 0 ? std::max(b + 1, w / 2) : b + 1));
+                    }
+                    const int b = stretch(g + j, s);
+                    if (j == k - 1) {
+                        mine.store(b == w - 1 ? w : b, std::memory_order_release);
+                        mine.notify_all();
+                    }
+                    if (s == stretches - 1) rows.RowDone(onCaller);
+                }
+            }
         }
     });
 }
