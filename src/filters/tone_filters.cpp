@@ -232,7 +232,8 @@ void Saturation(const FilterPixels& px, int p, FilterProgress& progress) {
 }
 
 void Gamma(const FilterPixels& px, int p, FilterProgress& progress) {
-    // The menu entry passes 0, which the dialog's range never gives: taken as 1.
+    // The catalogue takes the menu's 0 as 1; anything below 1 is taken as 1
+    // here too, as the exponent divides by it.
     const double e = 1.0 / (p < 1 ? 1 : p);
     std::array<uint8_t, 256> t{};
     for (int c = 0; c < 256; ++c)

@@ -186,8 +186,24 @@ TEST(EffectCatalogue, SettingsAndParameters) {
     EXPECT_FALSE(ParameterProblem(*FindEffect(15), 0).empty());
     EXPECT_FALSE(ParameterProblem(*FindEffect(6), -1).empty());
     EXPECT_FALSE(ParameterProblem(*FindEffect(22), 0).empty());
+    EXPECT_EQ(EffectSettingOf(99).Configurable, false);
     const SplitParts s = SplitColor(MakeColor(1, 2, 3));
     EXPECT_EQ(s.red + 10 * s.green + 100 * s.blue, 321);
+}
+
+TEST(EffectCatalogue, ParameterRulesLiveInTheRows) {
+    for (const Effect& e : EffectCatalogue()) {
+        // Every parameter a menu entry passes is one the command line accepts.
+        for (const EffectMenuEntry& m : e.entries)
+            EXPECT_TRUE(ParameterProblem(e, m.parameter).empty()) << m.caption;
+        if (e.forbiddenParameter)
+            EXPECT_FALSE(ParameterProblem(e, *e.forbiddenParameter).empty()) << e.name;
+        EXPECT_EQ(e.EffectiveParameter(0), e.zeroMeansOne ? 1 : 0) << e.name;
+        EXPECT_EQ(EffectSettingOf(e.code).Configurable, e.configurable) << e.name;
+    }
+    EXPECT_EQ(FindEffect("realce-borde")->forbiddenParameter, -1);
+    EXPECT_EQ(FindEffect("metodo5")->forbiddenParameter, 0);
+    EXPECT_TRUE(FindEffect("gamma")->zeroMeansOne);
 }
 
 }  // namespace
