@@ -196,8 +196,9 @@ TEST(EffectCatalogue, ParameterRulesLiveInTheRows) {
         // Every parameter a menu entry passes is one the command line accepts.
         for (const EffectMenuEntry& m : e.entries)
             EXPECT_TRUE(ParameterProblem(e, m.parameter).empty()) << m.caption;
-        if (e.forbiddenParameter)
+        if (e.forbiddenParameter) {
             EXPECT_FALSE(ParameterProblem(e, *e.forbiddenParameter).empty()) << e.name;
+        }
         EXPECT_EQ(e.EffectiveParameter(0), e.zeroMeansOne ? 1 : 0) << e.name;
         EXPECT_EQ(EffectSettingOf(e.code).Configurable, e.configurable) << e.name;
     }
