@@ -23,6 +23,7 @@
 #include "app/frm_preview.h"
 #include "app/icons.h"
 #include "app/widgets.h"
+#include "editor/frm_editor.h"
 #include "platform/arith.h"
 #include "platform/object_names.h"
 #include "platform/shell.h"
@@ -104,7 +105,11 @@ frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
     StartUp();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The editor window is a child, which Qt deletes only after the members,
+    // the document it shows among them; it must go while that document lives.
+    delete editor_;
+}
 
 void frmMain::BuildToolbars(QWidget* client) {
     Toolbar1 = Named(new QToolBar(client), "Toolbar1");
@@ -328,7 +333,8 @@ void frmMain::BuildWebFrame(QWidget* client) {
     });
     TBBordesWeb->setEnabled(false);
     connect(lblWebBackColor, &ClickLabel::clicked, this, [this] {
-        const ColorValue c = ChooseWebBackColor(dialogs_, web_);
+        const ColorValue c = dialogs_.ShowColorDialog();
+        if (c != kInvalidColor) web_.WebBackColor = WebColorText(c);
         if (c != -1) lblWebBackColor->SetSwatch(c);
     });
     connect(lblTamañowebMax, &ClickLabel::clicked, this,

@@ -11,16 +11,18 @@
 #include <string>
 
 #include "animation/anim_art_controls.h"
+#include "animation/animart_writer.h"
 #include "animation/gif_frames.h"
 #include "animation/work_folder.h"
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
 #include "app/working_picture.h"
+#include "editor/editor_document.h"
 #include "filters/filter_engine.h"
 #include "filters/throttled_progress.h"
 #include "platform/dialogs.h"
+#include "textart/text_art_job.h"
 #include "textart/text_art_session.h"
-#include "textart/text_conversion.h"
 #include "webart/webart_writer.h"
 
 class QAction;
@@ -82,6 +84,8 @@ class frmMain : public QMainWindow, public EffectHost {
     bool LoadPictureFile(const std::string& path);
     void Play();
     void GenerateTextArt(Algorithm algorithm);
+    // The conversion settings the controls show now.
+    [[nodiscard]] TextArtSettings TextSettings(Algorithm algorithm);
     void SaveTextArt();
     void CopyToClipboard();
     void ShowTextPreview();
@@ -122,6 +126,8 @@ class frmMain : public QMainWindow, public EffectHost {
     void PlayAnimation();
     void AnimArtFromDirectory();
     void ShowFrameSelection();
+    // The web-art settings the controls show now.
+    [[nodiscard]] WebArtSettings WebSettings() const;
     [[nodiscard]] const WorkFolder& WorkingFolder() const { return workFolder_; }
     [[nodiscard]] FrameState& Frames() { return frames_; }
     [[nodiscard]] WebArtState& WebState() { return web_; }
@@ -180,6 +186,11 @@ class frmMain : public QMainWindow, public EffectHost {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    struct ScreenMetrics {
+        int width = 1024;
+        int twipsPerPixel = 15;
+    };
+    [[nodiscard]] ScreenMetrics Screen() const;
     void BuildToolbars(QWidget* client);
     void BuildPictureFrame(QWidget* client);
     void BuildAsciiFrame(QWidget* client);
@@ -198,6 +209,10 @@ class frmMain : public QMainWindow, public EffectHost {
     void ChooseSwatchColor(ClickLabel* swatch);
     void ShowAlgorithmOptions();
     [[nodiscard]] bool FillTicked();
+    // Asks for a page file and writes it whole through `write`; the path
+    // written, or empty when cancelled or failed (the failure reported).
+    std::string SavePage(const char* title, const std::function<bool(const ByteSink&)>& write);
+    void WriteAnimation(const AnimArtRequest& request, bool preview);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
 
     Dialogs& dialogs_;
@@ -216,6 +231,8 @@ class frmMain : public QMainWindow, public EffectHost {
     FilterEngine engine_{*this};
     ThrottledProgress filterProgress_;
     frmEfectConfig* efectConfig_ = nullptr;
+    // The editor's grid: it outlives the editor window, which is opened over it.
+    EditorDocument editorDocument_;
     QPointer<frmEditor> editor_;
     QPointer<frmFonts> fonts_;
     QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};

@@ -1,0 +1,107 @@
+// `glifora filter` and `glifora effects` as a user meets them: outputs equal
+// to the in-process filters, steps in order, exit codes, nothing half-written.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "filters/effect_catalogue.h"
+#include "filters/filter_engine.h"
+#include "filters/flips_mirrors.h"
+#include "platform/picture_decoder.h"
+#include "platform/random.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+using test::RunGlifora;
+
+class CliFilter : public ::testing::Test {
+  protected:
+    CliFilter() {
+        input = Path("in.bmp");
+        test::WriteFile(input, test::EncodePicture(photo, "BMP"));
+    }
+    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
+    Raster Output(const std::string& path) {
+        PictureLoad load = DecodePicture(path);
+        EXPECT_TRUE(load.Ok()) << load.error;
+        return load.raster;
+    }
+    static Raster Effect(Raster r, int code, int p) {
+        NullProgress none;
+        RunEffect(*FindEffect(code), r, p, none);
+        return r;
+    }
+    QTemporaryDir dir;
+    Raster photo = test::RandomRaster(23, 17, 5);
+    std::string input;
+};
+
+TEST_F(CliFilter, WithoutStepsWritesThePictureAsDecoded) {
+    for (const char* name : {"same.bmp", "same.PNG"}) {
+        const auto r = RunGlifora({"filter", input, "-o", Path(name)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(Output(Path(name)) == photo) << name;
+    }
+}
+
+TEST_F(CliFilter, StepsRunInTheOrderGiven) {
+    const auto r = RunGlifora({"filter", input, "-o", Path("a.png"), "--effect", "desenfocar",
+                               "--flip", "h", "--effect", "7:#102030", "--mirror", "top"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Raster expected = Effect(photo, 3, 0);
+    FlipHorizontal(expected);
+    expected = Effect(expected, 7, MakeColor(0x10, 0x20, 0x30));
+    Mirror(expected, GeometricOp::MirrorTopOntoBottom);
+    EXPECT_TRUE(Output(Path("a.png")) == expected);
+}
+
+TEST_F(CliFilter, DefaultParametersAndSeeds) {
+    ASSERT_EQ(RunGlifora({"filter", input, "-o", Path("b.bmp"), "--effect", "14"}).status, 0);
+    EXPECT_TRUE(Output(Path("b.bmp")) == Effect(photo, 14, 10));
+    for (const char* name : {"n1.bmp", "n2.bmp"})
+        ASSERT_EQ(
+            RunGlifora({"filter", input, "-o", Path(name), "--effect", "ruido:20", "--seed", "99"})
+                .status,
+            0);
+    SeedRandom(99);
+    const Raster noisy = Effect(photo, 29, 20);
+    EXPECT_TRUE(Output(Path("n1.bmp")) == noisy);
+    EXPECT_TRUE(Output(Path("n2.bmp")) == noisy);
+}
+
+TEST_F(CliFilter, UnreadableInputOrUnwritableOutputExitOne) {
+    test::WriteFile(Path("broken.bmp"), "BM not really a bitmap");
+    auto r = RunGlifora({"filter", Path("broken.bmp"), "-o", Path("o.bmp"), "--effect", "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("glifora: ", 0), 0u) << r.err;
+    EXPECT_FALSE(test::FileExists(Path("o.bmp")));
+    r = RunGlifora({"filter", input, "-o", Path("missing/o.png")});
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST_F(CliFilter, EffectsListsTheCatalogue) {
+    const auto r = RunGlifora({"effects"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 32);
+    EXPECT_NE(r.out.find("12  grises            0"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("14  brillo            10       -100..100 Aumentar brillo / "
+                         "Disminuir brillo"),
+              std::string::npos);
+    EXPECT_NE(r.out.find(" 7  contornos         #FFFFFF"), std::string::npos);
+    EXPECT_EQ(RunGlifora({"effects", "extra"}).status, 2);
+}
+
+TEST_F(CliFilter, OtherSubcommandsTakeEffectSteps) {
+    auto r = RunGlifora(
+        {"ascii", input, "--columns", "6", "--effect", "metodo3", "--effect", "pixelizar:4"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = RunGlifora({"ascii", input, "--effect", "nada"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("efecto desconocido: nada"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace glifora
