@@ -8,8 +8,8 @@
 # Needs Debian's imagemagick, jp2a and time.
 #
 # Figures on the 2-core build machine, under load from other builds (RUNS=3):
-#   smooth  glifora 3728 ms, jp2a 14384 ms, ratio 0.26; page 201 MB
-#   noisy   glifora 4604 ms, jp2a 12777 ms, ratio 0.36; page 522 MB
+#   smooth  glifora  602 ms, jp2a 6377 ms, ratio 0.09; page 201 MB
+#   noisy   glifora 2095 ms, jp2a 5959 ms, ratio 0.35; page 522 MB
 #   peak resident memory: glifora 67 MiB on both (46 MiB of it the picture),
 #   jp2a 237 MiB.
 set -euo pipefail
