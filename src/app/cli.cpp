@@ -15,12 +15,13 @@ const std::vector<Subcommand>& Subcommands() {
         ascii.push_back({"-o", true});
         std::vector<OptionSpec> anim = ascii;
         anim.push_back({"--frames", true});
+        ascii.push_back({"--shape", false});
         std::vector<Subcommand> t = {
             {"ascii",
              "ascii [IMAGEN] [-o ARCHIVO]\n"
              "    --palette 0..3  --font NOMBRE  --font-size PT  --luminosity -100..100\n"
              "    --negative  --columns N | --size 1..100 [--screen-width PX]\n"
-             "    --outline [--fill]  --effect E[:P] (repetible)  --seed N\n"
+             "    --outline [--fill] | --shape  --effect E[:P] (repetible)  --seed N\n"
              "  Crea el AsciiArt de IMAGEN (sin IMAGEN, de una imagen de muestra).\n"
              "  Con -o escribe el archivo tal como lo guarda el programa; sin -o lo\n"
              "  muestra en UTF-8 con saltos de línea LF. Por omisión --columns 100;\n"

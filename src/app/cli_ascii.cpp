@@ -6,6 +6,7 @@
 #include "platform/ansi.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
+#include "textart/detail_picture.h"
 #include "textart/text_file.h"
 
 namespace glifora::cli {
@@ -28,6 +29,15 @@ int RunAscii(const ParsedArgs& args) {
     in.levelMap = &session.Tables().LevelMap;
     in.fill = s.fill;
     const Algorithm algorithm = s.outline ? Algorithm::Outline : Algorithm::Tonal;
+    const bool shape = args.Has("--shape");
+    if (shape && s.outline) throw UsageError("--shape y --outline no se pueden usar juntos");
+    DetailInputs detail;
+    detail.columns = columns;
+    detail.luminosity = s.luminosity;
+    detail.negative = s.negative;
+    detail.first = kPalettes[session.Palette()].first;
+    detail.last = kPalettes[session.Palette()].last;
+    detail.shapes = &session.Tables().Shapes;
 
     std::string text;
     if (args.positionals.empty() || !s.effects.empty()) {
@@ -46,7 +56,12 @@ int RunAscii(const ParsedArgs& args) {
         if (!TextArtSizeAllowed(columns, ComputeRowCount(picture.Width(), picture.Height(), columns,
                                                          cell.width, cell.height)))
             return Fail("la imagen reducida sería demasiado grande");
-        text = GenerateTextArtFrom(picture, in, algorithm);
+        text = shape ? DetailTextArtFrom(picture, detail)
+                     : GenerateTextArtFrom(picture, in, algorithm);
+    } else if (shape) {
+        std::string why;
+        if (!DetailTextArtFromFile(args.positionals[0], detail, &text, &why))
+            return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + why);
     } else {
         // Only the sampled pixels are decoded; the text is the same as from
         // the whole picture.
