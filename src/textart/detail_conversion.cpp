@@ -2,27 +2,31 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <string>
 #include <vector>
 
 namespace glifora {
 
 namespace {
 
-// Share of the cell's own error passed on (the rest is dropped, which keeps
-// diffusion from building up streaks in flat areas).
-static float Env(const char* n, float d) {
-    const char* v = std::getenv(n);
-    return v ? std::stof(v) : d;
-}
-static const float kDiffusion = Env("GD_DIFF", 0.9f);
-// Weight of the pattern difference against the mean-grey difference.
-static const float kShapeWeight = Env("GD_SHAPE", 1.0f);
-// Mild unsharp mask of the picture before matching.
-static const float kSharpen = Env("GD_SHARP", 0.5f);
-static const float kSigma = Env("GD_SIGMA", 4.0f);
+// Share of the cell's missed tone passed on; dropping the rest keeps
+// diffusion from building streaks in flat areas.
+constexpr float kDiffusion = 0.9f;
+// Local contrast boost of the picture before matching: the picture plus this
+// share of its difference from a blur of one cell. Glyphs only ever show a
+// cell's contrast weakened, so the boost brings back edges and stripes.
+constexpr float kSharpen = 1.1f;
+constexpr double kSharpenCells = 1.0;
+// How far the boosted picture may leave the 0-255 range: overshoot is kept so
+// that the local mean, which the boost leaves unchanged, survives diffusion.
+constexpr float kOvershoot = 100.0f;
+// The match cost of a glyph: its mean-grey difference squared, plus its
+// pattern's energy times this penalty (busy glyphs in flat areas look like
+// noise), minus twice its pattern's agreement with the cell's.
+constexpr float kPatternPenalty = 0.5f;
+// Blur of patterns, as a share of the cell: a quarter, the finest scale that
+// still reads as shape rather than as the font's pixels.
+constexpr double kPatternBlur = 0.25;
 
 struct GlyphFeatures {
     std::vector<int> codes;
@@ -77,16 +81,24 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
 }  // namespace
 
 DetailSampling DetailSamplingFor(int cellWidth, int cellHeight) {
-    return {std::clamp(cellWidth, 0, 8), std::clamp(cellHeight, 0, 16)};
+    return {std::clamp((cellWidth + 1) / 2, 0, 8), std::clamp((cellHeight + 1) / 2, 0, 16)};
 }
 
 std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
     if (picture.Empty() || in.columns <= 0 || in.rows <= 0 || !in.shapes) return {};
     const DetailSampling s = DetailSamplingFor(in.shapes->width, in.shapes->height);
     if (s.across <= 0 || s.down <= 0) return {};
-    const double sigmaX = s.across / kSigma, sigmaY = s.down / kSigma;
+    const double sigmaX = s.across * kPatternBlur, sigmaY = s.down * kPatternBlur;
     const GlyphFeatures glyphs = FeaturesOf(in, s, sigmaX, sigmaY);
     if (glyphs.codes.empty()) return {};
+    const int n = s.across * s.down;
+    const size_t count = glyphs.codes.size();
+    // Patterns sample by sample, so the agreement with every glyph is summed
+    // in one pass over the cell.
+    std::vector<float> byIndex(static_cast<size_t>(n) * count);
+    for (size_t g = 0; g < count; ++g)
+        for (int i = 0; i < n; ++i)
+            byIndex[static_cast<size_t>(i) * count + g] = glyphs.pattern[g * n + i];
 
     GreyPlane ref = AreaResize(picture, in.columns * s.across, in.rows * s.down);
     const float offset = 2.0f * static_cast<float>(in.luminosity);
@@ -96,24 +108,34 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
         if (in.negative) v = 255.0f - v;
     }
     {
-        const GreyPlane soft = GaussianBlur(ref, s.across / 2.0, s.down / 2.0);
+        // The one-cell blur is smooth at the scale of a cell: it is taken on
+        // the cell means and spread back over each cell's samples.
+        const GreyPlane means = AreaResize(ref, in.columns, in.rows);
+        const GreyPlane soft = GaussianBlur(means, kSharpenCells, kSharpenCells);
+        const GreyPlane spread = AreaResize(soft, ref.width, ref.height);
         for (size_t i = 0; i < ref.v.size(); ++i)
-            ref.v[i] = std::clamp(ref.v[i] + kSharpen * (ref.v[i] - soft.v[i]), 0.0f, 255.0f);
+            ref.v[i] = std::clamp(ref.v[i] + kSharpen * (ref.v[i] - spread.v[i]), -kOvershoot,
+                                  255.0f + kOvershoot);
     }
     const GreyPlane features = GaussianBlur(ref, sigmaX, sigmaY);
 
-    const int n = s.across * s.down;
-    const size_t count = glyphs.codes.size();
     // Tone carried to cells not yet chosen: this row and the next.
     std::vector<float> carry(static_cast<size_t>(in.columns) + 2, 0.0f);
     std::vector<float> next(static_cast<size_t>(in.columns) + 2, 0.0f);
     std::vector<float> patch(static_cast<size_t>(n));
+    std::vector<float> cost(count);
     std::string out;
     out.reserve(static_cast<size_t>(in.columns + 2) * in.rows);
     for (int row = 0; row < in.rows; ++row) {
         if (row > 0) out += "\r\n";
         std::fill(next.begin(), next.end(), 0.0f);
-        for (int col = 0; col < in.columns; ++col) {
+        // Serpentine order: odd rows run right to left, so that carried tone
+        // does not pile up along one side.
+        const bool back = (row % 2) == 1;
+        const int dir = back ? -1 : 1;
+        std::string line(static_cast<size_t>(in.columns), ' ');
+        for (int i = 0; i < in.columns; ++i) {
+            const int col = back ? in.columns - 1 - i : i;
             double sum = 0;
             for (int y = 0; y < s.down; ++y) {
                 const float* src = features.RowAt(col * s.across, row * s.down + y);
@@ -123,28 +145,27 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
                 }
             }
             const float rawMean = static_cast<float>(sum / n);
-            for (float& v : patch) v -= rawMean;
             const float mean = rawMean + carry[col + 1];
-            size_t best = 0;
-            float bestCost = std::numeric_limits<float>::max();
             for (size_t g = 0; g < count; ++g) {
-                const float* p = &glyphs.pattern[g * n];
-                float dot = 0.0f;
-                for (int i = 0; i < n; ++i) dot += patch[i] * p[i];
                 const float dm = mean - glyphs.mean[g];
-                const float cost = kShapeWeight * (glyphs.norm[g] - 2.0f * dot) + n * dm * dm;
-                if (cost < bestCost) {
-                    bestCost = cost;
-                    best = g;
-                }
+                cost[g] = kPatternPenalty * glyphs.norm[g] + static_cast<float>(n) * dm * dm;
             }
-            out.push_back(static_cast<char>(glyphs.codes[best]));
+            for (int k = 0; k < n; ++k) {
+                const float v = -2.0f * (patch[k] - rawMean);
+                const float* p = &byIndex[static_cast<size_t>(k) * count];
+                for (size_t g = 0; g < count; ++g) cost[g] += v * p[g];
+            }
+            // Ties go to the lowest code.
+            const size_t best =
+                static_cast<size_t>(std::min_element(cost.begin(), cost.end()) - cost.begin());
+            line[col] = static_cast<char>(glyphs.codes[best]);
             const float err = kDiffusion * (mean - glyphs.mean[best]);
-            carry[col + 2] += err * (7.0f / 16.0f);
-            next[col] += err * (3.0f / 16.0f);
+            carry[col + 1 + dir] += err * (7.0f / 16.0f);
+            next[col + 1 - dir] += err * (3.0f / 16.0f);
             next[col + 1] += err * (5.0f / 16.0f);
-            next[col + 2] += err * (1.0f / 16.0f);
+            next[col + 1 + dir] += err * (1.0f / 16.0f);
         }
+        out += line;
         std::swap(carry, next);
     }
     return out;

@@ -131,9 +131,19 @@ GreyPlane GaussianBlur(const GreyPlane& src, double sigmaX, double sigmaY) {
         for (int y = 0; y < out.height; ++y) Blur1D(&out.At(0, y), out.width, 1, k, tmp);
     }
     if (sigmaY > 0) {
+        // Whole rows at a time, weighted and summed, which reads memory in order.
         const std::vector<float> k = Kernel(sigmaY);
-        for (int x = 0; x < out.width; ++x)
-            Blur1D(&out.At(x, 0), out.height, static_cast<size_t>(out.width), k, tmp);
+        const int r = static_cast<int>(k.size() / 2);
+        const GreyPlane in = out;
+        for (int y = 0; y < out.height; ++y) {
+            float* d = &out.At(0, y);
+            std::fill(d, d + out.width, 0.0f);
+            for (int j = -r; j <= r; ++j) {
+                const float w = k[j + r];
+                const float* s = in.RowAt(0, Mirror(y + j, out.height));
+                for (int x = 0; x < out.width; ++x) d[x] += w * s[x];
+            }
+        }
     }
     return out;
 }
