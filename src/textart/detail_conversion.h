@@ -21,8 +21,8 @@ struct DetailInputs {
     const GlyphShapes* shapes = nullptr;
 };
 
-// Samples per cell across and down that the conversion looks at: the cell's
-// pixels, at most 8 x 16 for large fonts.
+// Samples per cell across and down that the conversion looks at: every other
+// pixel of the cell, at most 8 x 16 for large fonts.
 struct DetailSampling {
     int across = 0;
     int down = 0;

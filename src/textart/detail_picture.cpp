@@ -39,8 +39,9 @@ std::string DetailTextArtFrom(const Raster& picture, DetailInputs in) {
 }
 
 bool DetailTextArtFromFile(const std::string& path, DetailInputs in, std::string* text,
-                           std::string* error) {
+                           std::string* error, int* rows) {
     text->clear();
+    error->clear();
     uint8_t head[3] = {0, 0, 0};
     bool jpeg = false;
     if (FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -55,10 +56,8 @@ bool DetailTextArtFromFile(const std::string& path, DetailInputs in, std::string
             return false;
         }
         in.rows = RowsFor(load.raster.Width(), load.raster.Height(), in);
-        if (!Allowed(in.rows, in)) {
-            *error = "la imagen reducida sería demasiado grande";
-            return false;
-        }
+        if (rows) *rows = in.rows;
+        if (!Allowed(in.rows, in)) return false;
         if (in.rows > 0) *text = ConvertDetail(LumaOf(load.raster), in);
         return true;
     }
@@ -73,10 +72,8 @@ bool DetailTextArtFromFile(const std::string& path, DetailInputs in, std::string
         *error = reader.Error();
         return false;
     }
-    if (!Allowed(in.rows, in)) {
-        *error = "la imagen reducida sería demasiado grande";
-        return false;
-    }
+    if (rows) *rows = in.rows;
+    if (!Allowed(in.rows, in)) return false;
     if (in.rows <= 0 || in.columns <= 0) return true;
     Raster row = Raster::Uninitialized(reader.Width(), 1);
     GreyPlane grey(reader.Width(), reader.Height());

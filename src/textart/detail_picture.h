@@ -19,9 +19,11 @@ namespace glifora {
 // is not allowed.
 [[nodiscard]] std::string DetailTextArtFrom(const Raster& picture, DetailInputs in);
 
-// The same for a picture file. False with a Spanish reason in `error` when
-// the file cannot be decoded or the text would be too large.
+// The same for a picture file; `rows` receives the row count. False with a
+// Spanish reason in `error` when the file cannot be decoded, and false with
+// an empty `error` when the text would pass the size limit.
 [[nodiscard]] bool DetailTextArtFromFile(const std::string& path, DetailInputs in,
-                                         std::string* text, std::string* error);
+                                         std::string* text, std::string* error,
+                                         int* rows = nullptr);
 
 }  // namespace glifora

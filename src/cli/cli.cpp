@@ -1,10 +1,10 @@
-#include "app/cli.h"
+#include "cli/cli.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 
-#include "app/cli_common.h"
+#include "cli/cli_common.h"
 #include "platform/picture_decoder.h"
 
 namespace glifora::cli {
@@ -15,7 +15,6 @@ const std::vector<Subcommand>& Subcommands() {
         ascii.push_back({"-o", true});
         std::vector<OptionSpec> anim = ascii;
         anim.push_back({"--frames", true});
-        ascii.push_back({"--shape", false});
         std::vector<Subcommand> t = {
             {"ascii",
              "ascii [IMAGEN] [-o ARCHIVO]\n"
@@ -25,7 +24,9 @@ const std::vector<Subcommand>& Subcommands() {
              "  Crea el AsciiArt de IMAGEN (sin IMAGEN, de una imagen de muestra).\n"
              "  Con -o escribe el archivo tal como lo guarda el programa; sin -o lo\n"
              "  muestra en UTF-8 con saltos de línea LF. Por omisión --columns 100;\n"
-             "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.",
+             "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.\n"
+             "  --shape elige cada carácter por su forma además de por su tono (más\n"
+             "  detalle).",
              ascii, 0, 1, RunAscii},
             {"web",
              "web IMAGEN -o ARCHIVO [--quality] [--size 1..5] [--text TEXTO]\n"
@@ -90,10 +91,7 @@ const std::vector<Subcommand>& Subcommands() {
              "    brillo MINIMO MAXIMO\n"
              "    glifo CODIGO VALOR     (256 líneas, códigos 0 a 255)\n"
              "    nivel NIVEL CODIGO     (256 líneas, niveles 0 a 255)",
-             {{"--palette", true}, {"--font", true}, {"--font-size", true}, {"--negative", false}},
-             0,
-             0,
-             RunGlyphs},
+             FontOptions(), 0, 0, RunGlyphs},
             {"fonts",
              "fonts\n  Lista las fuentes de ancho fijo instaladas, una por línea.",
              {},
