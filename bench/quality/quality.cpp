@@ -14,6 +14,7 @@
 
 #include "platform/ansi.h"
 #include "platform/picture_decoder.h"
+#include "platform/shrink.h"
 #include "textart/art_quality.h"
 #include "textart/detail_conversion.h"
 #include "textart/text_art_session.h"
@@ -69,7 +70,7 @@ struct Measure {
         in.cellWidth = cw;
         in.cellHeight = ch;
         in.levelMap = &session.Tables().LevelMap;
-        return GenerateTextArtFrom(p, in, Algorithm::Tonal);
+        return ConvertResized(ShrinkNearest(p, columns, Rows(p, columns)), in, Algorithm::Tonal);
     }
 
     std::string Detail(const Raster& p, int columns) const {
