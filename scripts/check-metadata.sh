@@ -26,11 +26,12 @@ page=$(sed 's/\\-/-/g' data/glifora.1)
 help=$("$glifora" --help)
 subcommands=$(grep -oE '^  glifora [a-z]+' <<<"$help" | awk '{print $2}')
 [ -n "$subcommands" ] || fail "$glifora --help no lista ninguna orden"
-options=$(grep -oE '(^|[^a-zA-Z-])--?[a-z][a-z-]*' <<<"$help" | grep -oE -- '--?[a-z][a-z-]*')
+# The options a help text names: words that start with one or two hyphens.
+options_in() { grep -oE '(^|[^a-zA-Z-])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' || true; }
+options=$(options_in <<<"$help")
 for sub in $subcommands; do
   grep -qE "^\.B $sub\$" <<<"$page" || fail "glifora.1 no describe la orden $sub"
-  options+=$'\n'$("$glifora" "$sub" --help | grep -oE '(^|[^a-zA-Z-])--?[a-z][a-z-]*' |
-    grep -oE -- '--?[a-z][a-z-]*')
+  options+=$'\n'$("$glifora" "$sub" --help | options_in)
 done
 for option in $(sort -u <<<"$options"); do
   grep -qE -- "^\.(B|BI|BR) $option( |\$|,)" <<<"$page" || fail "glifora.1 no describe la opción $option"
