@@ -94,23 +94,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// The page is written as its frames are made and becomes the file only when
-// complete, so a failure never leaves a half page that looks finished.
-class PageFile {
-  public:
-    explicit PageFile(const std::string& path) : file_(QString::fromStdString(path)) {}
-    [[nodiscard]] bool Open() { return file_.open(QIODevice::WriteOnly); }
-    void Write(std::string_view bytes) {
-        if (file_.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()))
-            file_.cancelWriting();
-    }
-    [[nodiscard]] bool Commit() { return file_.commit(); }
-
-  private:
-    QSaveFile file_;
-};
-
 }  // namespace
 
 std::vector<std::string> ListPictureFiles(const std::string& folder) {
@@ -161,44 +144,38 @@ std::string AnimArtPageTail() {
     return std::string("</body>") + kCrLf + "</html>" + kCrLf;
 }
 
-AnimArtResult WriteAnimArt(const AnimArtRequest& request, FrameTextMaker& maker, Dialogs& dialogs,
-                           const AnimArtProgress& progress) {
-    AnimArtResult result;
+std::vector<std::string> AnimArtFramePaths(const AnimArtRequest& request) {
+    std::vector<std::string> paths;
     const std::vector<std::string> files = ListPictureFiles(request.folder);
-    if (files.empty()) return result;
-    result.outcome = AnimArtOutcome::Cancelled;
-    result.path = dialogs.ShowSaveDialog("Archivo HTML|*.html", "Guardar el AnimArt", "", "html");
-    if (result.path.empty()) return result;
+    if (files.empty()) return paths;
+    if (request.fromGif) {
+        for (const std::string& n : request.selection)
+            paths.push_back(request.folder + "/Fotograma " + n + ".bmp");
+    } else {
+        for (const std::string& name : files) paths.push_back(request.folder + "/" + name);
+    }
+    return paths;
+}
 
-    auto fail = [&](const char* why) {
-        result.outcome = AnimArtOutcome::Failed;
-        result.error = why;
-        dialogs.ShowMessage(SaveFailedMessage(result.path), kProgramName, MessageIcon::Warning);
-        return result;
-    };
-    PageFile page(result.path);
-    if (!page.Open()) return fail("no se puede crear el archivo");
-
-    const int n = static_cast<int>(request.fromGif ? request.selection.size() : files.size());
-    page.Write(AnimArtPageHead(n));
+AnimArtPageResult WriteAnimArtPage(const AnimArtRequest& request, FrameTextMaker& maker,
+                                   const ByteSink& sink, const AnimArtProgress& progress) {
+    AnimArtPageResult result;
+    if (ListPictureFiles(request.folder).empty()) return result;
+    const std::vector<std::string> paths = AnimArtFramePaths(request);
+    const int n = static_cast<int>(paths.size());
+    if (!sink(AnimArtPageHead(n))) return result;
     for (int i = 0; i < n; ++i) {
-        const size_t k = static_cast<size_t>(i);
-        const std::string picture =
-            request.fromGif ? request.folder + "/Fotograma " + request.selection[k] + ".bmp"
-                            : request.folder + "/" + files[k];
+        const std::string& picture = paths[static_cast<size_t>(i)];
         PictureLoad load = DecodePicture(picture);
         if (load.Ok())
             maker.LoadFrame(std::move(load.raster));
         else
             result.undecodable.push_back(picture);
-        page.Write(AnimArtFrameBlock(i + 1, maker.ConvertFrame()));
+        if (!sink(AnimArtFrameBlock(i + 1, maker.ConvertFrame()))) return result;
         if (progress) progress(i + 1, n);
     }
-    page.Write(AnimArtPageTail());
-    if (!page.Commit()) return fail("no se puede escribir el archivo");
-    result.outcome = AnimArtOutcome::Written;
+    result.written = sink(AnimArtPageTail());
     result.frames = n;
-    if (request.preview) ShellOpen(result.path);
     return result;
 }
 
@@ -208,16 +185,6 @@ std::string AnimArtFolderQuestion() {
            "Se seguirá un orden alfabético de los archivos para la generación de la animación. "
            "Si el directorio contiene muchos archivos,este proceso puede llevar bastante tiempo.\n"
            " ¿Desea continuar?";
-}
-
-AnimArtResult AnimArtFromFolder(FrameTextMaker& maker, Dialogs& dialogs, bool preview,
-                                const AnimArtProgress& progress) {
-    AnimArtResult cancelled;
-    cancelled.outcome = AnimArtOutcome::Cancelled;
-    if (!dialogs.AskYesNo(AnimArtFolderQuestion(), "")) return cancelled;
-    const std::string folder = dialogs.BrowseForFolder();
-    if (folder.empty()) return cancelled;
-    return WriteAnimArt({folder, false, {}, preview}, maker, dialogs, progress);
 }
 
 }  // namespace glifora

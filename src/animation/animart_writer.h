@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/dialogs.h"
+#include "platform/byte_sink.h"
 #include "platform/raster.h"
 
 namespace glifora {
@@ -48,14 +48,10 @@ struct AnimArtRequest {
     std::string folder;  // the working folder (fromGif), or the folder of pictures
     bool fromGif = false;
     std::vector<std::string> selection;  // fromGif: frame numbers in page order
-    bool preview = false;                // chkAsciiPrev: open the page when written
 };
 
-enum class AnimArtOutcome { NoPictures, Cancelled, Written, Failed };
-struct AnimArtResult {
-    AnimArtOutcome outcome = AnimArtOutcome::NoPictures;
-    std::string path;                      // UTF-8, as the dialog gave it
-    std::string error;                     // short reason when Failed
+struct AnimArtPageResult {
+    bool written = false;                  // every piece reached the sink
     int frames = 0;                        // frame blocks in the page
     std::vector<std::string> undecodable;  // frame pictures that repeated the previous one
 };
@@ -64,19 +60,17 @@ struct AnimArtResult {
 // window lets its pending events run here.
 using AnimArtProgress = std::function<void(int done, int total)>;
 
-// Writes the page: nothing is asked when the folder lists no picture; the
-// save dialog ("Guardar el AnimArt"); then every frame converted by `maker`
-// and written as it is made. A page that cannot be written is reported in a
-// message box and its file left as it was.
-AnimArtResult WriteAnimArt(const AnimArtRequest& request, FrameTextMaker& maker, Dialogs& dialogs,
-                           const AnimArtProgress& progress = {});
+// The frame pictures of `request`, in page order, as paths.
+[[nodiscard]] std::vector<std::string> AnimArtFramePaths(const AnimArtRequest& request);
+
+// Writes the page to `sink`: the head, then every frame converted by `maker`
+// as it is made, then the tail. A folder that lists no picture gives no page
+// at all (nothing reaches the sink); callers ask for a file only after
+// checking AnimArtFramePaths.
+AnimArtPageResult WriteAnimArtPage(const AnimArtRequest& request, FrameTextMaker& maker,
+                                   const ByteSink& sink, const AnimArtProgress& progress = {});
 
 // The question of "Crear AnimArt de un directorio" (UTF-8).
 [[nodiscard]] std::string AnimArtFolderQuestion();
-
-// mnuAnimArtDirectorio: the question, the folder browser, then WriteAnimArt
-// on every picture of the chosen folder. Cancelled on No or no folder.
-AnimArtResult AnimArtFromFolder(FrameTextMaker& maker, Dialogs& dialogs, bool preview,
-                                const AnimArtProgress& progress = {});
 
 }  // namespace glifora

@@ -8,9 +8,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/cli.h"
 #include "app/frm_main.h"
 #include "app/icons.h"
+#include "cli/cli.h"
 #include "platform/picture_decoder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/random.h"

@@ -328,7 +328,8 @@ void frmMain::BuildWebFrame(QWidget* client) {
     });
     TBBordesWeb->setEnabled(false);
     connect(lblWebBackColor, &ClickLabel::clicked, this, [this] {
-        const ColorValue c = ChooseWebBackColor(dialogs_, web_);
+        const ColorValue c = dialogs_.ShowColorDialog();
+        if (c != kInvalidColor) web_.WebBackColor = WebColorText(c);
         if (c != -1) lblWebBackColor->SetSwatch(c);
     });
     connect(lblTamañowebMax, &ClickLabel::clicked, this,

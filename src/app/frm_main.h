@@ -11,6 +11,7 @@
 #include <string>
 
 #include "animation/anim_art_controls.h"
+#include "animation/animart_writer.h"
 #include "animation/gif_frames.h"
 #include "animation/work_folder.h"
 #include "app/frm_opc_algoritmo.h"
@@ -19,8 +20,8 @@
 #include "filters/filter_engine.h"
 #include "filters/throttled_progress.h"
 #include "platform/dialogs.h"
+#include "textart/text_art_job.h"
 #include "textart/text_art_session.h"
-#include "textart/text_conversion.h"
 #include "webart/webart_writer.h"
 
 class QAction;
@@ -82,6 +83,8 @@ class frmMain : public QMainWindow, public EffectHost {
     bool LoadPictureFile(const std::string& path);
     void Play();
     void GenerateTextArt(Algorithm algorithm);
+    // The conversion settings the controls show now.
+    [[nodiscard]] TextArtSettings TextSettings(Algorithm algorithm);
     void SaveTextArt();
     void CopyToClipboard();
     void ShowTextPreview();
@@ -122,6 +125,8 @@ class frmMain : public QMainWindow, public EffectHost {
     void PlayAnimation();
     void AnimArtFromDirectory();
     void ShowFrameSelection();
+    // The web-art settings the controls show now.
+    [[nodiscard]] WebArtSettings WebSettings() const;
     [[nodiscard]] const WorkFolder& WorkingFolder() const { return workFolder_; }
     [[nodiscard]] FrameState& Frames() { return frames_; }
     [[nodiscard]] WebArtState& WebState() { return web_; }
@@ -198,6 +203,10 @@ class frmMain : public QMainWindow, public EffectHost {
     void ChooseSwatchColor(ClickLabel* swatch);
     void ShowAlgorithmOptions();
     [[nodiscard]] bool FillTicked();
+    // Asks for a page file and writes it whole through `write`; the path
+    // written, or empty when cancelled or failed (the failure reported).
+    std::string SavePage(const char* title, const std::function<bool(const ByteSink&)>& write);
+    void WriteAnimation(const AnimArtRequest& request, bool preview);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
 
     Dialogs& dialogs_;

@@ -14,6 +14,8 @@
 #include "app/frm_main.h"
 #include "app/widgets.h"
 #include "platform/ansi.h"
+#include "platform/file_io.h"
+#include "platform/shell.h"
 
 namespace glifora {
 namespace {
@@ -54,7 +56,21 @@ void frmMain::HideProgress() {
     filterProgress_.SetVisible(false);
 }
 
-void frmMain::PlayWebArt() {
+std::string frmMain::SavePage(const char* title,
+                              const std::function<bool(const ByteSink&)>& write) {
+    const std::string path = dialogs_.ShowSaveDialog("Archivo HTML|*.html", title, "", "html");
+    if (path.empty()) return {};
+    AtomicFileWriter file(path);
+    (void)write([&file](std::string_view piece) { return file.Append(piece); });
+    HideProgress();
+    if (!file.Commit()) {
+        dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
+        return {};
+    }
+    return path;
+}
+
+WebArtSettings frmMain::WebSettings() const {
     WebArtSettings settings;
     settings.quality = chkWebCalidad->checkState() != Qt::Unchecked;
     settings.palette = cboPaletaWeb->currentIndex();
@@ -69,28 +85,50 @@ void frmMain::PlayWebArt() {
     settings.borders.left = pressed("WebBIzquierda");
     settings.borders.right = pressed("WebBDerecha");
     settings.preview = chkWebArtPrev->isChecked();
-    (void)WriteWebArt(picture_.Displayed(), settings, web_, dialogs_,
-                      [this](int done, int total) { ReportProgress(done, total); });
-    HideProgress();
+    return settings;
+}
+
+void frmMain::PlayWebArt() {
+    const WebArtSettings settings = WebSettings();
+    // The palette is drawn before the file is asked for, as the page's first step.
+    PrepareWebPalette(settings, web_);
+    const std::string path = SavePage("Guardar el WebArt", [&](const ByteSink& sink) {
+        return WriteWebArtPage(picture_.Displayed(), settings, web_, sink,
+                               [this](int done, int total) { ReportProgress(done, total); });
+    });
+    if (!path.empty() && settings.preview) ShellOpen(path);
+}
+
+void frmMain::WriteAnimation(const AnimArtRequest& request, bool preview) {
+    if (AnimArtFramePaths(request).empty()) {
+        // A GIF whose selection is empty ("Ninguno") would give a page with no frame.
+        if (request.fromGif && !ListPictureFiles(request.folder).empty())
+            dialogs_.ShowMessage("No hay ningún fotograma seleccionado.", kProgramName,
+                                 MessageIcon::Information);
+        return;
+    }
+    WindowFrameMaker maker(*this);
+    const std::string path = SavePage("Guardar el AnimArt", [&](const ByteSink& sink) {
+        return WriteAnimArtPage(request, maker, sink,
+                                [this](int done, int total) { ReportProgress(done, total); })
+            .written;
+    });
+    if (!path.empty() && preview) ShellOpen(path);
 }
 
 void frmMain::PlayAnimation() {
-    WindowFrameMaker maker(*this);
     AnimArtRequest request;
     request.folder = workFolder_.Path();
     request.fromGif = true;
     request.selection = frames_.selection;
-    request.preview = chkAsciiPrev->isChecked();
-    (void)WriteAnimArt(request, maker, dialogs_,
-                       [this](int done, int total) { ReportProgress(done, total); });
-    HideProgress();
+    WriteAnimation(request, chkAsciiPrev->isChecked());
 }
 
 void frmMain::AnimArtFromDirectory() {
-    WindowFrameMaker maker(*this);
-    (void)AnimArtFromFolder(maker, dialogs_, chkAsciiPrev->isChecked(),
-                            [this](int done, int total) { ReportProgress(done, total); });
-    HideProgress();
+    if (!dialogs_.AskYesNo(AnimArtFolderQuestion(), "")) return;
+    const std::string folder = dialogs_.BrowseForFolder();
+    if (folder.empty()) return;
+    WriteAnimation({folder, false, {}}, chkAsciiPrev->isChecked());
 }
 
 void frmMain::ShowFrameSelection() {

@@ -22,13 +22,12 @@
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
 #include "app/widgets.h"
-#include "fonts/text_font.h"
 #include "platform/ansi.h"
 #include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 #include "platform/shell.h"
-#include "platform/shrink.h"
+#include "platform/text_font.h"
 #include "textart/text_file.h"
 
 namespace glifora {
@@ -217,27 +216,30 @@ void frmMain::ShowAlgorithmOptions() {
     options_panel_->show();
 }
 
+TextArtSettings frmMain::TextSettings(Algorithm algorithm) {
+    TextArtSettings s;
+    s.palette = session_.Palette();
+    s.font = session_.Font();
+    s.luminosity = sldLuminosidad->value();
+    s.negative = session_.Negative();
+    s.columns = columnCount_;
+    s.algorithm = algorithm;
+    if (algorithm == Algorithm::Outline) s.fill = FillTicked();
+    return s;
+}
+
 void frmMain::GenerateTextArt(Algorithm algorithm) {
     txtAscii->clear();
-    const TextExtent cell = session_.Cell();
-    const int rows =
-        ComputeRowCount(picture_.Width(), picture_.Height(), columnCount_, cell.width, cell.height);
-    if (!TextArtSizeAllowed(columnCount_, rows)) {
+    TextArtResult art = ConvertPicture(picture_.Displayed(), TextSettings(algorithm), session_);
+    if (art.tooLarge) {
         textArt_.clear();
         dialogs_.ShowMessage("La imagen es demasiado estrecha para convertirla con " +
                                  std::to_string(columnCount_) + " columnas.",
                              kProgramName, MessageIcon::Warning);
         return;
     }
-    picResized_ = ShrinkNearest(picture_.Displayed(), columnCount_, rows);
-    TextArtInputs in;
-    in.columns = columnCount_;
-    in.cellWidth = cell.width;
-    in.cellHeight = cell.height;
-    in.luminosity = sldLuminosidad->value();
-    in.levelMap = &session_.Tables().LevelMap;
-    if (algorithm == Algorithm::Outline) in.fill = FillTicked();
-    textArt_ = ConvertResized(picResized_, in, algorithm);
+    picResized_ = std::move(art.resized);
+    textArt_ = std::move(art.text);
     txtAscii->setPlainText(AnsiToUnicode(textArt_));
     if (chkAsciiPrev->isChecked() && !chkAnimArt->isChecked()) ShowTextPreview();
 }

@@ -1,7 +1,7 @@
 #include <cstdlib>
 
-#include "app/cli.h"
 #include "app/desktop.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
     if (glifora::cli::IsCliInvocation(argc, argv)) return glifora::cli::RunCli(argc, argv);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "fonts/text_font.h"
 #include "platform/profile_file.h"
 #include "platform/raster.h"
+#include "platform/text_font.h"
 
 namespace glifora {
 

@@ -10,8 +10,8 @@
 #include "editor/editor_canvas_view.h"
 #include "editor/editor_document.h"
 #include "editor/rubber_band.h"
-#include "fonts/text_font.h"
 #include "platform/dialogs.h"
+#include "platform/text_font.h"
 
 class QAction;
 class QActionGroup;

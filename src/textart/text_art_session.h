@@ -3,7 +3,7 @@
 // consistent: every change of font, palette or negative option re-measures.
 // The main window and the command line both hold one.
 
-#include "fonts/text_font.h"
+#include "platform/text_font.h"
 #include "platform/text_metrics.h"
 #include "textart/glyph_table.h"
 

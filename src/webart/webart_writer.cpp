@@ -3,9 +3,7 @@
 #include <cstdio>
 
 #include "platform/arith.h"
-#include "platform/file_io.h"
 #include "platform/random.h"
-#include "platform/shell.h"
 #include "webart/html_text.h"
 
 namespace glifora {
@@ -13,6 +11,8 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 constexpr int kBinaryPaletteLength = 200;
+// Pages go to their sink in pieces of about this size.
+constexpr size_t kPieceSize = size_t{1} << 20;
 
 // The pieces that open a colour run. Every other sample of the same colour is
 // its character alone, so flat areas cost one element. The colour goes in a
@@ -94,6 +94,13 @@ std::string NextWebChar(WebArtState& state) {
 
 std::string WebArtPage(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
                        const WebArtProgress& progress) {
+    std::string out;
+    (void)WriteWebArtPage(picture, settings, state, StringSink(out), progress);
+    return out;
+}
+
+bool WriteWebArtPage(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
+                     const ByteSink& sink, const WebArtProgress& progress) {
     const bool q = settings.quality;
     const int spacing = 6 - Clamp(settings.size, 1, 5);
     const int stepX = spacing;
@@ -111,8 +118,7 @@ std::string WebArtPage(const Raster& picture, const WebArtSettings& settings, We
     const int x0 = b.left ? -1 : 0;
     const int x1 = b.right ? w : w - 1;
     const int rows = SampleCount(y0, y1, stepY);
-    out.reserve(out.size() +
-                static_cast<size_t>(rows) * (static_cast<size_t>(SampleCount(x0, x1, stepX)) + 8));
+    out.reserve(kPieceSize + kPieceSize / 4);
 
     std::string webChar = "0";
     bool first = true;
@@ -133,34 +139,22 @@ std::string WebArtPage(const Raster& picture, const WebArtSettings& settings, We
         }
         out += "<br>";
         out += kCrLf;
+        if (out.size() >= kPieceSize) {
+            if (!sink(out)) return false;
+            out.clear();
+        }
         if (progress) progress(++done, rows);
     }
     for (const char* l : {"</div>", "</body>", "", "</html>"}) Line(out, l);
-    return out;
+    return sink(out);
 }
 
-WebArtResult WriteWebArt(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
-                         Dialogs& dialogs, const WebArtProgress& progress) {
+bool WebArtFromPicture(Raster picture, const WebArtSettings& settings, WebArtState& state,
+                       const ByteSink& sink, const WebArtProgress& progress,
+                       const EffectStepProgress& effectProgress) {
+    ApplyEffectSteps(picture, settings.effects, effectProgress);
     PrepareWebPalette(settings, state);
-    WebArtResult result;
-    result.path = dialogs.ShowSaveDialog("Archivo HTML|*.html", "Guardar el WebArt", "", "html");
-    if (result.path.empty()) return result;
-    const std::string page = WebArtPage(picture, settings, state, progress);
-    if (!WriteFileAtomically(result.path, page, &result.error)) {
-        result.outcome = WriteOutcome::Failed;
-        dialogs.ShowMessage(SaveFailedMessage(result.path), kProgramName, MessageIcon::Warning);
-        return result;
-    }
-    result.outcome = WriteOutcome::Written;
-    if (settings.preview) ShellOpen(result.path);
-    return result;
-}
-
-ColorValue ChooseWebBackColor(Dialogs& dialogs, WebArtState& state) {
-    const ColorValue c = dialogs.ShowColorDialog();
-    if (c == kInvalidColor) return kInvalidColor;
-    state.WebBackColor = WebColorText(c);
-    return c;
+    return WriteWebArtPage(picture, settings, state, sink, progress);
 }
 
 }  // namespace glifora

@@ -1,14 +1,16 @@
 #pragma once
 // The web-art page: the working picture sampled on a grid, each sample one
 // character in the sample's colour. The page is made by a pure function of the
-// picture, the web-art frame's settings and the writer's state; the command
-// around it asks for the file, writes it whole and opens it when asked.
+// picture, the web-art frame's settings and the writer's state; the window's
+// command asks for the file and opens the page, the command line names it.
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "platform/dialogs.h"
+#include "filters/effect_step.h"
+#include "platform/byte_sink.h"
 #include "platform/raster.h"
 
 namespace glifora {
@@ -32,6 +34,7 @@ struct WebArtSettings {
     int size = 3;                     // sldWTamaño, 1 to 5
     WebBorders borders;               // TBBordesWeb; used in quality mode only
     bool preview = false;             // chkWebArtPrev
+    std::vector<EffectStep> effects;  // applied to the picture first, in order
 };
 
 // What lives from page to page for the whole run.
@@ -71,21 +74,16 @@ using WebArtProgress = std::function<void(int done, int total)>;
 [[nodiscard]] std::string WebArtPage(const Raster& picture, const WebArtSettings& settings,
                                      WebArtState& state, const WebArtProgress& progress = {});
 
-enum class WriteOutcome { Cancelled, Written, Failed };
-struct WebArtResult {
-    WriteOutcome outcome = WriteOutcome::Cancelled;
-    std::string path;   // UTF-8, as the dialog gave it
-    std::string error;  // short reason when Failed
-};
+// The same page, handed to `sink` in pieces of about a megabyte as it is
+// made, so a page of any size needs no more memory than one piece. False when
+// the sink refused a piece (the rest is not made).
+bool WriteWebArtPage(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
+                     const ByteSink& sink, const WebArtProgress& progress = {});
 
-// The "Play" command in web-art mode: prepares the palette, asks for the file,
-// writes the page whole, reports a failed write in a message box, and opens
-// the page when settings.preview is set.
-WebArtResult WriteWebArt(const Raster& picture, const WebArtSettings& settings, WebArtState& state,
-                         Dialogs& dialogs, const WebArtProgress& progress = {});
-
-// Click on lblWebBackColor: the chosen colour (for the swatch) and
-// WebBackColor set from it, or -1 when cancelled, changing nothing.
-ColorValue ChooseWebBackColor(Dialogs& dialogs, WebArtState& state);
+// The whole job: the settings' effects on `picture`, the palette prepared,
+// then the page to `sink`.
+bool WebArtFromPicture(Raster picture, const WebArtSettings& settings, WebArtState& state,
+                       const ByteSink& sink, const WebArtProgress& progress = {},
+                       const EffectStepProgress& effectProgress = {});
 
 }  // namespace glifora

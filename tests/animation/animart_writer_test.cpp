@@ -7,7 +7,6 @@
 
 #include "animation/gif_frames.h"
 #include "gif_bytes.h"
-#include "scripted_dialogs.h"
 #include "test_support.h"
 
 namespace glifora {
@@ -85,10 +84,7 @@ class AnimArt : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
     FakeWindow window;
-    test::RecordedShell shell;
-    std::vector<std::string>& opened = shell.opened;
 };
 
 TEST_F(AnimArt, FolderPicturesInCaseInsensitiveOrder) {
@@ -106,87 +102,47 @@ TEST_F(AnimArt, WritesEveryFramePlainTextArtStaysPlain) {
     Picture(folder + "/1.bmp", MakeColor(1, 0, 0));
     test::WriteFile(folder + "/2.bmp", "not a picture");  // repeats frame 1
     Picture(folder + "/3.bmp", MakeColor(3, 0, 0));
-    const std::string page = Path("anim.html");
-    dialogs.savePaths = {page};
-    const AnimArtResult r = WriteAnimArt({folder, false, {}, true}, window, dialogs);
-    ASSERT_EQ(r.outcome, AnimArtOutcome::Written);
+    std::string page;
+    const AnimArtPageResult r = WriteAnimArtPage({folder, false, {}}, window, StringSink(page));
+    ASSERT_TRUE(r.written);
     EXPECT_EQ(r.frames, 3);
     EXPECT_EQ(r.undecodable, std::vector<std::string>{folder + "/2.bmp"});
-    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el AnimArt");
     EXPECT_EQ(window.loads, 2);
     EXPECT_EQ(window.TextArt, "<3&>\r\nrow");  // the caller's text is not escaped
-    EXPECT_EQ(test::ReadFile(page), AnimArtPageHead(3) + AnimArtFrameBlock(1, "<1&>\r\nrow") +
-                                        AnimArtFrameBlock(2, "<1&>\r\nrow") +
-                                        AnimArtFrameBlock(3, "<3&>\r\nrow") + AnimArtPageTail());
-    EXPECT_EQ(opened, std::vector<std::string>{page});
+    EXPECT_EQ(page, AnimArtPageHead(3) + AnimArtFrameBlock(1, "<1&>\r\nrow") +
+                        AnimArtFrameBlock(2, "<1&>\r\nrow") + AnimArtFrameBlock(3, "<3&>\r\nrow") +
+                        AnimArtPageTail());
 }
 
 TEST_F(AnimArt, GifFramesInSelectionOrder) {
     const std::string folder = MakeFolder("GLF");
     const std::string gif = test::GifHeader() + test::GifFrame(0) + test::GifFrame(1) + ";";
     ASSERT_TRUE(WriteFrameFiles(gif, folder).error.empty());
-    dialogs.savePaths = {Path("a.html"), Path("b.html")};
-    ASSERT_EQ(WriteAnimArt({folder, true, {"02", "01", "02"}, false}, window, dialogs).outcome,
-              AnimArtOutcome::Written);
+    std::string written;
+    ASSERT_TRUE(
+        WriteAnimArtPage({folder, true, {"02", "01", "02"}}, window, StringSink(written)).written);
     const std::string black = AnimArtFrameBlock(1, "<0&>\r\nrow").substr(19);
     const std::string white = AnimArtFrameBlock(1, "<16777215&>\r\nrow").substr(19);
-    const std::string written = test::ReadFile(Path("a.html"));
     EXPECT_EQ(written, AnimArtPageHead(3) + " <div id=\"text1\">\r\n" + black +
                            " <div id=\"text2\">\r\n" + white + " <div id=\"text3\">\r\n" + black +
                            AnimArtPageTail());
-    EXPECT_TRUE(opened.empty());
-    // No frame ticked: the page holds none.
-    ASSERT_EQ(WriteAnimArt({folder, true, {}, false}, window, dialogs).outcome,
-              AnimArtOutcome::Written);
-    EXPECT_EQ(test::ReadFile(Path("b.html")), AnimArtPageHead(0) + AnimArtPageTail());
 }
 
-TEST_F(AnimArt, NothingAskedOrWrittenWithoutPicturesOrAnswer) {
-    EXPECT_EQ(WriteAnimArt({MakeFolder("empty"), true, {"01"}, true}, window, dialogs).outcome,
-              AnimArtOutcome::NoPictures);
-    EXPECT_EQ(dialogs.Count("save"), 0);
+TEST_F(AnimArt, NoPicturesGiveNoPageAndARefusingSinkStopsTheFrames) {
+    std::string page;
+    const AnimArtPageResult none =
+        WriteAnimArtPage({MakeFolder("empty"), true, {"01"}}, window, StringSink(page));
+    EXPECT_FALSE(none.written);
+    EXPECT_TRUE(page.empty());
+
     const std::string folder = MakeFolder("pics");
     Picture(folder + "/a.bmp", 0);
-    EXPECT_EQ(WriteAnimArt({folder, false, {}, true}, window, dialogs).outcome,
-              AnimArtOutcome::Cancelled);
-    EXPECT_EQ(window.loads, 0);
-    EXPECT_TRUE(opened.empty());
-}
-
-TEST_F(AnimArt, UnwritablePageIsReported) {
-    const std::string folder = MakeFolder("pics");
-    Picture(folder + "/a.bmp", 0);
-    for (const std::string& page : {Path("no/such/folder/a.html"), folder}) {
-        dialogs.savePaths = {page};
-        const AnimArtResult r = WriteAnimArt({folder, false, {}, true}, window, dialogs);
-        EXPECT_EQ(r.outcome, AnimArtOutcome::Failed) << page;
-        ASSERT_NE(dialogs.Last("message"), nullptr);
-        EXPECT_NE(dialogs.Last("message")->text.find(page), std::string::npos);
-    }
-    EXPECT_FALSE(test::FileExists(Path("no")));
-    EXPECT_TRUE(opened.empty());
-}
-
-TEST_F(AnimArt, FolderMenuAsksFirst) {
-    const std::string folder = MakeFolder("pics");
-    Picture(folder + "/a.bmp", 0);
-    EXPECT_EQ(AnimArtFromFolder(window, dialogs, false).outcome, AnimArtOutcome::Cancelled);
-    ASSERT_EQ(dialogs.Count("ask"), 1);
-    EXPECT_EQ(dialogs.Last("ask")->title, "");
-    EXPECT_EQ(dialogs.Last("ask")->text,
-              "Mediante esta opcion generará un archivo HTML con la animación de los bmp´s que se "
-              "encuentren en el directorio seleccionado.\nSe seguirá un orden alfabético de los "
-              "archivos para la generación de la animación. Si el directorio contiene muchos "
-              "archivos,este proceso puede llevar bastante tiempo.\n ¿Desea continuar?");
-    EXPECT_EQ(dialogs.Count("folder"), 0);
-
-    dialogs.answers = {true, true};
-    dialogs.folders = {"", folder};
-    dialogs.savePaths = {Path("x.html")};
-    EXPECT_EQ(AnimArtFromFolder(window, dialogs, false).outcome, AnimArtOutcome::Cancelled);
-    EXPECT_EQ(dialogs.Count("save"), 0);
-    EXPECT_EQ(AnimArtFromFolder(window, dialogs, false).outcome, AnimArtOutcome::Written);
-    EXPECT_TRUE(test::FileExists(Path("x.html")));
+    Picture(folder + "/b.bmp", 0);
+    int pieces = 0;
+    const AnimArtPageResult refused = WriteAnimArtPage(
+        {folder, false, {}}, window, [&](std::string_view) { return ++pieces < 2; });
+    EXPECT_FALSE(refused.written);
+    EXPECT_EQ(window.loads, 1);  // the second frame is never made
 }
 
 }  // namespace

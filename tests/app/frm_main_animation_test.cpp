@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include "app/frm_main.h"
+#include "app/widgets.h"
+#include "platform/random.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 
@@ -98,6 +100,97 @@ TEST_F(WindowAnimation, PlayInWebModeWritesThePageAndPreviewsIt) {
     w->Play();
     EXPECT_NE(test::ReadFile(page).find("rgb(255,0,0)"), std::string::npos);
     EXPECT_EQ(shell.opened, std::vector<std::string>{page});
+}
+
+TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
+    const Raster red(2, 2, MakeColor(255, 0, 0));
+    ASSERT_TRUE(w->LoadPictureFile(File("p.bmp", test::EncodePicture(red, "BMP"))));
+    w->SetMode(false);
+    w->chkWebArtPrev->setChecked(true);
+    dialogs.colors = {MakeColor(10, 0, 255), -1};
+    w->lblWebBackColor->clicked();
+    w->lblWebBackColor->clicked();  // cancelled: the colour stays
+    EXPECT_EQ(w->WebState().WebBackColor, "#0A00FF");
+
+    w->Play();  // the save dialog cancelled: nothing written or opened
+    EXPECT_TRUE(shell.opened.empty());
+
+    const std::string page = dir.filePath("page.html").toStdString();
+    dialogs.savePaths = {page};
+    SeedRandom(3);
+    w->Play();
+    EXPECT_EQ(dialogs.Last("save")->filter, "Archivo HTML|*.html");
+    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el WebArt");
+    SeedRandom(3);
+    WebArtState same;
+    same.WebBackColor = "#0A00FF";
+    const WebArtSettings settings = w->WebSettings();
+    PrepareWebPalette(settings, same);
+    EXPECT_EQ(test::ReadFile(page), WebArtPage(red, settings, same));
+    EXPECT_EQ(shell.opened, std::vector<std::string>{page});
+
+    const std::string missing = dir.filePath("missing/page.html").toStdString();
+    dialogs.savePaths = {missing};
+    w->Play();
+    ASSERT_EQ(dialogs.Count("message"), 1);
+    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo\n" + missing);
+    EXPECT_EQ(dialogs.Last("message")->title, "Glifora");
+    EXPECT_FALSE(test::FileExists(missing));
+    EXPECT_EQ(shell.opened.size(), 1u);
+}
+
+TEST_F(WindowAnimation, NoFrameSelectedIsSaidAndNothingWritten) {
+    ASSERT_TRUE(w->LoadPictureFile(File("anim.gif", TwoFrameGif())));
+    w->chkAnimArt->setChecked(true);
+    w->Frames().selection.clear();  // "Ninguno" in the frame dialog
+    dialogs.savePaths.push_back(dir.filePath("none.html").toStdString());
+    w->Play();
+    EXPECT_EQ(dialogs.Count("save"), 0);
+    ASSERT_EQ(dialogs.Count("message"), 1);
+    EXPECT_NE(dialogs.Last("message")->text.find("fotograma"), std::string::npos);
+    EXPECT_FALSE(test::FileExists(dir.filePath("none.html").toStdString()));
+}
+
+TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
+    QDir(dir.path()).mkpath("pics");
+    const std::string folder = dir.filePath("pics").toStdString();
+    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    w->chkAsciiPrev->setChecked(true);
+    for (const std::string& page : {dir.filePath("no/such/a.html").toStdString(), folder}) {
+        dialogs.answers = {true};
+        dialogs.folders = {folder};
+        dialogs.savePaths = {page};
+        w->AnimArtFromDirectory();
+        ASSERT_NE(dialogs.Last("message"), nullptr);
+        EXPECT_NE(dialogs.Last("message")->text.find(page), std::string::npos);
+    }
+    EXPECT_FALSE(test::FileExists(dir.filePath("no").toStdString()));
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(WindowAnimation, FolderMenuAsksFirst) {
+    QDir(dir.path()).mkpath("pics");
+    const std::string folder = dir.filePath("pics").toStdString();
+    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    w->AnimArtFromDirectory();  // answered No
+    ASSERT_EQ(dialogs.Count("ask"), 1);
+    EXPECT_EQ(dialogs.Last("ask")->title, "");
+    EXPECT_EQ(dialogs.Last("ask")->text,
+              "Mediante esta opcion generará un archivo HTML con la animación de los bmp´s que se "
+              "encuentren en el directorio seleccionado.\nSe seguirá un orden alfabético de los "
+              "archivos para la generación de la animación. Si el directorio contiene muchos "
+              "archivos,este proceso puede llevar bastante tiempo.\n ¿Desea continuar?");
+    EXPECT_EQ(dialogs.Count("folder"), 0);
+
+    const std::string page = dir.filePath("x.html").toStdString();
+    dialogs.answers = {true, true};
+    dialogs.folders = {"", folder};
+    dialogs.savePaths = {page};
+    w->AnimArtFromDirectory();  // no folder chosen
+    EXPECT_EQ(dialogs.Count("save"), 0);
+    w->AnimArtFromDirectory();
+    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el AnimArt");
+    EXPECT_EQ(test::ReadFile(page).substr(0, 6), "<html>");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "app/frm_main.h"
-#include "app/sample_picture.h"
+#include "cli/sample_picture.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 

@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 #include <set>
 
-#include "fonts/fixed_font_pick.h"
 #include "fonts/font_list.h"
+#include "textart/fixed_face_pick.h"
 #include "textart/text_conversion.h"
 
 namespace glifora {

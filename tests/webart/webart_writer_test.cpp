@@ -156,46 +156,35 @@ TEST(WebArtPage, BinaryPaletteIsTwoHundredFreshDigits) {
 
 TEST(WebArtColors, SplitAndBackgroundText) {
     EXPECT_EQ(SplitSampleColor(-1), (SampleColor{-1, 0, 0}));
-
-    test::ScriptedDialogs dialogs;
+    EXPECT_EQ(WebColorText(MakeColor(10, 0, 255)), "#0A00FF");
     WebArtState state;
-    dialogs.colors = {MakeColor(10, 0, 255), -1};
-    EXPECT_EQ(ChooseWebBackColor(dialogs, state), MakeColor(10, 0, 255));
-    EXPECT_EQ(state.WebBackColor, "#0A00FF");
-    EXPECT_EQ(ChooseWebBackColor(dialogs, state), -1);
+    state.WebBackColor = "#0A00FF";
     const std::string page = WebArtPage(Raster(1, 1), WebArtSettings{}, state);
     EXPECT_NE(page.find("<head><body bgcolor=\"#0A00FF\">\r\n"), std::string::npos);
 }
 
-TEST(WriteWebArtCommand, WritesThePageAndPreviewsItCancelsAndReportsFailures) {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    test::RecordedShell shell;
+TEST(WebArtPage, StreamsInPiecesThatJoinToThePageAndStopsWhenTheSinkRefuses) {
+    Raster big(900, 900);
+    for (int y = 0; y < 900; ++y)
+        for (int x = 0; x < 900; ++x) big.SetPixel(x, y, MakeColor(x % 256, y % 256, 7));
     WebArtSettings s;
-    s.preview = true;
-    WebArtState state;
-    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome, WriteOutcome::Cancelled);
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    s.quality = true;
+    s.size = 5;
+    WebArtState one, two;
+    const std::string whole = WebArtPage(big, s, one);
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(WriteWebArtPage(big, s, two, [&](std::string_view p) {
+        pieces.emplace_back(p);
+        return true;
+    }));
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& p : pieces) joined += p;
+    EXPECT_EQ(joined, whole);
 
-    const std::string path = dir.filePath("page.html").toStdString();
-    dialogs.savePaths = {path};
-    SeedRandom(3);
-    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome, WriteOutcome::Written);
-    EXPECT_EQ(dialogs.Last("save")->filter, "Archivo HTML|*.html");
-    EXPECT_EQ(dialogs.Last("save")->title, "Guardar el WebArt");
-    SeedRandom(3);
-    WebArtState same;
-    EXPECT_EQ(test::ReadFile(path), Page(RedGreen(), s, same));
-    EXPECT_EQ(shell.opened, std::vector<std::string>{path});
-
-    const std::string missing = dir.filePath("missing/page.html").toStdString();
-    dialogs.savePaths = {missing};
-    EXPECT_EQ(WriteWebArt(RedGreen(), s, state, dialogs).outcome, WriteOutcome::Failed);
-    ASSERT_EQ(dialogs.Count("message"), 1);
-    EXPECT_EQ(dialogs.Last("message")->text, "No se ha podido guardar el archivo\n" + missing);
-    EXPECT_EQ(dialogs.Last("message")->title, "Glifora");
-    EXPECT_FALSE(test::FileExists(missing));
-    EXPECT_EQ(shell.opened.size(), 1u);
+    int offered = 0;
+    EXPECT_FALSE(WriteWebArtPage(big, s, two, [&](std::string_view) { return ++offered < 2; }));
+    EXPECT_EQ(offered, 2);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/cli_args.h"
+#include "cli/cli_args.h"
 
 #include <charconv>
 

@@ -1,18 +1,14 @@
 #include <cstdio>
 
-#include "app/cli.h"
-#include "app/cli_common.h"
+#include "cli/cli.h"
+#include "cli/cli_common.h"
 
 namespace glifora::cli {
 
 int RunGlyphs(const ParsedArgs& args) {
-    AsciiSettings s;
-    s.palette = args.Int("--palette", 0, 3, 0);
-    if (auto font = args.Get("--font")) s.font.FontName = *font;
-    s.font.FontSize = args.Int("--font-size", 1, 1638, 6);
-    s.negative = args.Has("--negative");
+    const TextArtSettings s = FontSettingsFromArgs(args);
     TextArtSession session;
-    PrepareSession(session, s);
+    PrepareSessionFor(session, s);
     const GlyphTables& t = session.Tables();
     std::printf("celda %d %d\n", session.Cell().width, session.Cell().height);
     std::printf("brillo %.6f %.6f\n", t.MinBrightness, t.MaxBrightness);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_args.h"
+#include "cli/cli_args.h"
 
 namespace glifora::cli {
 

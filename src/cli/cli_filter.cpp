@@ -8,9 +8,9 @@
 #include <memory>
 #include <variant>
 
-#include "app/cli.h"
-#include "app/cli_common.h"
-#include "app/cli_effect_step.h"
+#include "cli/cli.h"
+#include "cli/cli_common.h"
+#include "filters/effect_step.h"
 #include "filters/flips_mirrors.h"
 #include "platform/bmp_file.h"
 #include "platform/file_io.h"
@@ -46,7 +46,8 @@ std::vector<Step> StepsFromArgs(const ParsedArgs& args) {
 }
 
 void Apply(const Step& step, Raster& picture) {
-    if (const auto* effect = std::get_if<EffectStep>(&step)) return RunEffectStep(*effect, picture);
+    if (const auto* effect = std::get_if<EffectStep>(&step))
+        return ApplyEffectSteps(picture, {*effect}, EffectBar());
     const GeometricOp op = std::get<GeometricOp>(step);
     if (op == GeometricOp::FlipHorizontal)
         FlipHorizontal(picture);

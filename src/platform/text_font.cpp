@@ -1,4 +1,4 @@
-#include "fonts/text_font.h"
+#include "platform/text_font.h"
 
 #include <cstdlib>
 

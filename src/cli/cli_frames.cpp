@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "animation/gif_frames.h"
-#include "app/cli.h"
-#include "app/cli_common.h"
+#include "cli/cli.h"
+#include "cli/cli_common.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "app/cli.h"
-#include "app/cli_common.h"
+#include "cli/cli.h"
+#include "cli/cli_common.h"
 #include "fonts/font_list.h"
 
 namespace glifora::cli {

@@ -1,10 +1,10 @@
-#include "app/cli.h"
+#include "cli/cli.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 
-#include "app/cli_common.h"
+#include "cli/cli_common.h"
 #include "platform/picture_decoder.h"
 
 namespace glifora::cli {
@@ -89,10 +89,7 @@ const std::vector<Subcommand>& Subcommands() {
              "    brillo MINIMO MAXIMO\n"
              "    glifo CODIGO VALOR     (256 líneas, códigos 0 a 255)\n"
              "    nivel NIVEL CODIGO     (256 líneas, niveles 0 a 255)",
-             {{"--palette", true}, {"--font", true}, {"--font-size", true}, {"--negative", false}},
-             0,
-             0,
-             RunGlyphs},
+             FontOptions(), 0, 0, RunGlyphs},
             {"fonts",
              "fonts\n  Lista las fuentes de ancho fijo instaladas, una por línea.",
              {},

@@ -1,4 +1,4 @@
-#include "app/sample_picture.h"
+#include "cli/sample_picture.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "fonts/fixed_font_pick.h"
+#include "textart/fixed_face_pick.h"
 
 #include "platform/ansi.h"
 #include "textart/text_conversion.h"

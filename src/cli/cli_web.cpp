@@ -1,7 +1,7 @@
 #include <sstream>
 
-#include "app/cli.h"
-#include "app/cli_common.h"
+#include "cli/cli.h"
+#include "cli/cli_common.h"
 #include "platform/ansi.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
@@ -57,21 +57,20 @@ int RunWeb(const ParsedArgs& args) {
     if (auto borders = args.Get("--borders")) settings.borders = BordersFromArg(*borders);
     WebArtState state;
     if (auto back = args.Get("--background")) state.WebBackColor = BackgroundFromArg(*back);
-    const std::vector<std::string> effects = args.All("--effect");
+    settings.effects = EffectStepsFromArgs(args);
     SeedFromArgs(args);
 
     PictureLoad load = DecodePicture(args.positionals[0]);
     if (!load.Ok())
         return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + load.error);
-    std::string why;
-    if (!ApplyEffectArgs(load.raster, effects, &why)) throw UsageError(why);
-
-    PrepareWebPalette(settings, state);
+    AtomicFileWriter file(*output);
     ProgressBar bar("WebArt");
-    const std::string page = WebArtPage(load.raster, settings, state, [&](int done, int total) {
-        bar.Update(static_cast<double>(done) / total);
-    });
-    if (!WriteFileAtomically(*output, page, &why))
+    (void)WebArtFromPicture(
+        std::move(load.raster), settings, state,
+        [&](std::string_view piece) { return file.Append(piece); },
+        [&](int done, int total) { bar.Update(static_cast<double>(done) / total); }, EffectBar());
+    std::string why;
+    if (!file.Commit(&why))
         return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
     return kExitOk;
 }

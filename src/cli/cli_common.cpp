@@ -1,9 +1,10 @@
-#include "app/cli_common.h"
+#include "cli/cli_common.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "platform/ansi.h"
 #include "platform/random.h"
@@ -15,25 +16,38 @@ int Fail(const std::string& message) {
     return kExitFailure;
 }
 
-std::vector<OptionSpec> AsciiOptions() {
-    return {
-        {"--palette", true},    {"--font", true},         {"--font-size", true},
-        {"--luminosity", true}, {"--negative", false},    {"--columns", true},
-        {"--size", true},       {"--screen-width", true}, {"--outline", false},
-        {"--fill", false},      {"--effect", true, true}, {"--seed", true},
-    };
+std::vector<OptionSpec> FontOptions() {
+    return {{"--palette", true}, {"--font", true}, {"--font-size", true}, {"--negative", false}};
 }
 
-AsciiSettings AsciiSettingsFromArgs(const ParsedArgs& args) {
-    AsciiSettings s;
+std::vector<OptionSpec> AsciiOptions() {
+    std::vector<OptionSpec> options = FontOptions();
+    options.insert(options.end(), {{"--luminosity", true},
+                                   {"--columns", true},
+                                   {"--size", true},
+                                   {"--screen-width", true},
+                                   {"--outline", false},
+                                   {"--fill", false},
+                                   {"--effect", true, true},
+                                   {"--seed", true}});
+    return options;
+}
+
+TextArtSettings FontSettingsFromArgs(const ParsedArgs& args) {
+    TextArtSettings s;
     s.palette = args.Int("--palette", 0, 3, 0);
     if (auto font = args.Get("--font")) {
         if (font->empty()) throw UsageError("--font no puede estar vacío");
         s.font.FontName = *font;
     }
     s.font.FontSize = args.Int("--font-size", 1, 1638, 6);
-    s.luminosity = args.Int("--luminosity", -100, 100, 0);
     s.negative = args.Has("--negative");
+    return s;
+}
+
+TextArtSettings TextArtSettingsFromArgs(const ParsedArgs& args) {
+    TextArtSettings s = FontSettingsFromArgs(args);
+    s.luminosity = args.Int("--luminosity", -100, 100, 0);
     if (args.Has("--columns") && args.Has("--size"))
         throw UsageError("--columns y --size no se pueden usar juntos");
     if (args.Has("--screen-width") && !args.Has("--size"))
@@ -44,23 +58,36 @@ AsciiSettings AsciiSettingsFromArgs(const ParsedArgs& args) {
     } else {
         s.columns = args.Int("--columns", 0, 100000, 100);
     }
-    s.outline = args.Has("--outline");
+    if (args.Has("--outline")) s.algorithm = Algorithm::Outline;
     s.fill = args.Has("--fill");
-    if (s.fill && !s.outline) throw UsageError("--fill solo tiene sentido con --outline");
-    s.effects = args.All("--effect");
+    if (s.fill && s.algorithm != Algorithm::Outline)
+        throw UsageError("--fill solo tiene sentido con --outline");
+    s.effects = EffectStepsFromArgs(args);
     return s;
 }
 
-void PrepareSession(TextArtSession& session, const AsciiSettings& s) {
-    // The order of start-up: font, then palette (scan and map), then negative.
-    session.ApplyFont(s.font);
-    session.SelectPalette(s.palette);
-    if (s.negative) session.SetNegative(true);
+std::vector<EffectStep> EffectStepsFromArgs(const ParsedArgs& args) {
+    std::vector<EffectStep> steps;
+    std::string why;
+    if (!ParseEffectSteps(args.All("--effect"), steps, &why)) throw UsageError(why);
+    return steps;
 }
 
-int ColumnsFor(const AsciiSettings& s, const TextArtSession& session) {
-    if (s.columns) return *s.columns;
-    return ComputeColumnCount(s.sizePercent, s.screenWidth, session.Cell().width);
+void PrepareSessionFor(TextArtSession& session, const TextArtSettings& settings) {
+    PrepareSession(session, settings);
+}
+
+EffectStepProgress EffectBar() {
+    auto bar = std::make_shared<std::unique_ptr<ProgressBar>>();
+    auto current = std::make_shared<const Effect*>(nullptr);
+    return [bar, current](const EffectStep& step, int percent) {
+        if (*current != step.effect) {
+            bar->reset();  // the previous step's bar is cleared first
+            *bar = std::make_unique<ProgressBar>("Filtro " + std::string(step.effect->name));
+            *current = step.effect;
+        }
+        (*bar)->Update(percent / 100.0);
+    };
 }
 
 void SeedFromArgs(const ParsedArgs& args) {

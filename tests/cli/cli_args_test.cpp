@@ -1,8 +1,8 @@
-#include "app/cli_args.h"
+#include "cli/cli_args.h"
 
 #include <gtest/gtest.h>
 
-#include "app/cli_common.h"
+#include "cli/cli_common.h"
 
 namespace glifora::cli {
 
