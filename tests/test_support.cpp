@@ -11,8 +11,12 @@
 
 namespace glifora::test {
 
-CommandResult RunGlifora(const std::vector<std::string>& args) {
+CommandResult RunGlifora(const std::vector<std::string>& args,
+                         const std::vector<std::string>& unset) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const std::string& name : unset) env.remove(QString::fromStdString(name));
+    p.setProcessEnvironment(env);
     QStringList list;
     for (const auto& a : args) list << QString::fromStdString(a);
     p.setProgram(GLIFORA_BINARY);

@@ -17,8 +17,10 @@ struct CommandResult {
     std::string err;
 };
 
-// Runs the built glifora with `args` (no shell), stdin closed.
-[[nodiscard]] CommandResult RunGlifora(const std::vector<std::string>& args);
+// Runs the built glifora with `args` (no shell), stdin closed, without the
+// environment variables named in `unset`.
+[[nodiscard]] CommandResult RunGlifora(const std::vector<std::string>& args,
+                                       const std::vector<std::string>& unset = {});
 
 [[nodiscard]] std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

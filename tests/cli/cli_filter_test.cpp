@@ -72,25 +72,6 @@ TEST_F(CliFilter, DefaultParametersAndSeeds) {
     EXPECT_TRUE(Output(Path("n2.bmp")) == noisy);
 }
 
-TEST_F(CliFilter, UsageErrorsExitTwoAndWriteNothing) {
-    const std::string out = Path("never.bmp");
-    const std::vector<std::vector<std::string>> bad = {
-        {"--effect", "nada"}, {"--effect", "brillo:101"}, {"--effect", "15:0"},
-        {"--effect", "2:x"},  {"--effect", "7:#12345"},   {"--effect", "metodo4:0"},
-        {"--flip", "d"},      {"--mirror", "middle"},     {"--seed", "-1"},
-    };
-    for (const auto& extra : bad) {
-        std::vector<std::string> args = {"filter", input, "-o", out};
-        args.insert(args.end(), extra.begin(), extra.end());
-        const auto r = RunGlifora(args);
-        EXPECT_EQ(r.status, 2) << extra[1] << ": " << r.err;
-    }
-    EXPECT_EQ(RunGlifora({"filter", input}).status, 2);
-    EXPECT_EQ(RunGlifora({"filter", input, "-o", Path("x.jpg")}).status, 2);
-    EXPECT_EQ(RunGlifora({"filter", "-o", out}).status, 2);
-    EXPECT_FALSE(test::FileExists(out));
-}
-
 TEST_F(CliFilter, UnreadableInputOrUnwritableOutputExitOne) {
     test::WriteFile(Path("broken.bmp"), "BM not really a bitmap");
     auto r = RunGlifora({"filter", Path("broken.bmp"), "-o", Path("o.bmp"), "--effect", "2"});

@@ -92,22 +92,111 @@ TEST_F(Cli, UnwritableOutputFailsAndLeavesNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST_F(Cli, UsageErrorsExitTwoWithTheUsage) {
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{"ascii", "--palette", "4"},
-                                               {"ascii", "--columns", "10", "--size", "5"},
-                                               {"ascii", "a.bmp", "b.bmp"},
-                                               {"ascii", "--bogus"},
-                                               {"ascii", "--fill"},
-                                               {"glyphs", "extra"},
-                                               {"fonts", "--palette", "1"},
-                                               {"--bogus"}}) {
+// Every argument error of every subcommand, with its exit status and the
+// words of its message. "PIC" stands for a readable picture, "GONE" for a
+// picture that does not exist, "OUT" for an output that must never appear.
+// An unusable step is a usage error (2) whatever the picture: steps are
+// checked before anything is decoded.
+TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    };
+    const std::vector<Row> rows = {
+        {{"--bogus"}, 2, "opción desconocida"},
+        {{"ascii", "--palette", "4"}, 2, "--palette"},
+        {{"ascii", "--columns", "10", "--size", "5"}, 2, "no se pueden usar juntos"},
+        {{"ascii", "--screen-width", "800"}, 2, "--screen-width"},
+        {{"ascii", "PIC", "PIC"}, 2, "sobran argumentos"},
+        {{"ascii", "--bogus"}, 2, "--bogus"},
+        {{"ascii", "--fill"}, 2, "--fill"},
+        {{"ascii", "--font", ""}, 2, "--font no puede estar vacío"},
+        {{"ascii", "--seed", "-1"}, 2, "--seed"},
+        {{"ascii", "PIC", "-o", ""}, 2, "-o"},
+        {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"ascii", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
+        {{"web", "PIC"}, 2, "falta -o"},
+        {{"web", "PIC", "-o", "OUT", "--size", "6"}, 2, "--size"},
+        {{"web", "PIC", "-o", "OUT", "--borders", "top,middle"}, 2, "--borders"},
+        {{"web", "PIC", "-o", "OUT", "--background", "#FFFFFF"}, 2, "--background"},
+        {{"web", "PIC", "-o", "OUT", "--background", "12345g"}, 2, "--background"},
+        {{"web", "GONE", "-o", "OUT", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"web", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
+        {{"anim", "PIC"}, 2, "falta -o"},
+        {{"anim", "GONE", "-o", "OUT", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"anim", "GONE", "-o", "OUT"}, 1, "no se puede leer"},
+        {{"anim", "DIR", "-o", "OUT", "--frames", "1"}, 2, "--frames"},
+        {{"anim", "PIC", "-o", "OUT", "--font", ""}, 2, "--font no puede estar vacío"},
+        {{"filter", "PIC"}, 2, "falta -o"},
+        {{"filter", "PIC", "-o", "OUT.jpg"}, 2, ".bmp o .png"},
+        {{"filter", "-o", "OUT.bmp"}, 2, "faltan argumentos"},
+        {{"filter", "GONE", "-o", "OUT.bmp", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--effect", "brillo:101"}, 2, ""},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--effect", "15:0"}, 2, ""},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--effect", "2:x"}, 2, "parámetro no válido"},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--effect", "7:#12345"}, 2, "parámetro no válido"},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--flip", "d"}, 2, "--flip"},
+        {{"filter", "PIC", "-o", "OUT.bmp", "--mirror", "middle"}, 2, "--mirror"},
+        {{"filter", "GONE", "-o", "OUT.bmp"}, 1, "no se puede cargar la imagen"},
+        {{"frames", "PIC"}, 2, "falta -d"},
+        {{"frames", "GONE", "-d", "OUT"}, 1, "no se puede leer"},
+        {{"glyphs", "extra"}, 2, "sobran argumentos"},
+        {{"glyphs", "--font", ""}, 2, "--font no puede estar vacío"},
+        {{"glyphs", "--columns", "5"}, 2, "--columns"},
+        {{"fonts", "--palette", "1"}, 2, "--palette"},
+        {{"effects", "x"}, 2, "sobran argumentos"},
+    };
+    const std::string picture = Picture();
+    const std::string out = Path("never");
+    for (const Row& row : rows) {
+        std::vector<std::string> args;
+        for (const std::string& a : row.args)
+            args.push_back(a == "PIC"       ? picture
+                           : a == "GONE"    ? Path("gone.bmp")
+                           : a == "DIR"     ? dir.path().toStdString()
+                           : a == "OUT"     ? out
+                           : a == "OUT.jpg" ? out + ".jpg"
+                           : a == "OUT.bmp" ? out + ".bmp"
+                                            : a);
         const auto r = RunGlifora(args);
-        EXPECT_EQ(r.status, 2) << args[0];
-        EXPECT_NE(r.err.find("glifora"), std::string::npos);
+        const std::string label = ::testing::PrintToString(row.args);
+        EXPECT_EQ(r.status, row.status) << label << ": " << r.err;
+        EXPECT_EQ(r.err.rfind("glifora", 0), 0u) << label;
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << label << ": " << r.err;
+        if (row.status == 2 && row.args[0][0] != '-') {
+            EXPECT_NE(r.err.find("Uso: glifora"), std::string::npos) << label;
+        }
+        EXPECT_TRUE(r.out.empty()) << label;
+        for (const char* suffix : {"", ".jpg", ".bmp"})
+            EXPECT_FALSE(test::FileExists(out + suffix)) << label;
     }
     EXPECT_EQ(RunGlifora({"--help"}).status, 0);
     EXPECT_NE(RunGlifora({"--version"}).out.find("glifora"), std::string::npos);
+}
+
+// The command line is headless: with no display and no platform chosen it
+// still runs every subcommand. It starts a QGuiApplication only, under which
+// any widget would abort the program, so a clean exit also shows that none
+// was made.
+TEST_F(Cli, EverySubcommandRunsWithoutADisplay) {
+    const std::string picture = Picture();
+    const std::vector<std::string> noDisplay = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    const std::vector<std::vector<std::string>> runs = {
+        {"ascii", picture, "--columns", "8"},
+        {"web", picture, "-o", Path("w.html")},
+        {"anim", dir.path().toStdString(), "-o", Path("a.html"), "--columns", "4"},
+        {"filter", picture, "-o", Path("f.bmp"), "--effect", "negativo"},
+        {"frames", picture, "-d", Path("frames")},
+        {"glyphs"},
+        {"fonts"},
+        {"effects"},
+    };
+    for (const auto& args : runs) {
+        const auto r = RunGlifora(args, noDisplay);
+        EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+        EXPECT_TRUE(r.err.empty()) << args[0] << ": " << r.err;
+    }
 }
 
 TEST_F(Cli, GlyphsPrintsTheTablesInAParseableForm) {
