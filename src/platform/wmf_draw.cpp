@@ -291,10 +291,12 @@ void Player::OnStretchDib(const Params& p, uint16_t) {
                p.From(11), static_cast<int>(p.U(2)));
 }
 
-// The blits without a bitmap (a fixed parameter count) are pattern operations
-// on the target.
+// The blits without a bitmap (told by their fixed parameter count) are
+// pattern operations on the target.
+constexpr size_t kStretchBltWithoutBitmap = 11, kBitBltWithoutBitmap = 9;
+
 void Player::OnDibStretchBlt(const Params& p, uint16_t) {
-    if (p.Words() == 11)
+    if (p.Words() == kStretchBltWithoutBitmap)
         PatternFill(p.U32(0), p.S(10), p.S(9), p.S(8), p.S(7));
     else if (p.Has(10))
         Bitmap(p.U32(0), p.S(5), p.S(4), p.S(3), p.S(2), false, p.S(9), p.S(8), p.S(7), p.S(6),
@@ -302,7 +304,7 @@ void Player::OnDibStretchBlt(const Params& p, uint16_t) {
 }
 
 void Player::OnDibBitBlt(const Params& p, uint16_t) {
-    if (p.Words() == 9)
+    if (p.Words() == kBitBltWithoutBitmap)
         PatternFill(p.U32(0), p.S(8), p.S(7), p.S(6), p.S(5));
     else if (p.Has(8))
         Bitmap(p.U32(0), p.S(3), p.S(2), p.S(5), p.S(4), false, p.S(7), p.S(6), p.S(5), p.S(4),

@@ -21,8 +21,14 @@ constexpr size_t kHeaderSize = 18;
 // holds; only absurd mappings ever reach this.
 constexpr double kCoordLimit = 1e6;
 
+// The metafile header: kept in memory or on disk, nine words long, of
+// version 1 or 3 of the format.
+constexpr uint32_t kMemoryMetafile = 1, kDiskMetafile = 2, kHeaderWords = 9;
+constexpr uint32_t kVersion1 = 0x0100, kVersion3 = 0x0300;
+
 bool IsHeader(uint32_t type, uint32_t words, uint32_t version) {
-    return (type == 1 || type == 2) && words == 9 && (version == 0x0100 || version == 0x0300);
+    return (type == kMemoryMetafile || type == kDiskMetafile) && words == kHeaderWords &&
+           (version == kVersion1 || version == kVersion3);
 }
 
 }  // namespace

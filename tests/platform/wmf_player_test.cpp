@@ -462,11 +462,15 @@ TEST(WmfPlayer, DrawingPastTheWindowIsShownWholeAsLibwmfShowsIt) {
     }
 }
 
-// Unlike libwmf, a drawing that stays inside its window keeps its margin.
+// Unlike libwmf, a drawing that stays inside its window keeps its margin; so
+// does one whose clip hides what it draws past the window.
 TEST(WmfPlayer, DrawingInsideTheWindowKeepsItsPlace) {
-    Wmf w;
+    Wmf w, clipped;
     SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {60, 60, 40, 40});
     ExpectPixels(Play(w.Placeable(0, 0, 100, 100, 96)), {50, 50, kRed, 30, 30, kWhite});
+    clipped.Rec(0x0416, {100, 100, 0, 0});  // INTERSECTCLIPRECT
+    SolidFill(clipped, 255, 0, 0).Rec(RECTANGLE, {300, 300, 50, 50});
+    ExpectPixels(Play(clipped.Placeable(0, 0, 100, 100, 96)), {40, 40, kWhite, 60, 60, kRed});
 }
 
 }  // namespace
