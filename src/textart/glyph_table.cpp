@@ -22,7 +22,8 @@ void BuildGlyphTable(GlyphTables& t, int index, GlyphCanvas& canvas) {
 void ScanGlyphs(GlyphTables& t, GlyphCanvas& canvas) {
     t.MinBrightness = 256.0f;
     t.MaxBrightness = -1.0f;
-    canvas.PrepareCell();
+    const TextExtent cell = canvas.PrepareCell();
+    ResetGlyphShapes(t.Shapes, cell.width, cell.height);
     for (int c = 0; c < 256; ++c)
         if (IsExcludedCode(c)) t.GlyphTable[c] = kExcludedGlyph;
     const int first = Clamp(RoundToInt(t.PaletteFirst), 0, 255);
@@ -31,6 +32,7 @@ void ScanGlyphs(GlyphTables& t, GlyphCanvas& canvas) {
         if (IsExcludedCode(c)) continue;
         canvas.Clear();
         canvas.DrawCode(static_cast<uint8_t>(c));
+        CaptureGlyphShape(t.Shapes, c, canvas.Pixels());
         const float b = MeasureGlyph(canvas, t.CountedColor);
         t.GlyphTable[c] = b;
         if (b > t.MaxBrightness) t.MaxBrightness = b;
