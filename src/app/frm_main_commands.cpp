@@ -21,6 +21,9 @@
 #include "app/frm_main.h"
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
+#include "app/picture_panel.h"
+#include "app/status_panel.h"
+#include "app/text_art_panel.h"
 #include "app/widgets.h"
 #include "platform/ansi.h"
 #include "platform/arith.h"
@@ -65,16 +68,13 @@ void frmMain::StartUp() {
     OnPaletteSelected(0);
     cboPaletaWeb->setCurrentIndex(0);
     cboPaletaWeb->activated(0);
-    panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(session_.Font().FontName))));
-    panels_[1]->setText(AnsiToUnicode(SizePanelText(session_.Font().FontSize)));
-    panels_[3]->setText("MODO ASCIIART");
+    ShowFontInStatus();
+    status_->ShowMode(true);
     ComputeColumnCount();
 }
 
 QString frmMain::PanelText(const QString& key) const {
-    for (QLabel* panel : panels_)
-        if (panel && panel->objectName() == key) return panel->text();
-    return {};
+    return status_->Text(key);
 }
 
 bool frmMain::AsciiMode() const {
@@ -83,7 +83,7 @@ bool frmMain::AsciiMode() const {
 
 void frmMain::SetMode(bool ascii) {
     tbModo->actions()[ascii ? 0 : 1]->setChecked(true);
-    panels_[3]->setText(ascii ? "MODO ASCIIART" : "MODO WEBART");
+    status_->ShowMode(ascii);
     if (ascii) {
         mrcWeb->hide();
         mrcAscii->show();
@@ -122,8 +122,7 @@ bool frmMain::LoadPictureFile(const std::string& path) {
 }
 
 void frmMain::RepaintPicture(bool now) {
-    picMain->Show(&picture_.Displayed());
-    if (now) picMain->RepaintNow();
+    picturePanel_->Show(&picture_.Displayed(), now);
 }
 
 void frmMain::SaveUndo() {
@@ -141,19 +140,7 @@ void frmMain::RevertPicture() {
 }
 
 void frmMain::UpdateScrollBars() {
-    HScroll1->setEnabled(picture_.Width() > kFrameWidth);
-    VScroll1->setEnabled(picture_.Height() > kFrameHeight);
-}
-
-void frmMain::OnScroll(bool horizontal) {
-    // Each bar moves the picture in its own direction only.
-    if (horizontal)
-        picMain->move(
-            HorizontalScrollOffset(picture_.Width(), HScroll1->value(), HScroll1->maximum()),
-            picMain->y());
-    else
-        picMain->move(picMain->x(), VerticalScrollOffset(picture_.Height(), VScroll1->value(),
-                                                         VScroll1->maximum()));
+    picturePanel_->UpdateBars();
 }
 
 void frmMain::ShowImagePreview() {
@@ -225,7 +212,7 @@ TextArtSettings frmMain::TextSettings(Algorithm algorithm) {
     TextArtSettings s;
     s.palette = session_.Palette();
     s.font = session_.Font();
-    s.luminosity = sldLuminosidad->value();
+    textPanel_->Fill(s);
     s.negative = session_.Negative();
     s.columns = columnCount_;
     s.algorithm = algorithm;
@@ -325,8 +312,7 @@ void frmMain::ChangeFont() {
         font.FontSize = SizeForDialogHeight(choice.height);
         session_.ApplyFont(font);  // regular weight; re-measures the glyphs
         txtAscii->setFont(session_.QtFont());
-        panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(font.FontName))));
-        panels_[1]->setText(AnsiToUnicode(SizePanelText(font.FontSize)));
+        ShowFontInStatus();
         ComputeColumnCount();
     }
     const TextFont& after = session_.Font();
@@ -345,8 +331,13 @@ void frmMain::TakeFontFace(const std::string& face) {
     const FixedFacePick pick =
         TakeFixedFace(session_, face, sldTamaño->value(), m.width, m.twipsPerPixel);
     txtAscii->setFont(session_.QtFont());
-    panels_[0]->setText(AnsiToUnicode(pick.fontPanel));
+    status_->ShowFont(session_.Font().FontName);
     columnCount_ = pick.columnCount;
+}
+
+void frmMain::ShowFontInStatus() {
+    status_->ShowFont(session_.Font().FontName);
+    status_->ShowSize(session_.Font().FontSize);
 }
 
 // --- Around ---
