@@ -95,19 +95,25 @@ void frmMain::BuildToolbars(QWidget* client) {
         const char* key;
         const char* tip;
         IconKind icon;
+        QKeySequence keys;
         std::function<void()> run;
     };
     const Button buttons[] = {
-        {"CargarImagen", "Cargar imagen", IconKind::Open, [this] { LoadImageFile(); }},
-        {"Play", "Crear", IconKind::Play, [this] { Play(); }},
-        {"Guardar", "Guardar AsciiArt", IconKind::Save, [this] { SaveTextArt(); }},
-        {"VistaPrevia", "Vista previa del AsciiArt", IconKind::Preview,
+        {"CargarImagen", "Cargar imagen", IconKind::Open, QKeySequence::Open,
+         [this] { LoadImageFile(); }},
+        {"Play", "Crear", IconKind::Play, Qt::Key_F5, [this] { Play(); }},
+        {"Guardar", "Guardar AsciiArt", IconKind::Save, QKeySequence::Save,
+         [this] { SaveTextArt(); }},
+        {"VistaPrevia", "Vista previa del AsciiArt", IconKind::Preview, Qt::Key_F11,
          [this] { ShowTextPreview(); }},
-        {"Fuentes", "Cambiar la fuente", IconKind::Font, [this] { ChangeFont(); }}};
+        {"Fuentes", "Cambiar la fuente", IconKind::Font, {}, [this] { ChangeFont(); }}};
     for (const Button& b : buttons) {
         QAction* a = Toolbar1->addAction(ToolIcon(b.icon), QString::fromUtf8(b.tip));
         a->setObjectName(b.key);
-        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setShortcut(b.keys);
+        // The tip names the key in the desktop's own words ("Ctrl+S").
+        const QString keys = b.keys.toString(QKeySequence::NativeText);
+        a->setToolTip(QString::fromUtf8(b.tip) + (keys.isEmpty() ? "" : " (" + keys + ")"));
         connect(a, &QAction::triggered, this, b.run);
     }
 
@@ -146,6 +152,11 @@ void frmMain::BuildPanels(QWidget* client) {
     txtAscii->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtAscii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtAscii->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Saving, copying and the preview use the converted text, so typing here
+    // would be lost: the box only shows it, and parts can still be selected
+    // and copied by hand.
+    txtAscii->setReadOnly(true);
+    txtAscii->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     TextArtPanel* t = textPanel_ = new TextArtPanel(client);
     mrcAscii = t;
@@ -243,8 +254,9 @@ void frmMain::BuildMenus() {
     connect(AddAction(archivo, "mnuLoadImage", "Cargar nueva imagen"), &QAction::triggered, this,
             [this] { LoadImageFile(); });
     archivo->addSeparator();
-    connect(AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles"),
-            &QAction::triggered, this, [this] { CopyToClipboard(); });
+    QAction* copy = AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
     connect(AddAction(archivo, "mnuSalir", "Salir"), &QAction::triggered, this,
             [this] { close(); });
 
@@ -253,7 +265,7 @@ void frmMain::BuildMenus() {
     // filter catalogue (BuildImageMenus).
     imagen->addSeparator();
     QAction* undo = AddAction(imagen, "mnuUndoPicture", "Deshacer cambios");
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, this, [this] { UndoPicture(); });
     QAction* reload = AddAction(imagen, "mnuImageReload", "Volver a la imagen original");
     reload->setEnabled(options_.allFeatures);
@@ -281,13 +293,26 @@ void frmMain::BuildMenus() {
     connect(AddAction(herramientas, "mnuSistema", "Configuracion de IE y Notepad"),
             &QAction::triggered, this, [this] { OpenHostSettings(); });
     connect(AddAction(herramientas, "mnuCharMap", "Mapa de caracteres"), &QAction::triggered, this,
-            [] { (void)StartCharacterMap(); });
+            [this] {
+                if (!StartCharacterMap())
+                    dialogs_.ShowMessage(
+                        "No se ha podido abrir un mapa de caracteres: no se encuentra "
+                        "gucharmap, gnome-characters ni kcharselect.",
+                        kProgramName, MessageIcon::Information);
+            });
 
     QMenu* ayuda = menu(nullptr, "mnuAyuda", "Ay&uda");
     connect(AddAction(ayuda, "mnuAbout", "Acerca de..."), &QAction::triggered, this,
             [this] { ShowAbout(); });
     connect(AddAction(ayuda, "mnuMailAutor", "Contactar con el autor"), &QAction::triggered, this,
-            [] { ShellOpen(kAuthorMail); });
+            [this] {
+                if (!ShellOpen(kAuthorMail))
+                    dialogs_.ShowMessage(
+                        "No se ha podido abrir un programa de correo para escribir a " +
+                            std::string(kAuthorMail).substr(7) +
+                            ": no hay ningún programa asociado a las direcciones «mailto:».",
+                        kProgramName, MessageIcon::Information);
+            });
 }
 
 }  // namespace glifora

@@ -282,10 +282,16 @@ void frmMain::ShowTextPreview() {
 }
 
 void frmMain::ApplyTextColors() {
+    const QColor back = ToQColor(backColor_), fore = ToQColor(foreColor_);
     QPalette p = txtAscii->palette();
-    p.setColor(QPalette::Base, ToQColor(backColor_));
-    p.setColor(QPalette::Text, ToQColor(foreColor_));
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Text, fore);
     txtAscii->setPalette(p);
+    // Under the window's style sheet a palette change alone neither repaints
+    // the box nor survives its next polish; a rule of its own does both, for
+    // the whole text at once.
+    txtAscii->setStyleSheet(QString("QPlainTextEdit#txtAscii { color: %1; background-color: %2; }")
+                                .arg(fore.name(), back.name()));
 }
 
 void frmMain::ChooseSwatchColor(ClickLabel* swatch) {
@@ -304,12 +310,15 @@ void frmMain::ChangeFont() {
     FontRequest request;
     request.face = before.FontName.substr(0, 31);
     request.height = DialogHeightForSize(before.FontSize);
+    request.points = before.FontSize;
     request.italic = false;
     const FontChoice choice = dialogs_.ChooseFont(request);
     if (!choice.face.empty()) {
         TextFont font;
         font.FontName = choice.face.substr(0, 31);
-        font.FontSize = SizeForDialogHeight(choice.height);
+        // The size picked is the size kept; the height is for dialogs that
+        // only give one.
+        font.FontSize = choice.points > 0 ? choice.points : SizeForDialogHeight(choice.height);
         session_.ApplyFont(font);  // regular weight; re-measures the glyphs
         txtAscii->setFont(session_.QtFont());
         ShowFontInStatus();

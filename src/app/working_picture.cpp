@@ -1,5 +1,7 @@
 #include "app/working_picture.h"
 
+#include <algorithm>
+
 #include "platform/arith.h"
 
 namespace glifora {
@@ -23,10 +25,11 @@ void WorkingPicture::Revert() {
     if (source_) displayed_ = *source_;
 }
 
-int ScrollOffset(int size, int value, int maximum, int span, int step) {
-    if (maximum <= 0) return 0;
-    const int o = RoundToInt(static_cast<double>(size - span) * value / maximum);
-    return -step * static_cast<int>(DivTrunc(o, step));
+int ScrollOffset(int size, int value, int maximum, int frame, int step) {
+    const int hidden = size - frame;
+    if (maximum <= 0 || hidden <= 0) return 0;
+    const int o = RoundToInt(static_cast<double>(hidden) * value / maximum);
+    return -std::min(step * ((o + step - 1) / step), hidden);
 }
 
 }  // namespace glifora

@@ -11,8 +11,9 @@ namespace glifora {
 
 class WorkingPicture {
   public:
-    // A picture is present once a source picture was assigned.
-    [[nodiscard]] bool HasPicture() const { return source_.has_value(); }
+    // A picture is present once a non-empty source picture was assigned; the
+    // strength dialog assigns back an empty copy when nothing was loaded.
+    [[nodiscard]] bool HasPicture() const { return source_ && !source_->Empty(); }
     [[nodiscard]] Raster& Displayed() { return displayed_; }
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
     [[nodiscard]] const Raster& UndoCopy() const { return undo_; }
@@ -42,15 +43,17 @@ class WorkingPicture {
 inline constexpr int kFrameWidth = 283;
 inline constexpr int kFrameHeight = 253;
 
-// The scroll rule of the picture frames: O = round((size - span) x value / max);
-// the offset is -step x trunc(O / step). Horizontal: span 320, step 6;
-// vertical: span 250, step 12.
-[[nodiscard]] int ScrollOffset(int size, int value, int maximum, int span, int step);
+// The scroll rule of the picture frame: the part of the picture hidden by the
+// frame, H = size - frame, is crossed in whole steps, O = round(H x value / max)
+// rounded up to a step, and the last step stops at the edge, so the offset is
+// -min(step x ceil(O / step), H) and the bar's last value shows the last
+// column or row. Horizontal steps are 6 pixels, vertical ones 12.
+[[nodiscard]] int ScrollOffset(int size, int value, int maximum, int frame, int step);
 [[nodiscard]] inline int HorizontalScrollOffset(int width, int value, int maximum) {
-    return ScrollOffset(width, value, maximum, 320, 6);
+    return ScrollOffset(width, value, maximum, kFrameWidth, 6);
 }
 [[nodiscard]] inline int VerticalScrollOffset(int height, int value, int maximum) {
-    return ScrollOffset(height, value, maximum, 250, 12);
+    return ScrollOffset(height, value, maximum, kFrameHeight, 12);
 }
 
 }  // namespace glifora
