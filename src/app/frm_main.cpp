@@ -69,7 +69,9 @@ frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
     client->setFont(small);
     // White texts on navy; the frames draw a thin light border.
     client->setStyleSheet(
-        "QLabel, QCheckBox { color: white; } QStatusBar QLabel { color: black; }"
+        // Check boxes take white text from their palette instead: a style
+        // sheet colour would also paint their tick white on the white box.
+        "QLabel { color: white; } QStatusBar QLabel { color: black; }"
         "QFrame#mrcAscii, QFrame#mrcWeb, QFrame#mrcAnimArt { border: 1px solid #8080c0; }");
     setCentralWidget(client);
 

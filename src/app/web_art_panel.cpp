@@ -40,10 +40,10 @@ WebArtPanel::WebArtPanel(QWidget* parent) : QFrame(parent) {
     Caption(this, "Color del fondo", 8, 62);
     lblWebBackColor = Named(new ClickLabel("", this), "lblWebBackColor");
     lblWebBackColor->setGeometry(100, 61, 22, 16);
-    Caption(this, QStringLiteral("Añadir Bordes"), 8, 88);
+    Caption(this, QStringLiteral("Añadir Bordes"), 8, 84);
     TBBordesWeb = Named(new QToolBar(this), "TBBordesWeb");
-    TBBordesWeb->setGeometry(100, 80, 116, 28);
-    TBBordesWeb->setIconSize(QSize(18, 18));
+    TBBordesWeb->setGeometry(100, 78, 124, 26);
+    TBBordesWeb->setIconSize(QSize(16, 16));
     TBBordesWeb->setMovable(false);
     TBBordesWeb->setAutoFillBackground(true);
     for (const Border& b : kBorders) {
@@ -51,19 +51,16 @@ WebArtPanel::WebArtPanel(QWidget* parent) : QFrame(parent) {
         a->setObjectName(b.key);
         a->setCheckable(true);
     }
+    // One line at the panel's own size under the borders it explains.
     lblBordesNota =
-        Caption(this, QStringLiteral("(Sólo para copia exacta de imagen)"), 220, 74, 80, 44);
+        Caption(this, QStringLiteral("(Sólo para copia exacta de imagen)"), 8, 104, 288, 14);
     lblBordesNota->setObjectName("lblBordesNota");
-    lblBordesNota->setWordWrap(true);
-    QFont noteFont = lblBordesNota->font();
-    noteFont.setPointSizeF(6.5);
-    lblBordesNota->setFont(noteFont);
-    Caption(this, QStringLiteral("Tamaño"), 8, 122);
+    Caption(this, QStringLiteral("Tamaño"), 8, 124);
     lblTamañowebMin = Named(new ClickLabel("Min", this), "lblTamañowebMin");
-    lblTamañowebMin->setGeometry(72, 122, 24, 16);
-    sldWTamaño = TickSlider(this, "sldWTamaño", 1, 5, 3, QRect(100, 116, 160, 24));
+    lblTamañowebMin->setGeometry(72, 124, 24, 16);
+    sldWTamaño = TickSlider(this, "sldWTamaño", 1, 5, 3, QRect(100, 118, 160, 24));
     lblTamañowebMax = Named(new ClickLabel("Max", this), "lblTamañowebMax");
-    lblTamañowebMax->setGeometry(266, 122, 28, 16);
+    lblTamañowebMax->setGeometry(266, 124, 28, 16);
     chkWebCalidad = Named(new QCheckBox(this), "chkWebCalidad");
     chkWebCalidad->setGeometry(8, 148, 18, 18);
     Caption(this, "Copia exacta de la imagen", 28, 149);

@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -103,6 +106,36 @@ TEST_F(WindowKeys, UsualKeysAndEscapeLeavesThePreview) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(w.Preview()->txtAscii, &escape);
     EXPECT_FALSE(w.Preview()->isVisible());
+}
+
+}  // namespace
+}  // namespace glifora
+
+namespace glifora {
+namespace {
+
+TEST_F(WindowKeys, TheBorderNoteFitsOnOneLineAndTicksShowOnTheNavyFrames) {
+    const QLabel* note = w.mrcWeb->findChild<QLabel*>("lblBordesNota");
+    ASSERT_NE(note, nullptr);
+    const QFontMetrics metrics(note->font());
+    EXPECT_GE(note->font().pointSizeF(), w.mrcWeb->font().pointSizeF());
+    EXPECT_LE(metrics.horizontalAdvance(note->text()), note->width());
+    EXPECT_LE(metrics.height(), note->height() + 1);
+    // Every border button has room (no overflow menu).
+    for (QAction* border : w.TBBordesWeb->actions())
+        EXPECT_LE(w.TBBordesWeb->actionGeometry(border).right(), w.TBBordesWeb->width())
+            << border->objectName().toStdString();
+    // A ticked box shows dark pixels (the tick) inside its white indicator.
+    w.show();
+    for (QCheckBox* box : {w.chkAsciiNegativo, w.chkWebCalidad}) {
+        box->setChecked(true);
+        const QImage image = box->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < std::min(image.width(), 18); ++x)
+                if (qGray(image.pixel(x, y)) < 90 && QColor(image.pixel(x, y)).blue() < 90) ++dark;
+        EXPECT_GE(dark, 4) << box->objectName().toStdString();
+    }
 }
 
 }  // namespace
