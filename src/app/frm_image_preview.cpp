@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "app/widgets.h"
-#include "app/working_picture.h"
+#include "platform/scroll_rule.h"
 
 namespace glifora {
 
@@ -71,12 +71,12 @@ void frmImagePreview::Scroll(bool horizontal) {
     // The view is the window less the other bar; the bars' last values show
     // the picture's last column and row.
     if (horizontal)
-        picFull->move(ScrollOffset(copy_.Width(), HScroll1->value(), HScroll1->maximum(),
-                                   HScroll1->width(), 6),
+        picFull->move(EdgeScrollOffset(copy_.Width(), HScroll1->value(), HScroll1->maximum(),
+                                       HScroll1->width(), 6),
                       picFull->y());
     else
-        picFull->move(picFull->x(), ScrollOffset(copy_.Height(), VScroll1->value(),
-                                                 VScroll1->maximum(), HScroll1->y(), 12));
+        picFull->move(picFull->x(), EdgeScrollOffset(copy_.Height(), VScroll1->value(),
+                                                     VScroll1->maximum(), HScroll1->y(), 12));
 }
 
 }  // namespace glifora

@@ -6,6 +6,7 @@
 #include "app/widgets.h"
 #include "app/working_picture.h"
 #include "platform/object_names.h"
+#include "platform/scroll_rule.h"
 
 namespace glifora {
 
@@ -52,12 +53,12 @@ void PicturePanel::OnScroll(bool horizontal) {
     if (!raster_) return;
     // Each bar moves the picture in its own direction only.
     if (horizontal)
-        picMain->move(
-            HorizontalScrollOffset(raster_->Width(), HScroll1->value(), HScroll1->maximum()),
-            picMain->y());
+        picMain->move(EdgeScrollOffset(raster_->Width(), HScroll1->value(), HScroll1->maximum(),
+                                       kFrameWidth, 6),
+                      picMain->y());
     else
-        picMain->move(picMain->x(), VerticalScrollOffset(raster_->Height(), VScroll1->value(),
-                                                         VScroll1->maximum()));
+        picMain->move(picMain->x(), EdgeScrollOffset(raster_->Height(), VScroll1->value(),
+                                                     VScroll1->maximum(), kFrameHeight, 12));
 }
 
 }  // namespace glifora

@@ -1,9 +1,5 @@
 #include "app/working_picture.h"
 
-#include <algorithm>
-
-#include "platform/arith.h"
-
 namespace glifora {
 
 void WorkingPicture::Assign(Raster picture) {
@@ -23,13 +19,6 @@ void WorkingPicture::Undo() {
 
 void WorkingPicture::Revert() {
     if (source_) displayed_ = *source_;
-}
-
-int ScrollOffset(int size, int value, int maximum, int frame, int step) {
-    const int hidden = size - frame;
-    if (maximum <= 0 || hidden <= 0) return 0;
-    const int o = RoundToInt(static_cast<double>(hidden) * value / maximum);
-    return -std::min(step * ((o + step - 1) / step), hidden);
 }
 
 }  // namespace glifora

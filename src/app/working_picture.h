@@ -43,17 +43,4 @@ class WorkingPicture {
 inline constexpr int kFrameWidth = 283;
 inline constexpr int kFrameHeight = 253;
 
-// The scroll rule of the picture frame: the part of the picture hidden by the
-// frame, H = size - frame, is crossed in whole steps, O = round(H x value / max)
-// rounded up to a step, and the last step stops at the edge, so the offset is
-// -min(step x ceil(O / step), H) and the bar's last value shows the last
-// column or row. Horizontal steps are 6 pixels, vertical ones 12.
-[[nodiscard]] int ScrollOffset(int size, int value, int maximum, int frame, int step);
-[[nodiscard]] inline int HorizontalScrollOffset(int width, int value, int maximum) {
-    return ScrollOffset(width, value, maximum, kFrameWidth, 6);
-}
-[[nodiscard]] inline int VerticalScrollOffset(int height, int value, int maximum) {
-    return ScrollOffset(height, value, maximum, kFrameHeight, 12);
-}
-
 }  // namespace glifora
