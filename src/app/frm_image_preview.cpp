@@ -68,12 +68,15 @@ void frmImagePreview::resizeEvent(QResizeEvent*) {
 }
 
 void frmImagePreview::Scroll(bool horizontal) {
+    // The view is the window less the other bar; the bars' last values show
+    // the picture's last column and row.
     if (horizontal)
-        picFull->move(HorizontalScrollOffset(copy_.Width(), HScroll1->value(), HScroll1->maximum()),
+        picFull->move(EdgeScrollOffset(copy_.Width(), HScroll1->value(), HScroll1->maximum(),
+                                       HScroll1->width(), 6),
                       picFull->y());
     else
-        picFull->move(picFull->x(),
-                      VerticalScrollOffset(copy_.Height(), VScroll1->value(), VScroll1->maximum()));
+        picFull->move(picFull->x(), EdgeScrollOffset(copy_.Height(), VScroll1->value(),
+                                                     VScroll1->maximum(), HScroll1->y(), 12));
 }
 
 }  // namespace glifora

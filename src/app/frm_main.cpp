@@ -22,6 +22,10 @@
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
 #include "app/icons.h"
+#include "app/picture_panel.h"
+#include "app/status_panel.h"
+#include "app/text_art_panel.h"
+#include "app/web_art_panel.h"
 #include "app/widgets.h"
 #include "editor/frm_editor.h"
 #include "platform/arith.h"
@@ -35,28 +39,6 @@ namespace {
 constexpr int kClientWidth = 774;
 constexpr int kClientHeight = 543;
 const QColor kNavy(0, 0, 128);
-
-QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w = 0, int h = 16) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(x, y, w ? w : label->sizeHint().width(), h);
-    return label;
-}
-
-QFrame* SettingsFrame(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* frame = Named(new QFrame(parent), name);
-    frame->setGeometry(geometry);
-    return frame;
-}
-
-QSlider* Slider(QWidget* parent, const char* name, int lo, int hi, int value, const QRect& g) {
-    auto* s = Named(new QSlider(Qt::Horizontal, parent), name);
-    s->setRange(lo, hi);
-    s->setValue(value);
-    s->setGeometry(g);
-    s->setTickPosition(QSlider::TicksBelow);
-    s->setTickInterval(hi - lo > 10 ? (hi - lo) / 10 : 1);
-    return s;
-}
 
 }  // namespace
 
@@ -88,15 +70,14 @@ frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
     client->setFont(small);
     // White texts on navy; the frames draw a thin light border.
     client->setStyleSheet(
-        "QLabel, QCheckBox { color: white; } QStatusBar QLabel { color: black; }"
+        // Check boxes take white text from their palette instead: a style
+        // sheet colour would also paint their tick white on the white box.
+        "QLabel { color: white; } QStatusBar QLabel { color: black; }"
         "QFrame#mrcAscii, QFrame#mrcWeb, QFrame#mrcAnimArt { border: 1px solid #8080c0; }");
     setCentralWidget(client);
 
     BuildToolbars(client);
-    BuildPictureFrame(client);
-    BuildAsciiFrame(client);
-    BuildWebFrame(client);
-    BuildStatusBar(client);
+    BuildPanels(client);
     BuildHiddenControls(client);
     BuildMenus();
     BuildImageMenus();
@@ -121,30 +102,27 @@ void frmMain::BuildToolbars(QWidget* client) {
         const char* key;
         const char* tip;
         IconKind icon;
+        QKeySequence keys;
+        std::function<void()> run;
     };
-    const Button buttons[] = {{"CargarImagen", "Cargar imagen", IconKind::Open},
-                              {"Play", "Crear", IconKind::Play},
-                              {"Guardar", "Guardar AsciiArt", IconKind::Save},
-                              {"VistaPrevia", "Vista previa del AsciiArt", IconKind::Preview},
-                              {"Fuentes", "Cambiar la fuente", IconKind::Font}};
+    const Button buttons[] = {
+        {"CargarImagen", "Cargar imagen", IconKind::Open, QKeySequence::Open,
+         [this] { LoadImageFile(); }},
+        {"Play", "Crear", IconKind::Play, Qt::Key_F5, [this] { Play(); }},
+        {"Guardar", "Guardar AsciiArt", IconKind::Save, QKeySequence::Save,
+         [this] { SaveTextArt(); }},
+        {"VistaPrevia", "Vista previa del AsciiArt", IconKind::Preview, Qt::Key_F11,
+         [this] { ShowTextPreview(); }},
+        {"Fuentes", "Cambiar la fuente", IconKind::Font, {}, [this] { ChangeFont(); }}};
     for (const Button& b : buttons) {
         QAction* a = Toolbar1->addAction(ToolIcon(b.icon), QString::fromUtf8(b.tip));
         a->setObjectName(b.key);
-        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setShortcut(b.keys);
+        // The tip names the key in the desktop's own words ("Ctrl+S").
+        const QString keys = b.keys.toString(QKeySequence::NativeText);
+        a->setToolTip(QString::fromUtf8(b.tip) + (keys.isEmpty() ? "" : " (" + keys + ")"));
+        connect(a, &QAction::triggered, this, b.run);
     }
-    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction* a) {
-        const QString key = a->objectName();
-        if (key == "CargarImagen")
-            LoadImageFile();
-        else if (key == "Play")
-            Play();
-        else if (key == "VistaPrevia")
-            ShowTextPreview();
-        else if (key == "Fuentes")
-            ChangeFont();
-        else if (key == "Guardar")
-            SaveTextArt();
-    });
 
     Caption(client, QStringLiteral("Modo >>"), 212, 14);
     tbModo = Named(new QToolBar(client), "tbModo");
@@ -167,204 +145,75 @@ void frmMain::BuildToolbars(QWidget* client) {
     connect(web, &QAction::triggered, this, [this] { SetMode(false); });
 }
 
-void frmMain::BuildPictureFrame(QWidget* client) {
-    picMarco = Named(new QFrame(client), "picMarco");
-    picMarco->setGeometry(4, 48, kFrameWidth, kFrameHeight);
-    picMarco->setAutoFillBackground(true);
-    QPalette p = picMarco->palette();
-    p.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
-    picMarco->setPalette(p);
-    picMain = Named(new PictureBox(picMarco), "picMain");
-    picMain->move(0, 0);
-    picMain->Show(&picture_.Displayed());
-
-    VScroll1 = Named(new QScrollBar(Qt::Vertical, client), "VScroll1");
-    VScroll1->setGeometry(4 + kFrameWidth, 48, 17, kFrameHeight);
-    HScroll1 = Named(new QScrollBar(Qt::Horizontal, client), "HScroll1");
-    HScroll1->setGeometry(4, 48 + kFrameHeight, kFrameWidth, 17);
-    for (QScrollBar* bar : {HScroll1, VScroll1}) {
-        bar->setRange(0, 4096);
-        bar->setSingleStep(128);
-        bar->setPageStep(1024);
-        const bool horizontal = bar == HScroll1;
-        connect(bar, &QScrollBar::valueChanged, this, [this, horizontal] { OnScroll(horizontal); });
-    }
+void frmMain::BuildPanels(QWidget* client) {
+    picturePanel_ = new PicturePanel(client);
+    picturePanel_->move(4, 48);
+    picMarco = picturePanel_->picMarco;
+    picMain = picturePanel_->picMain;
+    HScroll1 = picturePanel_->HScroll1;
+    VScroll1 = picturePanel_->VScroll1;
+    picturePanel_->Show(&picture_.Displayed());
 
     txtAscii = Named(new QPlainTextEdit(client), "txtAscii");
     txtAscii->setGeometry(306, 48, 463, 469);
     txtAscii->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtAscii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtAscii->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
+    // Saving, copying and the preview use the converted text, so typing here
+    // would be lost: the box only shows it, and parts can still be selected
+    // and copied by hand.
+    txtAscii->setReadOnly(true);
+    txtAscii->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-void frmMain::BuildAsciiFrame(QWidget* client) {
-    mrcAscii = SettingsFrame(client, "mrcAscii", QRect(4, 322, 301, 195));
-    QWidget* f = mrcAscii;
-    Caption(f, "Paleta de texto", 8, 8);
-    cboPaletas = Named(new QComboBox(f), "cboPaletas");
-    cboPaletas->setGeometry(100, 4, 194, 22);
-    for (const Palette& palette : kPalettes) cboPaletas->addItem(QString::fromUtf8(palette.name));
-    connect(cboPaletas, &QComboBox::activated, this, [this](int i) { OnPaletteSelected(i); });
-
-    Caption(f, QStringLiteral("Tamaño"), 8, 36);
-    lblTamañoAsciiMin = Named(new ClickLabel("Min", f), "lblTamañoAsciiMin");
-    lblTamañoAsciiMin->setGeometry(72, 36, 24, 16);
-    sldTamaño = Slider(f, "sldTamaño", 1, 100, 50, QRect(100, 30, 160, 24));
-    lblTamañoAsciiMax = Named(new ClickLabel("Max", f), "lblTamañoAsciiMax");
-    lblTamañoAsciiMax->setGeometry(266, 36, 28, 16);
-    lbl100 = Named(new ClickLabel("", f), "lbl100");
-    lbl100->setGeometry(174, 54, 8, 6);
-    lbl100->setToolTip("50%");
-
-    Caption(f, "Luminosidad", 8, 66);
-    sldLuminosidad = Slider(f, "sldLuminosidad", -100, 100, 0, QRect(100, 60, 160, 24));
-    Label1 = Named(new ClickLabel("", f), "Label1");
-    Label1->setGeometry(174, 84, 8, 6);
-    Label1->setToolTip("0");
-
-    Caption(f, "Color del texto", 8, 96);
-    lblAsciiForeColor = Named(new ClickLabel("", f), "lblAsciiForeColor");
-    lblAsciiForeColor->setGeometry(100, 95, 22, 16);
-    Caption(f, "Color del fondo", 160, 96);
-    lblAsciiBackcolor = Named(new ClickLabel("", f), "lblAsciiBackcolor");
-    lblAsciiBackcolor->setGeometry(264, 95, 22, 16);
-
-    chkAsciiNegativo = Named(new QCheckBox("AsciiArt Negativado", f), "chkAsciiNegativo");
-    chkAsciiNegativo->setGeometry(8, 116, 280, 18);
-    chkAsciiPrev =
-        Named(new QCheckBox("Previsualizar el AsciiArt tras generarlo", f), "chkAsciiPrev");
-    chkAsciiPrev->setGeometry(8, 136, 280, 18);
-
-    mrcAnimArt = SettingsFrame(f, "mrcAnimArt", QRect(4, 157, 293, 34));
-    chkAnimArt = Named(new QCheckBox("Generar AnimArt del GIF", mrcAnimArt), "chkAnimArt");
-    chkAnimArt->setGeometry(6, 8, 180, 18);
-    cmdGIFAvance = Named(new QPushButton("Avanzado >>", mrcAnimArt), "cmdGIFAvance");
-    cmdGIFAvance->setGeometry(196, 5, 92, 24);
-    cmdGIFAvance->setEnabled(false);
+    TextArtPanel* t = textPanel_ = new TextArtPanel(client);
+    mrcAscii = t;
+    cboPaletas = t->cboPaletas;
+    sldTamaño = t->sldTamaño;
+    lblTamañoAsciiMin = t->lblTamañoAsciiMin;
+    lblTamañoAsciiMax = t->lblTamañoAsciiMax;
+    lbl100 = t->lbl100;
+    sldLuminosidad = t->sldLuminosidad;
+    Label1 = t->Label1;
+    lblAsciiForeColor = t->lblAsciiForeColor;
+    lblAsciiBackcolor = t->lblAsciiBackcolor;
+    chkAsciiNegativo = t->chkAsciiNegativo;
+    chkAsciiPrev = t->chkAsciiPrev;
+    mrcAnimArt = t->mrcAnimArt;
+    chkAnimArt = t->chkAnimArt;
+    cmdGIFAvance = t->cmdGIFAvance;
     animControls_ = std::make_unique<WidgetAnimArtControls>(chkAnimArt, cmdGIFAvance);
-    connect(cmdGIFAvance, &QPushButton::clicked, this, [this] { ShowFrameSelection(); });
-
-    for (QCheckBox* box : {chkAsciiNegativo, chkAsciiPrev, chkAnimArt}) {
-        QPalette p = box->palette();
-        p.setColor(QPalette::WindowText, Qt::white);
-        box->setPalette(p);
-    }
-    connect(chkAsciiNegativo, &QCheckBox::clicked, this, [this] { OnNegativeClicked(); });
-    connect(sldLuminosidad, &QSlider::valueChanged, this, [this] { OnLuminosityChanged(); });
-    connect(sldTamaño, &QSlider::valueChanged, this, [this] { OnSizeChanged(); });
-    connect(lblTamañoAsciiMax, &ClickLabel::clicked, this, [this] {
-        sldTamaño->setValue(sldTamaño->maximum());
-        ComputeColumnCount();
-    });
-    connect(lblTamañoAsciiMin, &ClickLabel::clicked, this, [this] {
-        sldTamaño->setValue(sldTamaño->minimum());
-        ComputeColumnCount();
-    });
-    connect(lbl100, &ClickLabel::clicked, this, [this] {
-        sldTamaño->setValue(RoundToInt(sldTamaño->maximum() / 2.0 + 1));
-        ComputeColumnCount();
-    });
-    connect(Label1, &ClickLabel::clicked, this, [this] { sldLuminosidad->setValue(0); });
-    connect(lblAsciiForeColor, &ClickLabel::clicked, this,
+    connect(t, &TextArtPanel::paletteChosen, this, &frmMain::OnPaletteSelected);
+    connect(t, &TextArtPanel::negativeClicked, this, &frmMain::OnNegativeClicked);
+    connect(t, &TextArtPanel::luminosityChanged, this, &frmMain::OnLuminosityChanged);
+    connect(t, &TextArtPanel::sizeChanged, this, &frmMain::OnSizeChanged);
+    connect(t, &TextArtPanel::sizeChosen, this, &frmMain::ComputeColumnCount);
+    connect(t, &TextArtPanel::foreColorClicked, this,
             [this] { ChooseSwatchColor(lblAsciiForeColor); });
-    connect(lblAsciiBackcolor, &ClickLabel::clicked, this,
+    connect(t, &TextArtPanel::backColorClicked, this,
             [this] { ChooseSwatchColor(lblAsciiBackcolor); });
-}
+    connect(t, &TextArtPanel::framesClicked, this, &frmMain::ShowFrameSelection);
 
-void frmMain::BuildWebFrame(QWidget* client) {
-    mrcWeb = SettingsFrame(client, "mrcWeb", QRect(310, 322, 301, 195));
-    QWidget* f = mrcWeb;
-    Caption(f, "Paleta de texto", 8, 8);
-    cboPaletaWeb = Named(new QComboBox(f), "cboPaletaWeb");
-    cboPaletaWeb->setGeometry(100, 4, 194, 22);
-    cboPaletaWeb->addItems({"Binaria (0-1)", "Texto del usuario"});
-    Caption(f, "Texto", 8, 36);
-    txtPaletaWeb = Named(new QLineEdit(f), "txtPaletaWeb");
-    txtPaletaWeb->setGeometry(100, 32, 194, 22);
-    Caption(f, "Color del fondo", 8, 62);
-    lblWebBackColor = Named(new ClickLabel("", f), "lblWebBackColor");
-    lblWebBackColor->setGeometry(100, 61, 22, 16);
-    Caption(f, QStringLiteral("Añadir Bordes"), 8, 88);
-    TBBordesWeb = Named(new QToolBar(f), "TBBordesWeb");
-    TBBordesWeb->setGeometry(100, 80, 116, 28);
-    TBBordesWeb->setIconSize(QSize(18, 18));
-    TBBordesWeb->setMovable(false);
-    TBBordesWeb->setAutoFillBackground(true);
-    struct Border {
-        const char* key;
-        const char* tip;
-        IconKind icon;
-    };
-    for (const Border& b : {Border{"WebBArriba", "Borde superior", IconKind::BorderTop},
-                            Border{"WebBAbajo", "Borde inferior", IconKind::BorderBottom},
-                            Border{"WebBDerecha", "Borde derecho", IconKind::BorderRight},
-                            Border{"WebBIzquierda", "Borde izquierdo", IconKind::BorderLeft}}) {
-        QAction* a = TBBordesWeb->addAction(ToolIcon(b.icon), QString::fromUtf8(b.tip));
-        a->setObjectName(b.key);
-        a->setCheckable(true);
-    }
-    auto* note = Caption(f, QStringLiteral("(Sólo para copia exacta de imagen)"), 220, 74, 80, 44);
-    note->setWordWrap(true);
-    QFont noteFont = note->font();
-    noteFont.setPointSizeF(6.5);
-    note->setFont(noteFont);
-    Caption(f, QStringLiteral("Tamaño"), 8, 122);
-    lblTamañowebMin = Named(new ClickLabel("Min", f), "lblTamañowebMin");
-    lblTamañowebMin->setGeometry(72, 122, 24, 16);
-    sldWTamaño = Slider(f, "sldWTamaño", 1, 5, 3, QRect(100, 116, 160, 24));
-    lblTamañowebMax = Named(new ClickLabel("Max", f), "lblTamañowebMax");
-    lblTamañowebMax->setGeometry(266, 122, 28, 16);
-    chkWebCalidad = Named(new QCheckBox(f), "chkWebCalidad");
-    chkWebCalidad->setGeometry(8, 148, 18, 18);
-    Caption(f, "Copia exacta de la imagen", 28, 149);
-    chkWebArtPrev = Named(new QCheckBox(f), "chkWebArtPrev");
-    chkWebArtPrev->setGeometry(8, 170, 18, 18);
-    Caption(f, "Previsualizar el WebArt tras generarlo", 28, 171);
-    connect(cboPaletaWeb, &QComboBox::activated, this, [this](int index) {
-        txtPaletaWeb->setEnabled(index == 1);
-        if (index == 1) txtPaletaWeb->setFocus();
-    });
-    connect(chkWebCalidad, &QCheckBox::clicked, this, [this] {
-        const bool quality = chkWebCalidad->isChecked();
-        if (quality) sldWTamaño->setValue(sldWTamaño->maximum());
-        TBBordesWeb->setEnabled(quality);
-        cboPaletaWeb->setEnabled(!quality);
-        txtPaletaWeb->setEnabled(!quality);
-    });
-    TBBordesWeb->setEnabled(false);
-    connect(lblWebBackColor, &ClickLabel::clicked, this, [this] {
+    WebArtPanel* web = webPanel_ = new WebArtPanel(client);
+    mrcWeb = web;
+    cboPaletaWeb = web->cboPaletaWeb;
+    txtPaletaWeb = web->txtPaletaWeb;
+    lblWebBackColor = web->lblWebBackColor;
+    TBBordesWeb = web->TBBordesWeb;
+    sldWTamaño = web->sldWTamaño;
+    lblTamañowebMin = web->lblTamañowebMin;
+    lblTamañowebMax = web->lblTamañowebMax;
+    chkWebCalidad = web->chkWebCalidad;
+    chkWebArtPrev = web->chkWebArtPrev;
+    connect(web, &WebArtPanel::backColorClicked, this, [this] {
         const ColorValue c = dialogs_.ShowColorDialog();
         if (c != kInvalidColor) web_.WebBackColor = WebColorText(c);
         if (c != -1) lblWebBackColor->SetSwatch(c);
     });
-    connect(lblTamañowebMax, &ClickLabel::clicked, this,
-            [this] { sldWTamaño->setValue(sldWTamaño->maximum()); });
-    connect(lblTamañowebMin, &ClickLabel::clicked, this,
-            [this] { sldWTamaño->setValue(sldWTamaño->minimum()); });
-    mrcWeb->hide();
-}
 
-void frmMain::BuildStatusBar(QWidget* client) {
-    SBMain = Named(new QStatusBar(client), "SBMain");
-    SBMain->setGeometry(0, kClientHeight - 24, kClientWidth, 24);
-    SBMain->setSizeGripEnabled(false);
-    SBMain->setAutoFillBackground(true);
-    QPalette p = SBMain->palette();
-    p.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    p.setColor(QPalette::WindowText, Qt::black);
-    SBMain->setPalette(p);
-    const char* keys[] = {"Fuente", "Tamaño", "Progeso", "Modo"};
-    const int stretch[] = {3, 2, 3, 2};
-    for (int i = 0; i < 4; ++i) {
-        panels_[i] = Named(new QLabel(SBMain), keys[i]);
-        panels_[i]->setFrameShape(QFrame::Panel);
-        panels_[i]->setFrameShadow(QFrame::Sunken);
-        SBMain->addWidget(panels_[i], stretch[i]);
-    }
-    prgBar1 = Named(new QProgressBar(client), "prgBar1");
-    prgBar1->setGeometry(0, kClientHeight - 24, kClientWidth, 24);
-    prgBar1->setRange(0, 100);
-    prgBar1->hide();
+    status_ = new StatusPanel(client);
+    status_->setGeometry(0, kClientHeight - 24, kClientWidth, 24);
+    SBMain = status_->SBMain;
+    prgBar1 = status_->prgBar1;
 }
 
 void frmMain::BuildHiddenControls(QWidget* client) {
@@ -412,8 +261,9 @@ void frmMain::BuildMenus() {
     connect(AddAction(archivo, "mnuLoadImage", "Cargar nueva imagen"), &QAction::triggered, this,
             [this] { LoadImageFile(); });
     archivo->addSeparator();
-    connect(AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles"),
-            &QAction::triggered, this, [this] { CopyToClipboard(); });
+    QAction* copy = AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
     connect(AddAction(archivo, "mnuSalir", "Salir"), &QAction::triggered, this,
             [this] { close(); });
 
@@ -422,7 +272,7 @@ void frmMain::BuildMenus() {
     // filter catalogue (BuildImageMenus).
     imagen->addSeparator();
     QAction* undo = AddAction(imagen, "mnuUndoPicture", "Deshacer cambios");
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, this, [this] { UndoPicture(); });
     QAction* reload = AddAction(imagen, "mnuImageReload", "Volver a la imagen original");
     reload->setEnabled(options_.allFeatures);
@@ -450,13 +300,26 @@ void frmMain::BuildMenus() {
     connect(AddAction(herramientas, "mnuSistema", "Configuracion de IE y Notepad"),
             &QAction::triggered, this, [this] { OpenHostSettings(); });
     connect(AddAction(herramientas, "mnuCharMap", "Mapa de caracteres"), &QAction::triggered, this,
-            [] { (void)StartCharacterMap(); });
+            [this] {
+                if (!StartCharacterMap())
+                    dialogs_.ShowMessage(
+                        "No se ha podido abrir un mapa de caracteres: no se encuentra "
+                        "gucharmap, gnome-characters ni kcharselect.",
+                        kProgramName, MessageIcon::Information);
+            });
 
     QMenu* ayuda = menu(nullptr, "mnuAyuda", "Ay&uda");
     connect(AddAction(ayuda, "mnuAbout", "Acerca de..."), &QAction::triggered, this,
             [this] { ShowAbout(); });
     connect(AddAction(ayuda, "mnuMailAutor", "Contactar con el autor"), &QAction::triggered, this,
-            [] { ShellOpen(kAuthorMail); });
+            [this] {
+                if (!ShellOpen(kAuthorMail))
+                    dialogs_.ShowMessage(
+                        "No se ha podido abrir un programa de correo para escribir a " +
+                            std::string(kAuthorMail).substr(7) +
+                            ": no hay ningún programa asociado a las direcciones «mailto:».",
+                        kProgramName, MessageIcon::Information);
+            });
 }
 
 }  // namespace glifora

@@ -46,6 +46,10 @@ namespace glifora {
 
 class ClickLabel;
 class PictureBox;
+class PicturePanel;
+class StatusPanel;
+class TextArtPanel;
+class WebArtPanel;
 
 struct MainOptions {
     // Shows the hidden buttons and enables the greyed entries (editor, revert).
@@ -136,7 +140,8 @@ class frmMain : public QMainWindow, public EffectHost {
     void ReportProgress(int done, int total);
     void HideProgress();
 
-    // --- Controls, named as the window's design names them ---
+    // --- Controls, named as the window's design names them; the panels own
+    // them, the window keeps these pointers for its commands and the tests ---
     QToolBar* Toolbar1 = nullptr;
     QToolBar* tbModo = nullptr;
     QFrame* picMarco = nullptr;
@@ -192,10 +197,7 @@ class frmMain : public QMainWindow, public EffectHost {
     };
     [[nodiscard]] ScreenMetrics Screen() const;
     void BuildToolbars(QWidget* client);
-    void BuildPictureFrame(QWidget* client);
-    void BuildAsciiFrame(QWidget* client);
-    void BuildWebFrame(QWidget* client);
-    void BuildStatusBar(QWidget* client);
+    void BuildPanels(QWidget* client);
     void BuildHiddenControls(QWidget* client);
     void BuildMenus();
     void BuildImageMenus();
@@ -205,7 +207,7 @@ class frmMain : public QMainWindow, public EffectHost {
     void OnNegativeClicked();
     void OnLuminosityChanged();
     void OnSizeChanged();
-    void OnScroll(bool horizontal);
+    void ShowFontInStatus();
     void ChooseSwatchColor(ClickLabel* swatch);
     void ShowAlgorithmOptions();
     [[nodiscard]] bool FillTicked();
@@ -235,7 +237,10 @@ class frmMain : public QMainWindow, public EffectHost {
     EditorDocument editorDocument_;
     QPointer<frmEditor> editor_;
     QPointer<frmFonts> fonts_;
-    QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};
+    PicturePanel* picturePanel_ = nullptr;
+    TextArtPanel* textPanel_ = nullptr;
+    WebArtPanel* webPanel_ = nullptr;
+    StatusPanel* status_ = nullptr;
     QPointer<frmPreview> preview_;
     QPointer<frmOpcAlgoritmo> options_panel_;
     bool shutDown_ = false;

@@ -12,6 +12,7 @@
 #include "animation/animart_writer.h"
 #include "animation/frm_gif_avance.h"
 #include "app/frm_main.h"
+#include "app/web_art_panel.h"
 #include "app/widgets.h"
 #include "platform/ansi.h"
 #include "platform/file_io.h"
@@ -71,21 +72,7 @@ std::string frmMain::SavePage(const char* title,
 }
 
 WebArtSettings frmMain::WebSettings() const {
-    WebArtSettings settings;
-    settings.quality = chkWebCalidad->checkState() != Qt::Unchecked;
-    settings.palette = cboPaletaWeb->currentIndex();
-    settings.userText = UnicodeToAnsi(txtPaletaWeb->text());
-    settings.size = sldWTamaño->value();
-    auto pressed = [this](const char* key) {
-        QAction* a = TBBordesWeb->findChild<QAction*>(key);
-        return a && a->isChecked();
-    };
-    settings.borders.top = pressed("WebBArriba");
-    settings.borders.bottom = pressed("WebBAbajo");
-    settings.borders.left = pressed("WebBIzquierda");
-    settings.borders.right = pressed("WebBDerecha");
-    settings.preview = chkWebArtPrev->isChecked();
-    return settings;
+    return webPanel_->Settings();
 }
 
 void frmMain::PlayWebArt() {

@@ -21,6 +21,9 @@
 #include "app/frm_main.h"
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
+#include "app/picture_panel.h"
+#include "app/status_panel.h"
+#include "app/text_art_panel.h"
 #include "app/widgets.h"
 #include "platform/ansi.h"
 #include "platform/arith.h"
@@ -66,16 +69,13 @@ void frmMain::StartUp() {
     OnPaletteSelected(0);
     cboPaletaWeb->setCurrentIndex(0);
     cboPaletaWeb->activated(0);
-    panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(session_.Font().FontName))));
-    panels_[1]->setText(AnsiToUnicode(SizePanelText(session_.Font().FontSize)));
-    panels_[3]->setText("MODO ASCIIART");
+    ShowFontInStatus();
+    status_->ShowMode(true);
     ComputeColumnCount();
 }
 
 QString frmMain::PanelText(const QString& key) const {
-    for (QLabel* panel : panels_)
-        if (panel && panel->objectName() == key) return panel->text();
-    return {};
+    return status_->Text(key);
 }
 
 bool frmMain::AsciiMode() const {
@@ -84,7 +84,7 @@ bool frmMain::AsciiMode() const {
 
 void frmMain::SetMode(bool ascii) {
     tbModo->actions()[ascii ? 0 : 1]->setChecked(true);
-    panels_[3]->setText(ascii ? "MODO ASCIIART" : "MODO WEBART");
+    status_->ShowMode(ascii);
     if (ascii) {
         mrcWeb->hide();
         mrcAscii->show();
@@ -123,8 +123,7 @@ bool frmMain::LoadPictureFile(const std::string& path) {
 }
 
 void frmMain::RepaintPicture(bool now) {
-    picMain->Show(&picture_.Displayed());
-    if (now) picMain->RepaintNow();
+    picturePanel_->Show(&picture_.Displayed(), now);
 }
 
 void frmMain::SaveUndo() {
@@ -142,19 +141,7 @@ void frmMain::RevertPicture() {
 }
 
 void frmMain::UpdateScrollBars() {
-    HScroll1->setEnabled(picture_.Width() > kFrameWidth);
-    VScroll1->setEnabled(picture_.Height() > kFrameHeight);
-}
-
-void frmMain::OnScroll(bool horizontal) {
-    // Each bar moves the picture in its own direction only.
-    if (horizontal)
-        picMain->move(
-            HorizontalScrollOffset(picture_.Width(), HScroll1->value(), HScroll1->maximum()),
-            picMain->y());
-    else
-        picMain->move(picMain->x(), VerticalScrollOffset(picture_.Height(), VScroll1->value(),
-                                                         VScroll1->maximum()));
+    picturePanel_->UpdateBars();
 }
 
 void frmMain::ShowImagePreview() {
@@ -226,7 +213,7 @@ TextArtSettings frmMain::TextSettings(Algorithm algorithm) {
     TextArtSettings s;
     s.palette = session_.Palette();
     s.font = session_.Font();
-    s.luminosity = sldLuminosidad->value();
+    textPanel_->Fill(s);
     s.negative = session_.Negative();
     s.columns = columnCount_;
     s.algorithm = algorithm;
@@ -296,10 +283,16 @@ void frmMain::ShowTextPreview() {
 }
 
 void frmMain::ApplyTextColors() {
+    const QColor back = ToQColor(backColor_), fore = ToQColor(foreColor_);
     QPalette p = txtAscii->palette();
-    p.setColor(QPalette::Base, ToQColor(backColor_));
-    p.setColor(QPalette::Text, ToQColor(foreColor_));
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Text, fore);
     txtAscii->setPalette(p);
+    // Under the window's style sheet a palette change alone neither repaints
+    // the box nor survives its next polish; a rule of its own does both, for
+    // the whole text at once.
+    txtAscii->setStyleSheet(QString("QPlainTextEdit#txtAscii { color: %1; background-color: %2; }")
+                                .arg(fore.name(), back.name()));
 }
 
 void frmMain::ChooseSwatchColor(ClickLabel* swatch) {
@@ -318,16 +311,18 @@ void frmMain::ChangeFont() {
     FontRequest request;
     request.face = before.FontName.substr(0, 31);
     request.height = DialogHeightForSize(before.FontSize);
+    request.points = before.FontSize;
     request.italic = false;
     const FontChoice choice = dialogs_.ChooseFont(request);
     if (!choice.face.empty()) {
         TextFont font;
         font.FontName = choice.face.substr(0, 31);
-        font.FontSize = SizeForDialogHeight(choice.height);
+        // The size picked is the size kept; the height is for dialogs that
+        // only give one.
+        font.FontSize = choice.points > 0 ? choice.points : SizeForDialogHeight(choice.height);
         session_.ApplyFont(font);  // regular weight; re-measures the glyphs
         txtAscii->setFont(session_.QtFont());
-        panels_[0]->setText(AnsiToUnicode(FontPanelText(Utf8ToAnsi(font.FontName))));
-        panels_[1]->setText(AnsiToUnicode(SizePanelText(font.FontSize)));
+        ShowFontInStatus();
         ComputeColumnCount();
     }
     const TextFont& after = session_.Font();
@@ -346,8 +341,13 @@ void frmMain::TakeFontFace(const std::string& face) {
     const FixedFacePick pick =
         TakeFixedFace(session_, face, sldTamaño->value(), m.width, m.twipsPerPixel);
     txtAscii->setFont(session_.QtFont());
-    panels_[0]->setText(AnsiToUnicode(pick.fontPanel));
+    status_->ShowFont(session_.Font().FontName);
     columnCount_ = pick.columnCount;
+}
+
+void frmMain::ShowFontInStatus() {
+    status_->ShowFont(session_.Font().FontName);
+    status_->ShowSize(session_.Font().FontSize);
 }
 
 // --- Around ---

@@ -1,6 +1,7 @@
 #include "app/frm_preview.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -12,6 +13,7 @@ frmPreview::frmPreview(QWidget* owner) : QWidget(owner, Qt::Window) {
     txtAscii = new QPlainTextEdit(this);
     txtAscii->setObjectName("txtAscii");
     txtAscii->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtAscii->setReadOnly(true);
 }
 
 void frmPreview::ShowText(const QString& text, const QFont& font, const QColor& fore,
@@ -26,6 +28,14 @@ void frmPreview::ShowText(const QString& text, const QFont& font, const QColor& 
     txtAscii->setPlainText(text);
     show();
     raise();
+}
+
+void frmPreview::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the full-screen view, as it leaves the picture preview.
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmPreview::resizeEvent(QResizeEvent*) {

@@ -17,6 +17,7 @@ class frmPreview : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace glifora

@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSlider>
 
+#include "platform/object_names.h"
 #include "platform/qt_raster.h"
 
 namespace glifora {
@@ -51,6 +53,29 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (!raster_ || raster_->Empty()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, ImageView(*raster_));
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, w ? w : label->sizeHint().width(), h);
+    return label;
+}
+
+QFrame* SettingsFrame(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* frame = Named(new QFrame(parent), name);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QSlider* TickSlider(QWidget* parent, const char* name, int lo, int hi, int value,
+                    const QRect& geometry) {
+    auto* s = Named(new QSlider(Qt::Horizontal, parent), name);
+    s->setRange(lo, hi);
+    s->setValue(value);
+    s->setGeometry(geometry);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(hi - lo > 10 ? (hi - lo) / 10 : 1);
+    return s;
 }
 
 }  // namespace glifora

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QWidget>
 
+class QFrame;
+class QSlider;
+
 #include "platform/raster.h"
 
 namespace glifora {
@@ -45,5 +48,12 @@ class PictureBox : public QWidget {
 };
 
 [[nodiscard]] QColor ToQColor(ColorValue c);
+
+// The fixed layout's building blocks: a caption at a place (its own width
+// unless given), a settings frame, and a ticked horizontal slider.
+QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w = 0, int h = 16);
+QFrame* SettingsFrame(QWidget* parent, const char* name, const QRect& geometry);
+QSlider* TickSlider(QWidget* parent, const char* name, int lo, int hi, int value,
+                    const QRect& geometry);
 
 }  // namespace glifora

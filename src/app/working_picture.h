@@ -11,8 +11,9 @@ namespace glifora {
 
 class WorkingPicture {
   public:
-    // A picture is present once a source picture was assigned.
-    [[nodiscard]] bool HasPicture() const { return source_.has_value(); }
+    // A picture is present once a non-empty source picture was assigned; the
+    // strength dialog assigns back an empty copy when nothing was loaded.
+    [[nodiscard]] bool HasPicture() const { return source_ && !source_->Empty(); }
     [[nodiscard]] Raster& Displayed() { return displayed_; }
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
     [[nodiscard]] const Raster& UndoCopy() const { return undo_; }

@@ -29,8 +29,9 @@ int RunAscii(const ParsedArgs& args) {
     if (art.tooLarge) return Fail("la imagen reducida sería demasiado grande");
 
     if (output) {
-        const std::string content = SavedTextContent(FontPanelText(Utf8ToAnsi(s.font.FontName)),
-                                                     SizePanelText(s.font.FontSize), art.text);
+        const std::string content =
+            SavedTextContent(FontPanelText(Utf8ToAnsi(session.Font().FontName)),
+                             SizePanelText(s.font.FontSize), art.text);
         std::string why;
         if (!WriteFileAtomically(*output, content, &why))
             return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);

@@ -81,6 +81,11 @@ std::vector<EffectStep> EffectStepsFromArgs(const ParsedArgs& args) {
 
 void PrepareSessionFor(TextArtSession& session, const TextArtSettings& settings) {
     PrepareSession(session, settings);
+    // The default face falls back silently; a face asked for by name says so.
+    const std::string& used = session.Font().FontName;
+    if (settings.font.FontName != TextFont{}.FontName && used != settings.font.FontName)
+        std::cerr << "glifora: la fuente «" << settings.font.FontName
+                  << "» no está instalada; se usa «" << used << "»\n";
 }
 
 EffectStepProgress EffectBar() {

@@ -31,12 +31,14 @@ struct FontRequest {
     bool italic = false;
     int minPoints = 4;
     int maxPoints = 36;
+    int points = 0;  // the size to open on; 0: from height
 };
 struct FontChoice {
     std::string face;
     int height = 0;
     bool bold = false;
     bool italic = false;
+    int points = 0;  // the size chosen; 0: from height
 };
 
 class Dialogs {

@@ -97,7 +97,8 @@ std::string QtDialogs::BrowseForFolder() {
 FontChoice QtDialogs::ChooseFont(const FontRequest& request) {
     QFont initial(Q(request.face));
     // The record's height is a pixel height at 96 dots per inch.
-    const int points = static_cast<int>(std::abs(request.height) * 0.75);
+    const int points =
+        request.points > 0 ? request.points : static_cast<int>(std::abs(request.height) * 0.75);
     if (points > 0) initial.setPointSize(points);
     initial.setItalic(request.italic);
     QFontDialog dialog(initial, owner_);
@@ -112,6 +113,7 @@ FontChoice QtDialogs::ChooseFont(const FontRequest& request) {
     out.height = -static_cast<int>(std::lround(size * 96.0 / 72.0));
     out.bold = chosen.bold();
     out.italic = chosen.italic();
+    out.points = size;
     return out;
 }
 

@@ -20,4 +20,11 @@ namespace glifora {
     return ScrollOffset(height, value, maximum, 250, 12);
 }
 
+// The main window's picture frames reach the whole picture: the hidden part
+// H = size - frame is crossed in whole steps, O = round(H x value / maximum)
+// rounded up to a step, and the last step stops at the edge, so the offset is
+// -min(step x ceil(O / step), H) and a bar's last value shows the picture's
+// last column or row. Nothing moves when nothing is hidden.
+[[nodiscard]] int EdgeScrollOffset(int size, int value, int maximum, int frame, int step);
+
 }  // namespace glifora

@@ -15,23 +15,22 @@ ShellOpener& Opener() {
     return opener;
 }
 
-void DesktopOpen(const std::string& target) {
+bool DesktopOpen(const std::string& target) {
     const QString t = QString::fromStdString(target);
     QUrl url;
     if (t.startsWith("mailto:") || t.contains("://"))
         url = QUrl(t);
     else
         url = QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath());
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace
 
-void ShellOpen(const std::string& target) {
-    if (Opener())
-        Opener()(target);
-    else
-        DesktopOpen(target);
+bool ShellOpen(const std::string& target) {
+    if (!Opener()) return DesktopOpen(target);
+    Opener()(target);
+    return true;
 }
 
 ShellOpener SetShellOpener(ShellOpener opener) {

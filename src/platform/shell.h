@@ -8,8 +8,9 @@
 
 namespace glifora {
 
-// Opens `target` (a file path, web address or "mailto:" address). Reports nothing.
-void ShellOpen(const std::string& target);
+// Opens `target` (a file path, web address or "mailto:" address); false when
+// no handler could be started. Shows nothing itself.
+bool ShellOpen(const std::string& target);
 // Replaces the opener (nullptr restores the desktop's); returns the previous one.
 using ShellOpener = std::function<void(const std::string&)>;
 ShellOpener SetShellOpener(ShellOpener opener);

@@ -14,6 +14,8 @@ class TextArtSession {
     TextArtSession();
 
     // Face and size for the canvas; then ScanGlyphs and BuildLevelMap.
+    // Font().FontName becomes the family actually used, which differs from
+    // the one asked for when that face is not installed.
     void ApplyFont(const TextFont& font);
     // cboPaletas selection: BuildGlyphTable.
     void SelectPalette(int index);
@@ -28,6 +30,7 @@ class TextArtSession {
     [[nodiscard]] bool Negative() const { return tables_.CountedColor == kCountBlack; }
 
   private:
+    [[nodiscard]] std::string UsedFamily() const;
     TextFont font_;
     GlyphTables tables_;
     QtGlyphCanvas canvas_;

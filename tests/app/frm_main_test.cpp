@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontInfo>
+#include <QImage>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,11 +26,18 @@
 #include "app/widgets.h"
 #include "editor/frm_editor.h"
 #include "platform/ansi.h"
+#include "platform/scroll_rule.h"
+#include "platform/text_metrics.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 
 namespace glifora {
 namespace {
+
+// The family the glyphs are measured in when `face` is asked for.
+std::string UsedFace(const char* face, int points = 6) {
+    return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();
+}
 
 class MainWindow : public ::testing::Test {
   protected:
@@ -113,10 +122,26 @@ TEST_F(MainWindow, AFailedLoadKeepsThePictureAndSaysSo) {
 }
 
 TEST_F(MainWindow, ScrollBarsMoveThePictureByTheFixedRule) {
-    Load(Picture(300, 100, 0x808080, "narrow.bmp"));
-    w->HScroll1->setValue(w->HScroll1->maximum());
-    EXPECT_EQ(w->picMain->x(), 18);  // O = -20 -> +18
-    EXPECT_EQ(w->picMain->y(), 0);
+    // Each bar's last value brings the hidden part's far edge to the frame's
+    // edge, at every size; steps stay 6 and 12 pixels up to there.
+    for (const auto& [width, height] :
+         {std::pair{300, 100}, {480, 360}, {2000, 1000}, {284, 254}}) {
+        Load(Picture(width, height, 0x808080, "size.bmp"));
+        w->HScroll1->setValue(w->HScroll1->maximum());
+        EXPECT_EQ(w->picMain->x(), kFrameWidth - width);
+        EXPECT_EQ(w->picMain->y(), 0);
+        if (height > kFrameHeight) {
+            w->VScroll1->setValue(w->VScroll1->maximum());
+            EXPECT_EQ(w->picMain->y(), kFrameHeight - height);
+            w->VScroll1->setValue(w->VScroll1->maximum() / 2);
+            EXPECT_EQ(w->picMain->y() % 12, 0);
+            w->VScroll1->setValue(0);
+        }
+        w->HScroll1->setValue(w->HScroll1->maximum() / 3);
+        EXPECT_EQ(w->picMain->x() % 6, 0);
+        w->HScroll1->setValue(0);
+        EXPECT_EQ(w->picMain->x(), 0);
+    }
     // Undo twice gives the picture before the change.
     const Raster loaded = w->Picture().Displayed();
     w->SaveUndo();
@@ -180,8 +205,8 @@ TEST_F(MainWindow, SavesTheSignatureLineAndTheTextByteForByte) {
     Tool("Guardar");
     EXPECT_EQ(dialogs.Last("save")->extension, "txt");
     EXPECT_EQ(test::ReadFile(path),
-              "Ascii Art generado por Glifora. Fuente: Lucida Console Tama\xF1o: 6\r\n" +
-                  w->TextArt() + "\r\n");
+              "Ascii Art generado por Glifora. Fuente: " + UsedFace("Lucida Console") +
+                  " Tama\xF1o: 6\r\n" + w->TextArt() + "\r\n");
     // Cancelling leaves the disk alone; an unwritable path is reported.
     test::WriteFile(path, "old");
     Tool("Guardar");
@@ -201,8 +226,8 @@ TEST_F(MainWindow, CopiesTheTextAndNamesTheFont) {
     w->Action("mnuClipboard")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), AnsiToUnicode(w->TextArt()));
     ASSERT_EQ(dialogs.Count("message"), 1);
-    EXPECT_EQ(dialogs.Last("message")->text,
-              "Dibujo copiado en el portapapeles.\nUsar fuente: Lucida Console Tamaño: 6");
+    EXPECT_EQ(dialogs.Last("message")->text, "Dibujo copiado en el portapapeles.\nUsar fuente: " +
+                                                 UsedFace("Lucida Console") + " Tamaño: 6");
 }
 
 TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
@@ -228,7 +253,8 @@ TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
     w->Action("mnuFontsChange")->trigger();
     ASSERT_EQ(dialogs.Count("font"), 1);
     EXPECT_EQ(dialogs.Last("font")->font.height, 8);
-    EXPECT_EQ(dialogs.Last("font")->font.face, "Lucida Console");
+    EXPECT_EQ(dialogs.Last("font")->font.face, UsedFace("Lucida Console"));
+    EXPECT_EQ(dialogs.Last("font")->font.points, 6);
     // A change while the text box is empty re-measures silently.
     dialogs.fonts.push_back({"DejaVu Sans Mono", -16, true, true});
     w->Action("mnuFontsChange")->trigger();
@@ -346,6 +372,11 @@ TEST(WorkingPicture, UndoAndRevertFollowTheSourcePicture) {
     EXPECT_EQ(p.Displayed().Pixel(0, 0), 2);
     p.Revert();  // the undo snapshot is now the source picture
     EXPECT_EQ(p.Displayed().Pixel(0, 0), 2);
+    EXPECT_EQ(EdgeScrollOffset(2000, 4096, 4096, 283, 6), -1717);  // the edge, not a step
+    EXPECT_EQ(EdgeScrollOffset(300, 4096, 4096, 320, 6), 0);       // nothing hidden
+    EXPECT_EQ(EdgeScrollOffset(1000, 2048, 4096, 250, 12), -384);  // O = 375, up to a step
+    EXPECT_EQ(EdgeScrollOffset(1000, 0, 0, 250, 12), 0);
+    EXPECT_EQ(EdgeScrollOffset(1000, -4096, -4096, 250, 12), -750);  // a negative range
 }
 
 }  // namespace

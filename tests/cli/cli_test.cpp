@@ -3,15 +3,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "platform/raster.h"
+#include "platform/text_metrics.h"
 #include "test_support.h"
 
 namespace glifora {
 namespace {
 
 using test::RunGlifora;
+
+// The family the glyphs are measured in when `face` is asked for.
+std::string UsedFace(const char* face, int points) {
+    return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();
+}
 
 class Cli : public ::testing::Test {
   protected:
@@ -41,7 +48,8 @@ TEST_F(Cli, AsciiWritesExactlyWhatTheSaveWrites) {
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string text = test::ReadFile(out);
     const std::string sig =
-        "Ascii Art generado por Glifora. Fuente: Lucida Console Tama\xF1o: 6\r\n";
+        "Ascii Art generado por Glifora. Fuente: " + UsedFace("Lucida Console", 6) +
+        " Tama\xF1o: 6\r\n";
     ASSERT_EQ(text.substr(0, sig.size()), sig);
     EXPECT_TRUE(text.ends_with("\r\n"));
     // Left half black, right half white: rows of 4 dense glyphs then 4 blanks.
@@ -57,14 +65,18 @@ TEST_F(Cli, AsciiWritesExactlyWhatTheSaveWrites) {
     EXPECT_EQ(shown.out, lf + "\n");
 
     // Font options reach the signature line.
-    ASSERT_EQ(RunGlifora({"ascii", Picture(), "--font", "Courier New", "--font-size", "8", "--size",
-                          "10", "--screen-width", "800", "-o", out})
-                  .status,
-              0);
-    EXPECT_EQ(test::ReadFile(out).rfind("Ascii Art generado por Glifora. Fuente: Courier New "
-                                        "Tama\xF1o: 8\r\n",
-                                        0),
+    // A face that is not installed names the one used, there and on stderr.
+    const auto courier = RunGlifora({"ascii", Picture(), "--font", "Courier New", "--font-size",
+                                     "8", "--size", "10", "--screen-width", "800", "-o", out});
+    ASSERT_EQ(courier.status, 0);
+    const std::string used = UsedFace("Courier New", 8);
+    EXPECT_EQ(test::ReadFile(out).rfind(
+                  "Ascii Art generado por Glifora. Fuente: " + used + " Tama\xF1o: 8\r\n", 0),
               0u);
+    if (used != "Courier New")
+        EXPECT_NE(courier.err.find("se usa «" + used + "»"), std::string::npos) << courier.err;
+    else
+        EXPECT_TRUE(courier.err.empty()) << courier.err;
 }
 
 TEST_F(Cli, UnreadableInputsFailWithStatusOneAndNoOutput) {
