@@ -20,11 +20,13 @@ const std::vector<Subcommand>& Subcommands() {
              "ascii [IMAGEN] [-o ARCHIVO]\n"
              "    --palette 0..3  --font NOMBRE  --font-size PT  --luminosity -100..100\n"
              "    --negative  --columns N | --size 1..100 [--screen-width PX]\n"
-             "    --outline [--fill]  --effect E[:P] (repetible)  --seed N\n"
+             "    --outline [--fill] | --shape  --effect E[:P] (repetible)  --seed N\n"
              "  Crea el AsciiArt de IMAGEN (sin IMAGEN, de una imagen de muestra).\n"
              "  Con -o escribe el archivo tal como lo guarda el programa; sin -o lo\n"
              "  muestra en UTF-8 con saltos de línea LF. Por omisión --columns 100;\n"
-             "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.",
+             "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.\n"
+             "  --shape elige cada carácter por su forma además de por su tono (más\n"
+             "  detalle).",
              ascii, 0, 1, RunAscii},
             {"web",
              "web IMAGEN -o ARCHIVO [--quality] [--size 1..5] [--text TEXTO]\n"

@@ -2,6 +2,7 @@
 
 #include "platform/picture_decoder.h"
 #include "platform/shrink.h"
+#include "textart/detail_picture.h"
 
 namespace glifora {
 namespace {
@@ -14,6 +15,20 @@ TextArtInputs InputsFor(const TextArtSettings& s, const TextArtSession& session,
     in.luminosity = s.luminosity;
     in.levelMap = &session.Tables().LevelMap;
     in.fill = s.fill;
+    return in;
+}
+
+DetailInputs DetailInputsFor(const TextArtSettings& s, const TextArtSession& session, int columns,
+                             int rows) {
+    DetailInputs in;
+    in.columns = columns;
+    in.rows = rows;
+    in.luminosity = s.luminosity;
+    in.negative = session.Negative();
+    const int palette = session.Palette() >= 0 ? session.Palette() : 0;
+    in.first = kPalettes[palette].first;
+    in.last = kPalettes[palette].last;
+    in.shapes = &session.Tables().Shapes;
     return in;
 }
 
@@ -38,11 +53,19 @@ TextArtResult ConvertPicture(const Raster& picture, const TextArtSettings& setti
     art.columns = ColumnsFor(settings, cell.width);
     art.rows =
         ComputeRowCount(picture.Width(), picture.Height(), art.columns, cell.width, cell.height);
-    if (!TextArtSizeAllowed(art.columns, art.rows)) {
+    const bool detail = settings.algorithm == Algorithm::Detail;
+    if (!TextArtSizeAllowed(art.columns, art.rows) ||
+        (detail && !DetailSizeAllowed(art.columns, art.rows, cell.width, cell.height))) {
         art.tooLarge = true;
         return art;
     }
     art.resized = ShrinkNearest(picture, art.columns, art.rows);
+    if (detail) {
+        if (art.rows > 0)
+            art.text = ConvertDetail(LumaOf(picture),
+                                     DetailInputsFor(settings, session, art.columns, art.rows));
+        return art;
+    }
     art.text =
         ConvertResized(art.resized, InputsFor(settings, session, art.columns), settings.algorithm);
     return art;
@@ -70,6 +93,16 @@ TextArtFileResult TextArtFromFile(const std::string& path, const TextArtSettings
     }
     const TextExtent cell = session.Cell();
     const int columns = ColumnsFor(settings, cell.width);
+    if (settings.algorithm == Algorithm::Detail) {
+        // Decoded at the resolution the shapes are matched at, not one pixel a cell.
+        const DetailInputs in = DetailInputsFor(settings, session, columns, 0);
+        TextArtResult& art = result.art;
+        art.columns = columns;
+        if (!DetailTextArtFromFile(path, in, &art.text, &result.error, &art.rows)) {
+            if (result.error.empty()) art.tooLarge = true;
+        }
+        return result;
+    }
     // The decoder itself refuses a shrunk size past the limit.
     PictureLoad load = DecodePictureShrunk(path, [&](int w, int h) {
         return ShrinkTarget{columns, ComputeRowCount(w, h, columns, cell.width, cell.height)};
