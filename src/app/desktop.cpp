@@ -1,15 +1,13 @@
 #include "app/desktop.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "app/frm_main.h"
 #include "app/icons.h"
+#include "app/translations.h"
 #include "cli/cli.h"
 #include "platform/picture_decoder.h"
 #include "platform/qt_dialogs.h"
@@ -47,11 +45,8 @@ int RunDesktop(int argc, char** argv) {
     QApplication::setApplicationName("glifora");
     QApplication::setApplicationDisplayName("Glifora");
     QApplication::setWindowIcon(ToolIcon(IconKind::App));
-    // Standard buttons and dialogs in Spanish, like the rest of the program.
-    QTranslator qtSpanish;
-    if (qtSpanish.load(QLocale(QLocale::Spanish), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtSpanish);
+    // Standard buttons, dialogs, dates and numbers in Spanish, like the rest of the program.
+    InstallSpanish();
     InitPictureDecoding();
     SeedRandomFromClock();
 

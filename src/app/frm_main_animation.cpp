@@ -12,11 +12,13 @@
 #include "animation/animart_writer.h"
 #include "animation/frm_gif_avance.h"
 #include "app/frm_main.h"
+#include "app/page_write_progress.h"
 #include "app/web_art_panel.h"
 #include "app/widgets.h"
 #include "platform/ansi.h"
 #include "platform/file_io.h"
 #include "platform/shell.h"
+#include "webart/page_estimate.h"
 
 namespace glifora {
 namespace {
@@ -62,8 +64,10 @@ std::string frmMain::SavePage(const char* title,
     const std::string path = dialogs_.ShowSaveDialog("Archivo HTML|*.html", title, "", "html");
     if (path.empty()) return {};
     AtomicFileWriter file(path);
-    (void)write([&file](std::string_view piece) { return file.Append(piece); });
+    PageWriteCancel cancel(this);
+    (void)write([&](std::string_view piece) { return !cancel.Cancelled() && file.Append(piece); });
     HideProgress();
+    if (cancel.Cancelled()) return {};  // the file is left unwritten
     if (!file.Commit()) {
         dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
         return {};
@@ -79,6 +83,9 @@ void frmMain::PlayWebArt() {
     const WebArtSettings settings = WebSettings();
     // The palette is drawn before the file is asked for, as the page's first step.
     PrepareWebPalette(settings, web_);
+    if (!ConfirmPageSize(
+            dialogs_, EstimateWebArtPage(picture_.Width(), picture_.Height(), settings).maxBytes))
+        return;
     const std::string path = SavePage("Guardar el WebArt", [&](const ByteSink& sink) {
         return WriteWebArtPage(picture_.Displayed(), settings, web_, sink,
                                [this](int done, int total) { ReportProgress(done, total); });

@@ -41,10 +41,6 @@ namespace {
 const char* kPictureFilter =
     "Imagenes (*.bmp;*.gif;*.jpg;*.ico;*.wmf)|*.bmp;*.gif;*.jpg;*.ico;*.wmf";
 
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 // --- Start-up ---
@@ -103,24 +99,7 @@ void frmMain::LoadImageFile() {
     LoadPictureFile(path);
 }
 
-bool frmMain::LoadPictureFile(const std::string& path) {
-    PictureLoad load = DecodePicture(path);
-    if (!load.Ok()) {
-        dialogs_.ShowMessage("No se ha podido cargar la imagen", "Error en la carga",
-                             MessageIcon::Stop);
-        return false;
-    }
-    picture_.Load(std::move(load.raster));
-    RepaintPicture();
-    const QString upper = Q(path).right(3).toUpper();
-    if (upper == "GIF") {
-        // The picture itself is loaded; a GIF whose frames cannot be split
-        // simply offers no animation.
-        (void)SplitGifFrames(path, workFolder_, frames_, *animControls_);
-    }
-    UpdateScrollBars();
-    return true;
-}
+// LoadPictureFile: frm_main_loading.cpp.
 
 void frmMain::RepaintPicture(bool now) {
     picturePanel_->Show(&picture_.Displayed(), now);

@@ -2,8 +2,14 @@
 // The working picture: the source picture last assigned (by a load, an undo or
 // the strength dialog), the displayed raster that filters rewrite and
 // converters read, and the one-level undo copy.
+//
+// Memory: a picture is held at most three times (source, undo copy, displayed
+// raster). The source and the undo copy share one buffer while they are equal
+// (after a load or an undo), and copies reuse the buffer they replace when the
+// sizes match, so no step holds a fourth copy even for a moment.
 
-#include <optional>
+#include <cstddef>
+#include <memory>
 
 #include "platform/raster.h"
 
@@ -13,10 +19,10 @@ class WorkingPicture {
   public:
     // A picture is present once a non-empty source picture was assigned; the
     // strength dialog assigns back an empty copy when nothing was loaded.
-    [[nodiscard]] bool HasPicture() const { return source_ && !source_->Empty(); }
+    [[nodiscard]] bool HasPicture() const { return source_ != nullptr && !source_->Empty(); }
     [[nodiscard]] Raster& Displayed() { return displayed_; }
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
-    [[nodiscard]] const Raster& UndoCopy() const { return undo_; }
+    [[nodiscard]] const Raster& UndoCopy() const;
     [[nodiscard]] int Width() const { return displayed_.Width(); }
     [[nodiscard]] int Height() const { return displayed_.Height(); }
 
@@ -25,17 +31,19 @@ class WorkingPicture {
     // A loaded file: source picture, displayed raster and undo copy all take it.
     void Load(Raster picture);
     // Snapshot of the displayed raster (a copy).
-    void SaveUndo() { undo_ = displayed_; }
+    void SaveUndo();
     // The undo copy becomes the source picture; the copy itself stays, so a
     // second undo gives the same picture again. Nothing happens before a load.
     void Undo();
     // The source picture is drawn again over the displayed raster.
     void Revert();
+    // Bytes of pixels held, each shared buffer counted once.
+    [[nodiscard]] size_t HeldBytes() const;
 
   private:
-    std::optional<Raster> source_;
+    std::shared_ptr<Raster> source_;
+    std::shared_ptr<Raster> undo_;
     Raster displayed_;
-    Raster undo_;
 };
 
 // The viewing frame is 283 x 253 pixels; a bar is enabled when the picture is

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -154,8 +155,13 @@ void frmEditor::BuildTools(QWidget* client) {
     cmd1 = Named(new QPushButton("cmd1", client), "cmd1");
     cmd1->setGeometry(Twips(120, 2040, 345, 315));
     cmd1->setStyleSheet("padding: 0px");  // the caption fills the small button
+    // The button is 23 pixels wide: the caption's font shrinks until the whole
+    // "cmd1" fits, whatever the system's sans-serif face measures.
     QFont small = cmd1->font();
     small.setPointSizeF(7);
+    while (small.pointSizeF() > 4 &&
+           QFontMetrics(small).horizontalAdvance(cmd1->text()) > cmd1->width() - 2)
+        small.setPointSizeF(small.pointSizeF() - 0.5);
     cmd1->setFont(small);
     lstCaracteres = Named(new QListWidget(client), "lstCaracteres");
     lstCaracteres->setGeometry(Twips(780, 30, 645, 6930));

@@ -215,3 +215,16 @@ TEST_F(EditorWindow, MenusTransformTheGrid) {
 
 }  // namespace
 }  // namespace glifora
+
+namespace glifora {
+namespace {
+
+TEST(EditorCaptions, TheSmallButtonShowsItsWholeCaption) {
+    test::ScriptedDialogs dialogs;
+    EditorDocument doc;
+    frmEditor w(dialogs, doc, TextFont{"DejaVu Sans Mono", 8});
+    EXPECT_LE(w.cmd1->fontMetrics().horizontalAdvance(w.cmd1->text()), w.cmd1->width() - 2);
+}
+
+}  // namespace
+}  // namespace glifora
