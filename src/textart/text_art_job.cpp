@@ -2,6 +2,7 @@
 
 #include "platform/picture_decoder.h"
 #include "platform/shrink.h"
+#include "textart/shrunk_color_decode.h"
 
 namespace glifora {
 namespace {
@@ -43,6 +44,7 @@ TextArtResult ConvertPicture(const Raster& picture, const TextArtSettings& setti
         return art;
     }
     art.resized = ShrinkNearest(picture, art.columns, art.rows);
+    if (settings.cellColors) art.colors = MeanCellColors(picture, art.columns, art.rows);
     art.text =
         ConvertResized(art.resized, InputsFor(settings, session, art.columns), settings.algorithm);
     return art;
@@ -71,9 +73,13 @@ TextArtFileResult TextArtFromFile(const std::string& path, const TextArtSettings
     const TextExtent cell = session.Cell();
     const int columns = ColumnsFor(settings, cell.width);
     // The decoder itself refuses a shrunk size past the limit.
-    PictureLoad load = DecodePictureShrunk(path, [&](int w, int h) {
+    const auto target = [&](int w, int h) {
         return ShrinkTarget{columns, ComputeRowCount(w, h, columns, cell.width, cell.height)};
-    });
+    };
+    ShrunkColorLoad coloured;
+    if (settings.cellColors) coloured = DecodeShrunkWithColors(path, target);
+    PictureLoad load =
+        settings.cellColors ? std::move(coloured.shrunk) : DecodePictureShrunk(path, target);
     if (!load.Ok()) {
         result.error = load.error;
         return result;
@@ -81,6 +87,7 @@ TextArtFileResult TextArtFromFile(const std::string& path, const TextArtSettings
     TextArtResult& art = result.art;
     art.columns = columns;
     art.rows = load.raster.Height();
+    art.colors = std::move(coloured.colors);
     art.text =
         ConvertResized(load.raster, InputsFor(settings, session, columns), settings.algorithm);
     return result;
