@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  libwmf-bin
 )
 if [ "${GLIFORA_WITH_BROWSER_TESTS:-0}" = 1 ]; then packages+=(chromium imagemagick); fi
 

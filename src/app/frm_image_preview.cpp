@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "app/widgets.h"
-#include "app/working_picture.h"
+#include "platform/scroll_rule.h"
 
 namespace glifora {
 

@@ -23,6 +23,7 @@
 #include "app/frm_preview.h"
 #include "app/icons.h"
 #include "app/widgets.h"
+#include "editor/frm_editor.h"
 #include "platform/arith.h"
 #include "platform/object_names.h"
 #include "platform/shell.h"
@@ -104,7 +105,11 @@ frmMain::frmMain(Dialogs& dialogs, Options options, QWidget* parent)
     StartUp();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The editor window is a child, which Qt deletes only after the members,
+    // the document it shows among them; it must go while that document lives.
+    delete editor_;
+}
 
 void frmMain::BuildToolbars(QWidget* client) {
     Toolbar1 = Named(new QToolBar(client), "Toolbar1");

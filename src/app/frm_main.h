@@ -17,6 +17,7 @@
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
 #include "app/working_picture.h"
+#include "editor/editor_document.h"
 #include "filters/filter_engine.h"
 #include "filters/throttled_progress.h"
 #include "platform/dialogs.h"
@@ -230,6 +231,8 @@ class frmMain : public QMainWindow, public EffectHost {
     FilterEngine engine_{*this};
     ThrottledProgress filterProgress_;
     frmEfectConfig* efectConfig_ = nullptr;
+    // The editor's grid: it outlives the editor window, which is opened over it.
+    EditorDocument editorDocument_;
     QPointer<frmEditor> editor_;
     QPointer<frmFonts> fonts_;
     QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};

@@ -26,6 +26,7 @@
 #include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
+#include "platform/scroll_rule.h"
 #include "platform/shell.h"
 #include "platform/text_font.h"
 #include "textart/fixed_face_pick.h"

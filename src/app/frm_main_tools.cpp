@@ -67,7 +67,7 @@ void frmMain::BuildImageMenus() {
 }
 
 void frmMain::OpenEditor() {
-    if (!editor_) editor_ = new frmEditor(dialogs_, session_.Font(), this);
+    if (!editor_) editor_ = new frmEditor(dialogs_, editorDocument_, session_.Font(), this);
     editor_->show();
     editor_->raise();
     editor_->activateWindow();

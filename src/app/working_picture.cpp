@@ -1,7 +1,5 @@
 #include "app/working_picture.h"
 
-#include "platform/arith.h"
-
 namespace glifora {
 
 void WorkingPicture::Assign(Raster picture) {
@@ -21,12 +19,6 @@ void WorkingPicture::Undo() {
 
 void WorkingPicture::Revert() {
     if (source_) displayed_ = *source_;
-}
-
-int ScrollOffset(int size, int value, int maximum, int span, int step) {
-    if (maximum <= 0) return 0;
-    const int o = RoundToInt(static_cast<double>(size - span) * value / maximum);
-    return -step * static_cast<int>(DivTrunc(o, step));
 }
 
 }  // namespace glifora

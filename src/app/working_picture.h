@@ -42,15 +42,4 @@ class WorkingPicture {
 inline constexpr int kFrameWidth = 283;
 inline constexpr int kFrameHeight = 253;
 
-// The scroll rule of the picture frames: O = round((size - span) x value / max);
-// the offset is -step x trunc(O / step). Horizontal: span 320, step 6;
-// vertical: span 250, step 12.
-[[nodiscard]] int ScrollOffset(int size, int value, int maximum, int span, int step);
-[[nodiscard]] inline int HorizontalScrollOffset(int width, int value, int maximum) {
-    return ScrollOffset(width, value, maximum, 320, 6);
-}
-[[nodiscard]] inline int VerticalScrollOffset(int height, int value, int maximum) {
-    return ScrollOffset(height, value, maximum, 250, 12);
-}
-
 }  // namespace glifora

@@ -10,10 +10,9 @@
 #include <functional>
 
 #include "editor/editor_document.h"
+#include "editor/editor_tools.h"
 
 namespace glifora {
-
-enum class MouseAction { Down, Move, Up };
 
 class EditorCanvasView final : public QWidget, public EditorCanvas {
     Q_OBJECT

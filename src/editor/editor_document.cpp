@@ -131,13 +131,11 @@ void EditorDocument::ReplaceCharacter(const std::string& from, const std::string
 
 void EditorDocument::ClearScreen() {
     if (canvas_ != nullptr) canvas_->ClearCanvas();
-    for (int x = 0; x < kLastVisibleColumn; ++x)
+    // Column 100 is cleared too: a character left there, out of sight on the
+    // cleared canvas, would come back through the next mirror, case change
+    // or save.
+    for (int x = 0; x < kEditorColumns; ++x)
         for (int y = 0; y <= kLastPaintableRow; ++y) At(x, y).assign(1, ' ');
-}
-
-EditorDocument& SharedEditorDocument() {
-    static EditorDocument document;
-    return document;
 }
 
 }  // namespace glifora

@@ -93,8 +93,9 @@ class EditorDocument {
     void FloodFill(int column, int row, const std::string& character);
     // Repaints every cell holding `from` (exact comparison) with `to`.
     void ReplaceCharacter(const std::string& from, const std::string& to);
-    // White canvas with grid lines; columns 0 to 99 of rows 0 to 74 become
-    // spaces. Column 100 and row 75 keep their texts.
+    // White canvas with grid lines; every paintable cell (columns 0 to 100 of
+    // rows 0 to 74) becomes a space, so no old character survives a clear.
+    // Row 75, never painted, keeps the empty text.
     void ClearScreen();
 
   private:
@@ -104,9 +105,5 @@ class EditorDocument {
     std::array<std::array<std::string, kEditorRows>, kEditorColumns> cells_{};
     EditorCanvas* canvas_ = nullptr;
 };
-
-// The program's one document: created empty on first use and kept for the
-// whole run, so the art survives closing and reopening the editor.
-[[nodiscard]] EditorDocument& SharedEditorDocument();
 
 }  // namespace glifora

@@ -1,6 +1,5 @@
 #pragma once
-// Commands that act on the whole editor document: mirrors, case changes, and
-// the text that saving and copying hand out.
+// Commands that act on the whole editor document: mirrors and case changes.
 
 #include <string>
 
@@ -25,12 +24,5 @@ void FlipVertical(EditorDocument& document, bool withCharacters);
 void UpperToLower(EditorDocument& document);
 // "a" to "z" become "A" to "Z".
 void LowerToUpper(EditorDocument& document);
-
-// The art as text: rows 1 to 74 of columns 1 to 100 (a cell never painted
-// counts as a blank), trailing blanks of each row and trailing empty rows
-// removed, rows joined by CR LF. Empty when the visible grid is blank.
-[[nodiscard]] std::string EditorText(const EditorDocument& document);
-// What "Guardar..." writes: EditorText followed by CR LF.
-[[nodiscard]] std::string EditorSavedContent(const EditorDocument& document);
 
 }  // namespace glifora

@@ -13,10 +13,12 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <optional>
 
+#include "editor/canvas_scroll.h"
+#include "editor/editor_text.h"
 #include "editor/editor_transformations.h"
 #include "platform/ansi.h"
-#include "platform/arith.h"
 #include "platform/file_io.h"
 #include "platform/object_names.h"
 #include "platform/text_metrics.h"
@@ -37,21 +39,21 @@ QRect Twips(int left, int top, int width, int height) {
 }
 
 // ImlTool: one small picture per tool, drawn here.
-QIcon ToolIcon(const std::string& key) {
+QIcon ToolIcon(EditorTool tool) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setPen(Qt::black);
-    if (key == "Libre") {  // a pencil
+    if (tool == EditorTool::Freehand) {  // a pencil
         p.setBrush(QColor(240, 200, 60));
         p.drawPolygon(QPolygon({QPoint(3, 12), QPoint(11, 2), QPoint(14, 5), QPoint(6, 14)}));
         p.drawLine(3, 12, 1, 15);
-    } else if (key == "Borrar") {  // an eraser
+    } else if (tool == EditorTool::Erase) {  // an eraser
         p.setBrush(QColor(240, 140, 160));
         p.drawPolygon(QPolygon({QPoint(1, 10), QPoint(8, 3), QPoint(14, 8), QPoint(7, 14)}));
-    } else if (key == "Caja") {
+    } else if (tool == EditorTool::Box) {
         p.drawRect(2, 3, 11, 9);
-    } else if (key == "CajaR") {
+    } else if (tool == EditorTool::FilledBox) {
         p.setBrush(QColor(90, 90, 90));
         p.drawRect(2, 3, 11, 9);
     } else {  // a paint pot tipped over
@@ -62,8 +64,8 @@ QIcon ToolIcon(const std::string& key) {
     return QIcon(pixmap);
 }
 
-// A scroll bar whose maximum may lie below its minimum of 0: value / max runs
-// from 0 at the bar's start to 1 at its end.
+// A scroll bar whose maximum may lie below its minimum of 0, shown running
+// from its start at 0 to its end at the maximum.
 void SetReversibleRange(QScrollBar* bar, int max, int step) {
     bar->setRange(std::min(0, max), std::max(0, max));
     bar->setInvertedAppearance(max < 0);
@@ -72,22 +74,11 @@ void SetReversibleRange(QScrollBar* bar, int max, int step) {
     bar->setPageStep(step * 10);
 }
 
-// The canvas edge for a scroll value: the scrolled distance, in whole steps.
-int CanvasOffset(int extent, int margin, int value, int max, int step) {
-    if (max == 0) return 0;
-    const int64_t v = RoundHalfEven(static_cast<double>(extent - margin) * value / max);
-    return static_cast<int>(-step * DivTrunc(v, step));
-}
-
 }  // namespace
 
-frmEditor::frmEditor(Dialogs& dialogs, const TextFont& font, QWidget* parent,
-                     EditorDocument* document)
-    : QMainWindow(parent),
-      dialogs_(dialogs),
-      font_(font),
-      document_(document != nullptr ? *document : SharedEditorDocument()),
-      band_(document_) {
+frmEditor::frmEditor(Dialogs& dialogs, EditorDocument& document, const TextFont& font,
+                     QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), document_(document), tools_(document), font_(font) {
     setObjectName("frmEditor");
     setWindowTitle("Editor Ascii");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -112,8 +103,10 @@ frmEditor::frmEditor(Dialogs& dialogs, const TextFont& font, QWidget* parent,
     VScroll1 = Named(new QScrollBar(Qt::Vertical, client), "VScroll1");
     VScroll1->setGeometry(10710 / kTwipsPerPixel, 60 / kTwipsPerPixel, kScrollBarThickness,
                           6945 / kTwipsPerPixel);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &frmEditor::ScrollHorizontally);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &frmEditor::ScrollVertically);
+    connect(HScroll1, &QScrollBar::valueChanged, this,
+            [this](int value) { picDraw->move(CanvasLeft(value), picDraw->y()); });
+    connect(VScroll1, &QScrollBar::valueChanged, this,
+            [this](int value) { picDraw->move(picDraw->x(), CanvasTop(value)); });
 
     BuildTools(client);
 
@@ -126,14 +119,12 @@ frmEditor::frmEditor(Dialogs& dialogs, const TextFont& font, QWidget* parent,
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The load: a clean canvas over the grid the program keeps, the bars at
-    // their starts, the characters to choose from.
+    // The load: a clean canvas over the document, the bars at their starts,
+    // the characters to choose from.
     document_.SetCanvas(picDraw);
     document_.ClearScreen();
-    hScrollMax_ = RoundToInt(kCanvasHeight - 1000.0);
-    vScrollMax_ = RoundToInt(kCanvasWidth - 1000.0);
-    SetReversibleRange(HScroll1, hScrollMax_, 2);
-    SetReversibleRange(VScroll1, vScrollMax_, 4);
+    SetReversibleRange(HScroll1, kCanvasHScrollMaximum, 2);
+    SetReversibleRange(VScroll1, kCanvasVScrollMaximum, 4);
     FillCharacterList();
 }
 
@@ -149,21 +140,16 @@ void frmEditor::BuildTools(QWidget* client) {
     TbTool->setGeometry(4, 2, 44, 132);
     auto* group = new QActionGroup(TbTool);
     group->setExclusive(true);
-    const std::pair<const char*, const char*> tools[] = {{"Libre", "Dibujo libre"},
-                                                         {"Borrar", "Borrar"},
-                                                         {"Caja", "Caja"},
-                                                         {"CajaR", "Caja rellena"},
-                                                         {"Rellenar", "Rellenar"}};
-    for (const auto& [key, tip] : tools) {
-        QAction* a = TbTool->addAction(ToolIcon(key), QString::fromUtf8(tip));
-        a->setObjectName(QString::fromUtf8(key));
+    for (const EditorToolEntry& entry : kEditorTools) {
+        QAction* a = TbTool->addAction(ToolIcon(entry.tool), QString::fromUtf8(entry.tip));
+        a->setObjectName(QString::fromUtf8(entry.key));
         a->setCheckable(true);
         group->addAction(a);
+        const EditorTool tool = entry.tool;
+        connect(a, &QAction::triggered, this, [this, tool] { tools_.ChooseTool(tool); });
+        // Shown pressed, but no tool is current until one is clicked.
+        if (tool == EditorTool::Freehand) a->setChecked(true);
     }
-    // Shown pressed, but no tool is current until one is clicked.
-    TbTool->findChild<QAction*>("Libre")->setChecked(true);
-    connect(TbTool, &QToolBar::actionTriggered, this,
-            [this](QAction* a) { currentTool_ = a->objectName().toStdString(); });
 
     cmd1 = Named(new QPushButton("cmd1", client), "cmd1");
     cmd1->setGeometry(Twips(120, 2040, 345, 315));
@@ -219,7 +205,7 @@ void frmEditor::BuildMenus() {
 }
 
 void frmEditor::FillCharacterList() {
-    for (int code = 31; code <= 127; ++code) {
+    for (int code = kFirstOfferedCode; code <= kLastOfferedCode; ++code) {
         const std::string character(1, static_cast<char>(code));
         auto* item = new QListWidgetItem(AnsiToUnicode(character), lstCaracteres);
         item->setData(Qt::UserRole, code);
@@ -227,7 +213,7 @@ void frmEditor::FillCharacterList() {
 }
 
 void frmEditor::ChooseCharacter(QListWidgetItem* item) {
-    currentCharacter_ = std::string(1, static_cast<char>(item->data(Qt::UserRole).toInt()));
+    tools_.ChooseCharacter(std::string(1, static_cast<char>(item->data(Qt::UserRole).toInt())));
     lstCaracteres->hide();
 }
 
@@ -254,9 +240,8 @@ void frmEditor::CopyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(AnsiToUnicode(text));
-    dialogs_.ShowMessage("Dibujo copiado en el portapapeles.\nUsar fuente: " + font_.FontName +
-                             " Tamaño: " + std::to_string(font_.FontSize),
-                         "", MessageIcon::Information);
+    dialogs_.ShowMessage(ClipboardNotice(font_.FontName, font_.FontSize), "",
+                         MessageIcon::Information);
 }
 
 QString frmEditor::PanelText() const {
@@ -265,43 +250,11 @@ QString frmEditor::PanelText() const {
 QAction* frmEditor::Action(const QString& name) const {
     return findChild<QAction*>(name);
 }
-QMenu* frmEditor::Menu(const QString& name) const {
-    return findChild<QMenu*>(name);
-}
 
 void frmEditor::OnCanvasMouse(MouseAction action, Qt::MouseButtons buttons, QPointF at) {
-    const std::string& tool = currentTool_;
-    const bool left = buttons.testFlag(Qt::LeftButton);
-    const double x = at.x(), y = at.y();
-    const GridCell cell = PixelToCell(x, y);
-    if (tool == "Caja" || tool == "CajaR") {
-        // The band starts where the button went down, whichever it was; it
-        // follows and ends only with the left button.
-        if (action == MouseAction::Down)
-            band_.Down(x, y);
-        else if (action == MouseAction::Move && left)
-            band_.Move(RoundHalfEven(x), RoundHalfEven(y));
-        else if (action == MouseAction::Up && left)
-            band_.Up(RoundHalfEven(x), RoundHalfEven(y), tool == "CajaR", currentCharacter_);
-    } else if (tool == "Libre") {
-        if (action == MouseAction::Move)
-            panel_->setText(QString("(%1,%2)").arg(cell.column).arg(cell.row));
-        if (action != MouseAction::Up && left)
-            document_.PintarCaracter(cell.column, cell.row, currentCharacter_);
-    } else if (tool == "Borrar") {
-        if (action != MouseAction::Up && left) document_.EraseGlyph(cell.column, cell.row);
-    } else if (tool == "Rellenar") {
-        if (action == MouseAction::Up)
-            document_.FloodFill(cell.column, cell.row, currentCharacter_);
-    }
-}
-
-void frmEditor::ScrollHorizontally(int value) {
-    picDraw->move(CanvasOffset(picDraw->width(), 320, value, hScrollMax_, 6), picDraw->y());
-}
-
-void frmEditor::ScrollVertically(int value) {
-    picDraw->move(picDraw->x(), CanvasOffset(picDraw->height(), 250, value, vScrollMax_, 12));
+    const std::optional<std::string> status =
+        tools_.Mouse(action, buttons.testFlag(Qt::LeftButton), at.x(), at.y());
+    if (status) panel_->setText(QString::fromStdString(*status));
 }
 
 }  // namespace glifora

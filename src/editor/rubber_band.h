@@ -22,8 +22,7 @@ class RubberBand {
     // point to (x, y) is painted, filled with `character` when `fill`.
     void Up(double x, double y, bool fill, const std::string& character);
 
-    // The band's corners, snapped to grid lines.
-    [[nodiscard]] CanvasPoint Start() const { return start_; }
+    // The band's moving corner, snapped to grid lines.
     [[nodiscard]] CanvasPoint End() const { return end_; }
     [[nodiscard]] bool Shown() const { return shown_; }
 

@@ -1,12 +1,16 @@
 // The six black-and-white methods: every pixel ends all black or all white.
 // All read their own pixel of S, so apart from Método 2 (which reads the
-// neighbours) they run on WorkPixels alone.
+// neighbours and keeps the unchanged row above) they run on WorkPixels alone.
+// Métodos 1 and 3 run their rows on several threads; the others carry an
+// error from pixel to pixel and run in order.
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "filters/filter_families.h"
+#include "filters/row_bands.h"
 #include "platform/arith.h"
 
 namespace glifora::filters {
@@ -159,14 +163,12 @@ void ErrorDiffusion(const FilterPixels& px, int p, FilterProgress& progress, int
 
 void Method1(const FilterPixels& px, int color, FilterProgress& progress) {
     const SplitParts t = SplitColor(color);
-    for (int y = 0; y < px.height; ++y) {
-        uint8_t* q = px.WorkRow(y);
-        for (int x = 0; x < px.width; ++x, q += 4) {
+    ForEachRow(px, progress, [&t, w = px.width](uint8_t* q, int) {
+        for (int x = 0; x < w; ++x, q += 4) {
             const bool black = q[2] < t.red && q[1] < t.green && q[0] < t.blue;
             Write(q, black ? 0 : 255);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 void Method2(const FilterPixels& px, int, FilterProgress& progress) {
@@ -174,12 +176,15 @@ void Method2(const FilterPixels& px, int, FilterProgress& progress) {
     const int average = AverageGrey(px);
     progress.SetValue(5);
     std::vector<int> level(static_cast<size_t>(w));
+    // The unchanged row y - 1, kept before it was rewritten. Row y's levels
+    // are all taken before row y is written, and row y + 1 is not written yet.
+    std::vector<uint8_t> above(px.Stride());
     int carry = 0;  // runs through the whole picture, never reset
     for (int y = 0; y < h; ++y) {
-        const uint8_t* mid = px.SourceRow(y);
+        const uint8_t* mid = px.WorkRow(y);
         const bool edgeRow = y == 0 || y == h - 1;
-        const uint8_t* up = edgeRow ? mid : px.SourceRow(y - 1);
-        const uint8_t* down = edgeRow ? mid : px.SourceRow(y + 1);
+        const uint8_t* up = edgeRow ? mid : above.data();
+        const uint8_t* down = edgeRow ? mid : px.WorkRow(y + 1);
         for (int x = 0; x < w; ++x) {
             const size_t i = 4 * static_cast<size_t>(x);
             int sum = 0;
@@ -194,6 +199,7 @@ void Method2(const FilterPixels& px, int, FilterProgress& progress) {
             }
             level[x] = static_cast<int>(Third(static_cast<uint32_t>(sum)));
         }
+        if (w > 0) std::memcpy(above.data(), mid, px.Stride());
         uint8_t* out = px.WorkRow(y);
         for (int x = 0; x < w; ++x) {
             const int l = ClampInt(level[x] + carry);
@@ -208,15 +214,13 @@ void Method2(const FilterPixels& px, int, FilterProgress& progress) {
 void Method3(const FilterPixels& px, int, FilterProgress& progress) {
     static constexpr uint8_t kMatrix[4][4] = {
         {1, 13, 4, 16}, {9, 5, 12, 8}, {3, 15, 2, 14}, {11, 7, 10, 6}};
-    for (int y = 0; y < px.height; ++y) {
-        uint8_t* q = px.WorkRow(y);
+    ForEachRow(px, progress, [w = px.width](uint8_t* q, int y) {
         const uint8_t* m = kMatrix[y % 4];
-        for (int x = 0; x < px.width; ++x, q += 4) {
+        for (int x = 0; x < w; ++x, q += 4) {
             const uint32_t level = Third(uint32_t{q[0]} + q[1] + q[2]) / 16 + 1;
             Write(q, level >= m[x % 4] ? 255 : 0);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 void Method4(const FilterPixels& px, int p, FilterProgress& progress) {

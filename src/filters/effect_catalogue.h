@@ -33,19 +33,30 @@ struct Effect {
     int code = 0;
     std::string_view name;  // command-line name; empty for the code with no effect
     std::vector<EffectMenuEntry> entries;
+    // The parameter's rules, wherever the parameter comes from (a menu entry,
+    // the strength dialog's slider or the command line):
+    // - goes through the strength dialog, whose slider runs from `minimum` to
+    //   `maximum`; the command line accepts only that range;
     bool configurable = false;
-    int minimum = 0;  // strength dialog range (configurable effects only)
+    int minimum = 0;
     int maximum = 0;
-    bool colorParameter = false;  // the parameter is a packed colour
-    // Reads neighbours from SourcePixels, so the engine must keep an unchanged
-    // copy; every other filter reads at most its own pixel of S before writing it.
-    bool needsSourceCopy = false;
+    // - a packed colour red + 256 x green + 65536 x blue;
+    bool colorParameter = false;
+    // - 0 is taken as 1 (a menu entry passes 0 where the filter needs 1 or more);
+    bool zeroMeansOne = false;
+    // - a value the filter cannot take (it divides by the parameter plus a
+    //   constant), refused on the command line.
+    std::optional<int> forbiddenParameter;
     FilterFunction filter = nullptr;  // null for a code with no filter
 
     // The parameter of the first menu entry: what the command line uses when
     // none is given.
     [[nodiscard]] int DefaultParameter() const {
         return entries.empty() ? 0 : entries.front().parameter;
+    }
+    // The value the filter works with for `parameter`.
+    [[nodiscard]] int EffectiveParameter(int parameter) const {
+        return zeroMeansOne && parameter == 0 ? 1 : parameter;
     }
 };
 
@@ -63,16 +74,16 @@ struct EffectSetting {
     int Minimum = 0;
 };
 
-// `EffectSettings`, indexed by code (index 0 unused); filled once by
-// InitEffectSettings from the catalogue and never changed.
+// `EffectSettings`, indexed by code (index 0 unused): the dialog's view of
+// the catalogue's parameter rules, derived once and never changed.
 using EffectSettingsTable = std::array<EffectSetting, kLastEffect + 1>;
 [[nodiscard]] const EffectSettingsTable& EffectSettings();
-void InitEffectSettings();
+// The record of `code`; a record with Configurable false outside 1 to 32.
+[[nodiscard]] EffectSetting EffectSettingOf(int code);
 
-// The parameter limits a filter needs (divisors that must not be zero, block
-// sizes and gamma at least 1, a configurable effect within its dialog range);
-// an empty string when `parameter` is acceptable for `effect`, else a short
-// Spanish reason.
+// The parameter limits of `effect`'s rules (a configurable effect within
+// its dialog range, no forbidden divisor, 0 accepted where it means 1); an
+// empty string when `parameter` is acceptable, else a short Spanish reason.
 [[nodiscard]] std::string ParameterProblem(const Effect& effect, int parameter);
 
 }  // namespace glifora

@@ -1,42 +1,47 @@
 #include "filters/filter_engine.h"
 
 #include <cstring>
+#include <thread>
 
 namespace glifora {
 namespace {
 
-void Run(const Effect& effect, Raster& work, const Raster* source, int parameter,
-         FilterProgress& progress) {
+// Below this many pixels a run is over before threads would pay off.
+constexpr size_t kThreadedFrom = size_t{1} << 16;
+constexpr int kMostThreads = 16;
+
+void Run(const Effect& effect, Raster& work, int parameter, FilterProgress& progress, int threads) {
     if (!effect.filter) return;
     FilterPixels px;
     px.work = work.Bytes();
-    px.source = source ? source->Bytes() : work.Bytes();
     px.width = work.Width();
     px.height = work.Height();
-    if (!work.Empty()) effect.filter(px, parameter, progress);
+    px.threads = FilterThreads(threads, px.PixelCount());
+    if (!work.Empty()) effect.filter(px, effect.EffectiveParameter(parameter), progress);
     progress.SetValue(100);
 }
 
 }  // namespace
 
-void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgress& progress) {
-    if (effect.needsSourceCopy) {
-        const Raster source = picture;
-        Run(effect, picture, &source, parameter, progress);
-    } else {
-        Run(effect, picture, nullptr, parameter, progress);
-    }
+int FilterThreads(int requested, size_t pixels) {
+    if (requested > 0) return std::min(requested, kMostThreads);
+    if (pixels < kThreadedFrom) return 1;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : std::min(static_cast<int>(cores), kMostThreads);
 }
 
-FilterEngine::FilterEngine(EffectHost& host) : host_(host) {
-    InitEffectSettings();
+void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgress& progress,
+               int threads) {
+    Run(effect, picture, parameter, progress, threads);
 }
+
+FilterEngine::FilterEngine(EffectHost& host) : host_(host) {}
 
 EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter,
                                         FilterProgress& progress) {
     if (busy_) return EffectOutcome::Refused;
-    const bool inRange = code >= kFirstEffect && code <= kLastEffect;
-    if (inRange && dialog_ && EffectSettings()[static_cast<size_t>(code)].Configurable) {
+    const Effect* effect = FindEffect(code);
+    if (effect && effect->configurable && dialog_) {
         dialog_->Open();
         if (dialog_->CurrentEffect() != code) {
             dialog_->CargarEfecto(code);
@@ -44,27 +49,24 @@ EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter
         }
     }
     busy_ = true;
-    // WorkPixels and SourcePixels are copies: the picture itself changes only
-    // when the result is written back, so the repaints of the yields show it
-    // whole, and a picture replaced during the run (a load, an undo) is never
-    // written into.
-    const int width = picture.Width(), height = picture.Height();
-    const uint8_t* bytes = picture.Bytes();
-    Raster work = picture;
     progress.SetVisible(true);
     host_.SaveUndo();
-    if (const Effect* effect = FindEffect(code)) {
-        if (effect->needsSourceCopy) {
-            const Raster source = work;
-            Run(*effect, work, &source, parameter, progress);
-        } else {
-            Run(*effect, work, nullptr, parameter, progress);
-        }
+    if (&picture != &host_.Displayed()) {
+        if (effect) Run(*effect, picture, parameter, progress, threads_);
+    } else {
+        // WorkPixels is a copy: the picture itself changes only when the
+        // result is written back, so the repaints of the yields show it whole,
+        // and a picture replaced during the run (a load, an undo) is never
+        // written into.
+        const int width = picture.Width(), height = picture.Height();
+        const uint8_t* bytes = picture.Bytes();
+        Raster work = effect && effect->filter ? picture : Raster();
+        if (effect) Run(*effect, work, parameter, progress, threads_);
+        if (picture.Bytes() == bytes && picture.Width() == width && picture.Height() == height &&
+            !work.Empty())
+            std::memcpy(picture.Bytes(), work.Bytes(), work.ByteCount());
     }
     progress.SetVisible(false);
-    if (picture.Bytes() == bytes && picture.Width() == width && picture.Height() == height &&
-        !work.Empty())
-        std::memcpy(picture.Bytes(), work.Bytes(), work.ByteCount());
     busy_ = false;
     host_.Repaint();
     return EffectOutcome::Filtered;

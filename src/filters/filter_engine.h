@@ -45,9 +45,16 @@ enum class EffectOutcome {
     Filtered,      // the picture was filtered (or the code has no filter)
 };
 
+// Threads for a filter run: `requested` when positive, else every core for a
+// picture of `pixels` pixels large enough to gain from it, else one.
+[[nodiscard]] int FilterThreads(int requested, size_t pixels);
+
 // Runs the filter of `effect` on `picture` in place, with no undo, dialog or
-// repaint: the command line's path, and the engine's own core.
-void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgress& progress);
+// repaint: the command line's path, and the engine's own core. `threads` as
+// for FilterThreads; the result is the same for any count. Progress comes on
+// the calling thread only.
+void RunEffect(const Effect& effect, Raster& picture, int parameter, FilterProgress& progress,
+               int threads = 0);
 
 class FilterEngine {
   public:
@@ -60,14 +67,23 @@ class FilterEngine {
     // Filters `picture` (the working picture's displayed raster, or the
     // dialog's copy) with effect `code` and `parameter`. Refused while another
     // run is going on (its yields let menu clicks and slider moves through).
+    //
+    // The displayed raster is filtered in a copy and written back at the end
+    // (if it is still the same picture), so the repaints of the yields show
+    // it whole. Any other picture is the caller's own copy and is filtered in
+    // place: the caller must neither replace nor read it until the call
+    // returns.
     EffectOutcome ApplyEffect(int code, Raster& picture, int parameter, FilterProgress& progress);
 
     [[nodiscard]] bool FilterBusy() const { return busy_; }
+    // The threads of every run (0: as FilterThreads chooses).
+    void SetThreads(int threads) { threads_ = threads; }
 
   private:
     EffectHost& host_;
     StrengthDialog* dialog_ = nullptr;
     bool busy_ = false;
+    int threads_ = 0;
 };
 
 }  // namespace glifora

@@ -1,50 +1,51 @@
 #pragma once
 // The filters run by the engine, one function per effect. Each works on
 // FilterPixels with one integer parameter and reports its progress; the
-// catalogue (effect_catalogue.h) ties them to their codes.
+// catalogue (effect_catalogue.h) ties them to their codes and holds the rules
+// of their parameters. Each gives the same bytes on any number of threads.
 
 #include "filters/filter_pixels.h"
 
 namespace glifora::filters {
 
 // Colour and tone (tone_filters.cpp).
-void Negative(const FilterPixels& px, int p, FilterProgress& progress);         // 2
-void GreyScale(const FilterPixels& px, int p, FilterProgress& progress);        // 12
-void Brightness(const FilterPixels& px, int p, FilterProgress& progress);       // 14
-void ChannelExchange(const FilterPixels& px, int p, FilterProgress& progress);  // 16
-void Contrast(const FilterPixels& px, int p, FilterProgress& progress);         // 17
-void Saturation(const FilterPixels& px, int p, FilterProgress& progress);       // 30
-void Gamma(const FilterPixels& px, int p, FilterProgress& progress);            // 31
-void OldPhoto(const FilterPixels& px, int p, FilterProgress& progress);         // 32
+void Negative(const FilterPixels& px, int p, FilterProgress& progress);
+void GreyScale(const FilterPixels& px, int p, FilterProgress& progress);
+void Brightness(const FilterPixels& px, int p, FilterProgress& progress);
+void ChannelExchange(const FilterPixels& px, int p, FilterProgress& progress);
+void Contrast(const FilterPixels& px, int p, FilterProgress& progress);
+void Saturation(const FilterPixels& px, int p, FilterProgress& progress);
+void Gamma(const FilterPixels& px, int p, FilterProgress& progress);
+void OldPhoto(const FilterPixels& px, int p, FilterProgress& progress);
 
 // Neighbourhood (neighbourhood_filters.cpp).
-void Sharpen(const FilterPixels& px, int p, FilterProgress& progress);         // 1
-void Blur(const FilterPixels& px, int p, FilterProgress& progress);            // 3
-void Smoke(const FilterPixels& px, int p, FilterProgress& progress);           // 5
-void EdgeEnhance(const FilterPixels& px, int p, FilterProgress& progress);     // 6
-void MarkContours(const FilterPixels& px, int p, FilterProgress& progress);    // 7
-void Enhance(const FilterPixels& px, int p, FilterProgress& progress);         // 8
-void EnhanceMore(const FilterPixels& px, int p, FilterProgress& progress);     // 9
-void Engrave(const FilterPixels& px, int p, FilterProgress& progress);         // 10
-void EngraveMore(const FilterPixels& px, int p, FilterProgress& progress);     // 11
-void Relief(const FilterPixels& px, int p, FilterProgress& progress);          // 13
-void Dilate(const FilterPixels& px, int p, FilterProgress& progress);          // 25
-void Erode(const FilterPixels& px, int p, FilterProgress& progress);           // 26
-void JoinedContours(const FilterPixels& px, int p, FilterProgress& progress);  // 27
+void Sharpen(const FilterPixels& px, int p, FilterProgress& progress);
+void Blur(const FilterPixels& px, int p, FilterProgress& progress);
+void Smoke(const FilterPixels& px, int p, FilterProgress& progress);
+void EdgeEnhance(const FilterPixels& px, int p, FilterProgress& progress);
+void MarkContours(const FilterPixels& px, int p, FilterProgress& progress);
+void Enhance(const FilterPixels& px, int p, FilterProgress& progress);
+void EnhanceMore(const FilterPixels& px, int p, FilterProgress& progress);
+void Engrave(const FilterPixels& px, int p, FilterProgress& progress);
+void EngraveMore(const FilterPixels& px, int p, FilterProgress& progress);
+void Relief(const FilterPixels& px, int p, FilterProgress& progress);
+void Dilate(const FilterPixels& px, int p, FilterProgress& progress);
+void Erode(const FilterPixels& px, int p, FilterProgress& progress);
+void JoinedContours(const FilterPixels& px, int p, FilterProgress& progress);
 
 // Special effects (special_effects.cpp).
-void Diffuse(const FilterPixels& px, int p, FilterProgress& progress);      // 4
-void Pixelate(const FilterPixels& px, int p, FilterProgress& progress);     // 15
-void Watercolour(const FilterPixels& px, int p, FilterProgress& progress);  // 24
-void AddNoise(const FilterPixels& px, int p, FilterProgress& progress);     // 29
+void Diffuse(const FilterPixels& px, int p, FilterProgress& progress);
+void Pixelate(const FilterPixels& px, int p, FilterProgress& progress);
+void Watercolour(const FilterPixels& px, int p, FilterProgress& progress);
+void AddNoise(const FilterPixels& px, int p, FilterProgress& progress);
 
 // Black and white (black_white_filters.cpp).
-void Method1(const FilterPixels& px, int p, FilterProgress& progress);  // 18
-void Method2(const FilterPixels& px, int p, FilterProgress& progress);  // 19
-void Method3(const FilterPixels& px, int p, FilterProgress& progress);  // 20
-void Method4(const FilterPixels& px, int p, FilterProgress& progress);  // 21
-void Method5(const FilterPixels& px, int p, FilterProgress& progress);  // 22
-void Method6(const FilterPixels& px, int p, FilterProgress& progress);  // 23
+void Method1(const FilterPixels& px, int p, FilterProgress& progress);
+void Method2(const FilterPixels& px, int p, FilterProgress& progress);
+void Method3(const FilterPixels& px, int p, FilterProgress& progress);
+void Method4(const FilterPixels& px, int p, FilterProgress& progress);
+void Method5(const FilterPixels& px, int p, FilterProgress& progress);
+void Method6(const FilterPixels& px, int p, FilterProgress& progress);
 
 // Shared by the filters that take the picture's mean grey level: the sum of
 // (blue + green + red) \ 3 over all pixels, divided by the pixel count.

@@ -1,10 +1,14 @@
 #pragma once
-// What every filter works on: the two pixel arrays and the progress bar.
+// What every filter works on: the pixel array and the progress bar.
 //
-// `WorkPixels` and `SourcePixels` are the memory image of a 32-bit top-down
-// bitmap: H rows of W pixels, 4 bytes per pixel (blue, green, red, unused),
-// stride W x 4, which is exactly the byte layout of `Raster`. Filters index
-// x and y from 0; the fourth byte of a pixel is never read or written.
+// `WorkPixels` is the memory image of a 32-bit top-down bitmap: H rows of W
+// pixels, 4 bytes per pixel (blue, green, red, unused), stride W x 4, which is
+// exactly the byte layout of `Raster`. Filters index x and y from 0; the
+// fourth byte of a pixel is never read or written.
+//
+// There is no second, unchanged copy of the picture: a filter that reads
+// neighbours of the unchanged picture ("reads S") keeps copies of the few
+// rows it still needs before it overwrites them (row_bands.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -29,18 +33,14 @@ class NullProgress final : public FilterProgress {
 
 struct FilterPixels {
     uint8_t* work = nullptr;  // WorkPixels: read and written
-    // SourcePixels: the unchanged picture. For the filters that only read
-    // their own pixel from S it is the same array as `work` (each pixel is
-    // read before it is written, so nothing changes).
-    const uint8_t* source = nullptr;
     int width = 0;
     int height = 0;
+    // Threads the filter may run its rows on; the result is the same for any
+    // count.
+    int threads = 1;
 
     [[nodiscard]] size_t Stride() const { return static_cast<size_t>(width) * 4; }
     [[nodiscard]] uint8_t* WorkRow(int y) const { return work + Stride() * static_cast<size_t>(y); }
-    [[nodiscard]] const uint8_t* SourceRow(int y) const {
-        return source + Stride() * static_cast<size_t>(y);
-    }
     [[nodiscard]] size_t PixelCount() const {
         return static_cast<size_t>(width) * static_cast<size_t>(height);
     }

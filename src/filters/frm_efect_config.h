@@ -5,12 +5,18 @@
 // opens and loads it (StrengthDialog); it filters its own copy through the
 // engine and hands the result to the working picture through EffectHost.
 //
-// Unloading hides the dialog and clears CurrentEffect; the object itself
-// stays, because a filter run on its copy may still be on the stack (the
-// engine yields to the event loop) when "Cancelar" is pressed.
+// Unloading hides the dialog, clears CurrentEffect and drops the copy; the
+// object itself stays, because a filter run on its copy may still be on the
+// stack (the engine yields to the event loop) when "Cancelar" is pressed.
+//
+// The engine filters the copy in place, so while a preview runs the copy is
+// neither replaced nor handed over: a slider move waits for the run and the
+// last one is previewed after it, "Aplicar" applies when the run ends, and
+// the copy of an unloaded dialog is dropped then.
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 #include "filters/filter_engine.h"
 #include "platform/raster.h"
@@ -44,6 +50,8 @@ class frmEfectConfig : public QDialog, public StrengthDialog {
     [[nodiscard]] double PreviewWidth() const { return imageWidth_; }
     [[nodiscard]] double PreviewHeight() const { return imageHeight_; }
     [[nodiscard]] bool PreviewStretched() const { return stretch_; }
+    // Replaces the dialog's progress bar for its preview runs (tests).
+    void SetProgressForTest(FilterProgress* progress) { testProgress_ = progress; }
 
     QSlider* sldEfecto = nullptr;
     QLabel* lblRango = nullptr;
@@ -63,17 +71,22 @@ class frmEfectConfig : public QDialog, public StrengthDialog {
   private:
     void Load();
     void Unload();
-    void FitPreview();
+    void FitPreview(const Raster& picture);
     void OnSliderChanged(int value);
     void Apply();
     void TakeWorkingCopy();
+    void ShowPreview(const Raster& picture);
 
     EffectHost& host_;
     FilterEngine& engine_;
     std::unique_ptr<ThrottledProgress> progress_;
+    FilterProgress* testProgress_ = nullptr;
     Raster picture1_;
     int currentEffect_ = 0;
     bool loaded_ = false;
+    bool previewing_ = false;          // the engine is filtering picture1_
+    std::optional<int> pendingValue_;  // a slider value moved to during a preview
+    bool applyPending_ = false;        // "Aplicar" pressed during a preview
     double imageWidth_ = kPreviewBox;
     double imageHeight_ = kPreviewBox;
     bool stretch_ = false;

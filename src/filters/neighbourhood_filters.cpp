@@ -4,13 +4,20 @@
 //
 // The in-place filters (blur, smoke, both sharpens) read their upper row and
 // their left neighbour after those were replaced in this run. Their sums are
-// split in two: the parts from the rows above and below are gathered for the
-// whole row first, and only the left-right dependency runs pixel by pixel.
+// split in two: the parts from the rows above and below are gathered for a
+// stretch of the row first, and only the left-right dependency runs pixel by
+// pixel. On several threads they run as a wavefront: each row follows the row
+// above it, a stretch behind.
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "filters/filter_families.h"
+#include "filters/row_bands.h"
 #include "platform/arith.h"
 
 namespace glifora::filters {
@@ -45,9 +52,29 @@ void ReportInnerRows(const FilterPixels& px, FilterProgress& progress) {
     for (int y = 1; y < px.height - 1; ++y) progress.SetValue(RowPercent(y + 1, px.height));
 }
 
+// Pixels per stretch of a row: the unit in which rows follow each other.
+constexpr int kStretch = 256;
+// Rows swept together by one thread: a group hands its last row to the next
+// group, perhaps on another core, so the fewer the groups the fewer rows
+// travel between cores.
+constexpr int kGroupRows = 16;
+
+// Waits until `done` reaches `need`.
+void WaitFor(const std::atomic<int>& done, int need) {
+    for (int seen; (seen = done.load(std::memory_order_acquire)) < need;)
+        done.wait(seen, std::memory_order_acquire);
+}
+
 // The in-place family. For each inner pixel and channel, `combine(c, vertical,
 // left, right)` gives the new value, where `vertical` is the sum over the row
-// above (already new) and the row below (still old) taken by `Vertical`.
+// above (already new) and the row below (still old).
+//
+// Pixel (x, y) needs the new pixels x - 1 to x + 1 of row y - 1 and the old
+// pixels x - 1 to x + 1 of row y + 1. So stretch s of row y may run once
+// stretch s + 1 of row y - 1 is done, and then row y + 1 has not yet passed
+// stretch s - 1. A group of rows is swept as a wavefront, row j of the group
+// two stretches behind row j - 1; the group's first row follows the previous
+// group's last row (perhaps on another thread) through `lastDone`.
 template <bool kThreeWide, typename Combine>
 void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combine) {
     const int w = px.width, h = px.height;
@@ -55,28 +82,67 @@ void InPlace3x3(const FilterPixels& px, FilterProgress& progress, Combine combin
         ReportInnerRows(px, progress);
         return;
     }
-    std::vector<int32_t> vertical(px.Stride());
-    for (int y = 1; y < h - 1; ++y) {
+    // Pixels final so far in the last row of each group (x < lastDone[g]),
+    // indexed by the group's first row; row 0 is never written.
+    const auto lastDone = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(h));
+    for (int y = 0; y < h; ++y) lastDone[y].store(y == 0 ? w : 0, std::memory_order_relaxed);
+    const int stretches = (w - 2 + kStretch - 1) / kStretch;
+    const auto stretch = [&](int y, int s) {
+        const int a = 1 + s * kStretch, b = std::min(w - 1, a + kStretch);
         const uint8_t* up = px.WorkRow(y - 1);
-        uint8_t* row = px.WorkRow(y);
+        uint8_t* mid = px.WorkRow(y);
         const uint8_t* down = px.WorkRow(y + 1);
-        for (size_t i = 4; i < px.Stride() - 4; ++i) {
+        int32_t vertical[4 * kStretch];
+        int32_t* v = vertical - 4 * static_cast<size_t>(a);
+        for (size_t i = 4 * static_cast<size_t>(a); i < 4 * static_cast<size_t>(b); ++i) {
             if constexpr (kThreeWide)
-                vertical[i] = up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
+                v[i] = up[i - 4] + up[i] + up[i + 4] + down[i - 4] + down[i] + down[i + 4];
             else
-                vertical[i] = up[i] + down[i];
+                v[i] = up[i] + down[i];
         }
-        for (int x = 1; x < w - 1; ++x) {
-            uint8_t* p = row + 4 * x;
-            const int32_t* v = vertical.data() + 4 * x;
-            for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], v[ch], p[ch - 4], p[ch + 4]);
+        for (int x = a; x < b; ++x) {
+            uint8_t* p = mid + 4 * x;
+            const int32_t* vx = v + 4 * x;
+            for (int ch = 0; ch < 3; ++ch) p[ch] = combine(p[ch], vx[ch], p[ch - 4], p[ch + 4]);
         }
-        progress.SetValue(RowPercent(y + 1, h));
-    }
+        return b;
+    };
+    RowProgress rows(progress, 1, h);
+    // Groups are taken in order, so the group a thread waits for is always
+    // held by a thread that is running.
+    RunBands(px.threads, 1, h - 1, kGroupRows, rows, [&](int first, int last, bool onCaller) {
+        for (int g = first; g < last; g += kGroupRows) {
+            const int k = std::min(kGroupRows, last - g);
+            const std::atomic<int>& above = lastDone[g - (g == 1 ? 1 : kGroupRows)];
+            std::atomic<int>& mine = lastDone[g];
+            for (int t = 0; t < stretches + 2 * (k - 1); ++t) {
+                for (int j = 0; j < k; ++j) {
+                    const int s = t - 2 * j;
+                    if (s < 0) break;
+                    if (s >= stretches) continue;
+                    if (j == 0) {
+                        // The first stretch waits until the group above is half
+                        // done, so that two threads run half a row apart and
+                        // seldom wait for each other within a row.
+                        const int b = std::min(w - 1, 1 + (s + 1) * kStretch);
+                        WaitFor(above, std::min(w, s == 0 ? std::max(b + 1, w / 2) : b + 1));
+                    }
+                    const int b = stretch(g + j, s);
+                    if (j == k - 1) {
+                        mine.store(b == w - 1 ? w : b, std::memory_order_release);
+                        mine.notify_all();
+                    }
+                    if (s == stretches - 1) rows.RowDone(onCaller);
+                }
+            }
+        }
+    });
 }
 
 // The filters that read S: for each inner pixel and channel, `value(up, mid,
-// down, i, ch)` with the three source rows and the byte index i of the pixel.
+// down, i, ch)` with the three unchanged rows and the byte index i of the
+// pixel. A band keeps the unchanged copy of the row it last rewrote and takes
+// its outer neighbours from BoundaryRows.
 template <typename Value>
 void FromSource3x3(const FilterPixels& px, FilterProgress& progress, Value value) {
     const int w = px.width, h = px.height;
@@ -84,19 +150,30 @@ void FromSource3x3(const FilterPixels& px, FilterProgress& progress, Value value
         ReportInnerRows(px, progress);
         return;
     }
-    for (int y = 1; y < h - 1; ++y) {
-        const uint8_t* up = px.SourceRow(y - 1);
-        const uint8_t* mid = px.SourceRow(y);
-        const uint8_t* down = px.SourceRow(y + 1);
-        uint8_t* out = px.WorkRow(y);
-        for (int x = 1; x < w - 1; ++x) {
-            const size_t i = 4 * static_cast<size_t>(x);
-            out[i] = value(up, mid, down, i, 0);
-            out[i + 1] = value(up, mid, down, i + 1, 1);
-            out[i + 2] = value(up, mid, down, i + 2, 2);
+    const int bandRows = BandRows(h - 2, px.threads);
+    const BoundaryRows outer(px, 1, h - 1, bandRows);
+    RowProgress rows(progress, 1, h);
+    RunBands(px.threads, 1, h - 1, bandRows, rows, [&](int first, int last, bool onCaller) {
+        std::vector<uint8_t> ring(2 * px.Stride());
+        uint8_t* kept = ring.data();             // the unchanged row y
+        uint8_t* previous = kept + px.Stride();  // the unchanged row y - 1
+        std::memcpy(previous, outer.Above(first), px.Stride());
+        for (int y = first; y < last; ++y) {
+            uint8_t* out = px.WorkRow(y);
+            std::memcpy(kept, out, px.Stride());
+            const uint8_t* up = previous;
+            const uint8_t* mid = kept;
+            const uint8_t* down = y + 1 < last ? px.WorkRow(y + 1) : outer.Below(first);
+            for (int x = 1; x < w - 1; ++x) {
+                const size_t i = 4 * static_cast<size_t>(x);
+                out[i] = value(up, mid, down, i, 0);
+                out[i + 1] = value(up, mid, down, i + 1, 1);
+                out[i + 2] = value(up, mid, down, i + 2, 2);
+            }
+            std::swap(kept, previous);
+            rows.RowDone(onCaller);
         }
-        progress.SetValue(RowPercent(y + 1, h));
-    }
+    });
 }
 
 // Per-channel offsets (blue, green, red) of a colour parameter.
@@ -109,24 +186,32 @@ Offsets OffsetsOf(int color) {
 }
 
 // "Realzar" and "Grabado": x = 0 to W - 2, y = 0 to H - 2, each pixel against
-// its lower-right neighbour, which is not yet written when it is read.
+// its lower-right neighbour, which is not yet written when it is read. The
+// last row of a band reads the next band's first row from BoundaryRows.
 template <bool kEngrave>
 void Diagonal(const FilterPixels& px, int color, FilterProgress& progress) {
     const Offsets off = OffsetsOf(color);
-    for (int y = 0; y < px.height - 1; ++y) {
-        uint8_t* row = px.WorkRow(y);
-        const uint8_t* below = px.WorkRow(y + 1);
-        for (int x = 0; x < px.width - 1; ++x) {
-            uint8_t* p = row + 4 * x;
-            const uint8_t* q = below + 4 * (x + 1);
-            for (int ch = 0; ch < 3; ++ch) {
-                const int d = kEngrave ? q[ch] - p[ch] : p[ch] - q[ch];
-                const int v = std::abs(d + off.c[ch]);
-                p[ch] = static_cast<uint8_t>(v > 255 ? 255 : v);
+    const int h = px.height;
+    if (h < 2) return;
+    const int bandRows = BandRows(h - 1, px.threads);
+    const BoundaryRows outer(px, 0, h - 1, bandRows);
+    RowProgress rows(progress, 0, h);
+    RunBands(px.threads, 0, h - 1, bandRows, rows, [&](int first, int last, bool onCaller) {
+        for (int y = first; y < last; ++y) {
+            uint8_t* row = px.WorkRow(y);
+            const uint8_t* below = y + 1 < last ? px.WorkRow(y + 1) : outer.Below(first);
+            for (int x = 0; x < px.width - 1; ++x) {
+                uint8_t* p = row + 4 * x;
+                const uint8_t* q = below + 4 * (x + 1);
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int d = kEngrave ? q[ch] - p[ch] : p[ch] - q[ch];
+                    const int v = std::abs(d + off.c[ch]);
+                    p[ch] = static_cast<uint8_t>(v > 255 ? 255 : v);
+                }
             }
+            rows.RowDone(onCaller);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 int Sum8(const uint8_t* up, const uint8_t* mid, const uint8_t* down, size_t i) {

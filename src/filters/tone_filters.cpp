@@ -3,11 +3,13 @@
 // it is written, so the filters that "read S" run on WorkPixels alone.
 
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "filters/filter_families.h"
+#include "filters/row_bands.h"
 #include "platform/arith.h"
 
 namespace glifora::filters {
@@ -31,11 +33,13 @@ uint8_t ClampByte(int64_t v) {
 template <typename F>
 void ForEachPixel(const FilterPixels& px, FilterProgress& progress, F perPixel, int base = 0,
                   int span = 100) {
-    for (int y = 0; y < px.height; ++y) {
-        uint8_t* p = px.WorkRow(y);
-        for (int x = 0; x < px.width; ++x, p += 4) perPixel(p);
-        progress.SetValue(RowPercent(y + 1, px.height, base, span));
-    }
+    const int w = px.width;
+    ForEachRow(
+        px, progress,
+        [w, &perPixel](uint8_t* p, int) {
+            for (int x = 0; x < w; ++x, p += 4) perPixel(p);
+        },
+        base, span);
 }
 
 // Per-channel byte table applied to blue, green and red.
@@ -61,25 +65,33 @@ double Single(double v) {
 
 int AverageGrey(const FilterPixels& px) {
     if (px.PixelCount() == 0) return 0;
-    uint64_t sum = 0;
-    for (int y = 0; y < px.height; ++y) {
-        const uint8_t* p = px.SourceRow(y);
-        for (int x = 0; x < px.width; ++x, p += 4) sum += Third(uint32_t{p[0]} + p[1] + p[2]);
-    }
-    return static_cast<int>(sum / px.PixelCount());
+    // Integer sums: the bands add up to the same total in any order.
+    std::atomic<uint64_t> total{0};
+    NullProgress none;
+    RowProgress rows(none, 0, px.height);
+    RunBands(px.threads, 0, px.height, BandRows(px.height, px.threads), rows,
+             [&](int first, int last, bool) {
+                 uint64_t sum = 0;
+                 for (int y = first; y < last; ++y) {
+                     const uint8_t* p = px.WorkRow(y);
+                     for (int x = 0; x < px.width; ++x, p += 4)
+                         sum += Third(uint32_t{p[0]} + p[1] + p[2]);
+                 }
+                 total.fetch_add(sum, std::memory_order_relaxed);
+             });
+    return static_cast<int>(total.load() / px.PixelCount());
 }
 
 void Negative(const FilterPixels& px, int, FilterProgress& progress) {
-    for (int y = 0; y < px.height; ++y) {
-        uint8_t* row = px.WorkRow(y);
-        for (int x = 0; x < px.width; ++x) {
+    const int width = px.width;
+    ForEachRow(px, progress, [width](uint8_t* row, int) {
+        for (int x = 0; x < width; ++x) {
             uint32_t w;
             std::memcpy(&w, row + 4 * x, 4);
             w ^= 0x00FFFFFFu;  // 255 - c for blue, green and red
             std::memcpy(row + 4 * x, &w, 4);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 void GreyScale(const FilterPixels& px, int, FilterProgress& progress) {
@@ -87,10 +99,10 @@ void GreyScale(const FilterPixels& px, int, FilterProgress& progress) {
     // 765), and one multiplication divides both by 3 without their products
     // meeting.
     constexpr uint64_t kLow = 0x000000FF000000FFull;
-    for (int y = 0; y < px.height; ++y) {
-        uint8_t* row = px.WorkRow(y);
+    const int width = px.width;
+    ForEachRow(px, progress, [width](uint8_t* row, int) {
         int x = 0;
-        for (; x + 2 <= px.width; x += 2) {
+        for (; x + 2 <= width; x += 2) {
             uint64_t w;
             std::memcpy(&w, row + 4 * x, 8);
             const uint64_t sums = (w & kLow) + ((w >> 8) & kLow) + ((w >> 16) & kLow);
@@ -98,15 +110,14 @@ void GreyScale(const FilterPixels& px, int, FilterProgress& progress) {
             w = (w & 0xFF000000FF000000ull) | (g * 0x010101u);
             std::memcpy(row + 4 * x, &w, 8);
         }
-        for (; x < px.width; ++x) {
+        for (; x < width; ++x) {
             uint32_t w;
             std::memcpy(&w, row + 4 * x, 4);
             const uint32_t g = Third((w & 0xFF) + ((w >> 8) & 0xFF) + ((w >> 16) & 0xFF));
             w = (w & 0xFF000000u) | (g * 0x010101u);
             std::memcpy(row + 4 * x, &w, 4);
         }
-        progress.SetValue(RowPercent(y + 1, px.height));
-    }
+    });
 }
 
 void Brightness(const FilterPixels& px, int p, FilterProgress& progress) {
@@ -221,7 +232,8 @@ void Saturation(const FilterPixels& px, int p, FilterProgress& progress) {
 }
 
 void Gamma(const FilterPixels& px, int p, FilterProgress& progress) {
-    // The menu entry passes 0, which the dialog's range never gives: taken as 1.
+    // The catalogue takes the menu's 0 as 1; anything below 1 is taken as 1
+    // here too, as the exponent divides by it.
     const double e = 1.0 / (p < 1 ? 1 : p);
     std::array<uint8_t, 256> t{};
     for (int c = 0; c < 256; ++c)
@@ -240,7 +252,7 @@ void ChannelExchange(const FilterPixels& px, int p, FilterProgress& progress) {
         {0, 2, 1},  // "RGB -> GRB"
     };
     if (p < 1 || p > 5) {
-        for (int y = 0; y < px.height; ++y) progress.SetValue(RowPercent(y + 1, px.height));
+        ForEachRow(px, progress, [](uint8_t*, int) {});
         return;
     }
     const int* from = kFrom[p];

@@ -85,6 +85,27 @@ class QuietStderr {
     int saved_ = -1;
 };
 
+// A 32-bit bitmap whose alpha is zero everywhere is a picture whose writer
+// left the fourth byte unused, not an invisible one: Windows ignores bitmap
+// alpha, and browsers read an all-zero channel as no alpha. Any other alpha
+// is kept, so partly transparent bitmaps are composed over white as a
+// browser shows them on a white page.
+QImage WithoutUnusedAlpha(QImage image) {
+    // Qt's bitmap reader gives straight (not premultiplied) alpha, so the
+    // colours are still there.
+    if (image.format() != QImage::Format_ARGB32) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 0) return image;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) row[x] |= 0xFF000000u;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 bool IsOfferedFormat(const QByteArray& format) {
     return format == "bmp" || format == "gif" || format == "ico" || format == "cur" ||
            format == "png";
@@ -101,8 +122,9 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
     // Only the formats the program offers are read: Qt also recognises text
     // formats (XPM, PNM) and plugin formats with weak signatures (TGA, WBMP)
     // that would turn arbitrary files into pictures.
-    if (!reader.canRead() || !IsOfferedFormat(reader.format()))
-        return Fail("formato de imagen no reconocido");
+    if (!reader.canRead()) return Fail("formato de imagen no reconocido");
+    const QByteArray format = reader.format();  // the reader forgets it once read
+    if (!IsOfferedFormat(format)) return Fail("formato de imagen no reconocido");
     const QSize size = reader.size();
     if (size.isValid() &&
         static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * 4 >
@@ -118,6 +140,7 @@ PictureLoad DecodeWithQt(const std::string& bytes) {
     }
     if (LooksLikeGif(bytes) && !GifHasCompleteFirstImage(bytes))
         return Fail("imagen GIF incompleta");
+    if (format == "bmp") image = WithoutUnusedAlpha(std::move(image));
     PictureLoad out;
     out.raster = RasterFromImage(image);
     return out;

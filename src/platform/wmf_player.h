@@ -6,7 +6,10 @@
 // the size of its first window extent, one logical unit to a pixel. Playback
 // starts as if the caller had mapped that window onto the whole picture
 // (anisotropic mode); the file's own window, viewport and map-mode records then
-// act as they do on a 96 dpi screen.
+// act as they do on a 96 dpi screen. Many files draw past the window they
+// declare; when what the records draw reaches beyond the picture under that
+// mapping, the picture shows the window together with the whole drawing,
+// each axis scaled to fit. A drawing that stays on the picture is not moved.
 //
 // Every length, count and index comes from the file and is checked before use;
 // a broken file is a failed load with a Spanish reason. The work of drawing is

@@ -68,6 +68,65 @@ enum : uint16_t {
     kStretchDib = 0x0F43,
 };
 
+// Pen styles: the line pattern in the low nibble, then the end cap and the join.
+enum : uint32_t {
+    kPenStyleMask = 0x000F,
+    kPenSolid = 0,
+    kPenDash = 1,
+    kPenDot = 2,
+    kPenDashDot = 3,
+    kPenDashDotDot = 4,
+    kPenNull = 5,
+    kPenCapMask = 0x0F00,
+    kPenCapSquare = 0x0100,
+    kPenCapFlat = 0x0200,
+    kPenJoinMask = 0xF000,
+    kPenJoinBevel = 0x1000,
+    kPenJoinMiter = 0x2000,
+};
+
+// Brush styles; hatch styles run from 0 to kHatchCount - 1.
+enum : uint32_t {
+    kBrushSolid = 0,
+    kBrushNull = 1,
+    kBrushHatched = 2,
+    kBrushPattern = 3,     // an old device bitmap
+    kBrushDibPattern = 5,  // a device-independent bitmap
+    kHatchCount = 6,
+};
+
+enum : uint32_t { kBkTransparent = 1, kBkOpaque = 2 };
+enum : uint32_t { kFillAlternate = 1, kFillWinding = 2 };
+
+// Text alignment: the horizontal and vertical choices are fields, not single bits.
+enum : uint32_t {
+    kAlignUpdateCp = 0x0001,
+    kAlignHorizontalMask = 0x0006,
+    kAlignRight = 0x0002,
+    kAlignCenter = 0x0006,
+    kAlignVerticalMask = 0x0018,
+    kAlignBottom = 0x0008,
+    kAlignBaseline = 0x0018,
+};
+
+// ExtTextOut options.
+enum : uint32_t { kTextOpaque = 0x0002, kTextClipped = 0x0004 };
+
+// Ternary raster operations the player honours; every other one is a plain copy.
+enum : uint32_t {
+    kRopBlackness = 0x00000042,
+    kRopNotSrcCopy = 0x00330008,
+    kRopSrcInvert = 0x00660046,
+    kRopSrcAnd = 0x008800C6,
+    kRopSrcCopy = 0x00CC0020,
+    kRopSrcPaint = 0x00EE0086,
+    kRopPatCopy = 0x00F00021,
+    kRopWhiteness = 0x00FF0062,
+};
+
+// A DIB colour table of palette indexes rather than colours.
+inline constexpr int kDibPalColors = 1;
+
 enum MapMode {
     kText = 1,
     kLoMetric,

@@ -115,14 +115,14 @@ TEST_F(Document, LoadingClipsToTheVisibleCellsAndDoesNotClearFirst) {
     EXPECT_EQ(test::Rows(doc, 1, 3, 1, 3), "ab3/c23/d23");  // a lone LF ends a line too
 }
 
-TEST_F(Document, ClearingResetsAllButColumn100AndRow75) {
+TEST_F(Document, ClearingBlanksEveryPaintableCellColumn100Included) {
     doc.LoadEditorText(std::string(100, 'x'));
     doc.PintarCaracter(0, 0, "y");
+    doc.PintarCaracter(100, 74, "z");
     doc.ClearScreen();
     EXPECT_EQ(canvas.clears, 1);
-    EXPECT_EQ(doc.Cell(0, 0) + doc.Cell(99, 1), "  ");
-    EXPECT_EQ(doc.Cell(100, 1), "x");
-    EXPECT_EQ(doc.Cell(5, 75), "");
+    EXPECT_EQ(doc.Cell(0, 0) + doc.Cell(99, 1) + doc.Cell(100, 1) + doc.Cell(100, 74), "    ");
+    EXPECT_EQ(doc.Cell(5, 75), "");  // never painted, never cleared
 }
 
 TEST_F(Document, BoxDraggedWithAndWithoutFill) {
@@ -169,12 +169,12 @@ TEST_F(Document, FillPaintsOnlyTheInsideOfAClosedBox) {
     doc.FloodFill(3, 76, "#");
     EXPECT_TRUE(canvas.prints.empty());
 
-    // Column 100 and row 75 hold the empty text; a fill of it runs through
-    // row 75, which can never be painted, and still ends.
-    doc.FloodFill(100, 30, "#");
-    for (int y = 0; y <= 74; ++y) EXPECT_EQ(doc.Cell(100, y), "#") << y;
-    EXPECT_EQ(doc.Cell(100, 75), "");
-    EXPECT_EQ(doc.Cell(99, 30), " ");
+    // On a document never cleared every cell holds the empty text; a fill of
+    // it runs through row 75, which can never be painted, and still ends.
+    EditorDocument fresh;
+    fresh.FloodFill(100, 30, "#");
+    for (int y = 0; y <= 74; ++y) EXPECT_EQ(fresh.Cell(100, y) + fresh.Cell(0, y), "##") << y;
+    EXPECT_EQ(fresh.Cell(100, 75), "");
 }
 
 TEST_F(Document, CaseChangesTouchOnlyTheUnaccentedLetters) {

@@ -1,4 +1,4 @@
-// Mirrors, character twins and the text the editor saves and copies.
+// Mirrors, character twins and case changes.
 #include "editor/editor_transformations.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 
+#include "editor/editor_text.h"
 #include "recording_canvas.h"
 
 namespace glifora {
@@ -49,7 +50,7 @@ TEST_F(Transform, MirrorsMapTheVisibleCellsWithNothingShiftedOrLost) {
     EXPECT_EQ(doc.Cell(100, 1), "a");
     EXPECT_EQ(doc.Cell(1, 74), "z");
     EXPECT_EQ(doc.Cell(71, 20), "m");
-    EXPECT_EQ(doc.Cell(1, 1), "");  // column 100 of row 1 had never been painted
+    EXPECT_EQ(doc.Cell(1, 1), " ");  // column 100 of row 1, cleared
     FlipVertical(doc, false);
     EXPECT_EQ(doc.Cell(100, 74), "a");
     EXPECT_EQ(doc.Cell(1, 1), "z");
@@ -97,21 +98,37 @@ TEST_F(Transform, MirrorRepaintsFromTheGridAndAnEmptyGridStaysBlank) {
     EXPECT_NE(std::find(canvas.prints.begin(), canvas.prints.end(), shown), canvas.prints.end());
 }
 
-TEST_F(Transform, SavedTextDropsTrailingBlanksAndRows) {
-    EXPECT_EQ(EditorText(doc), "");
-    doc.LoadEditorText("\r\n ab  \r\n\r\nc");
-    doc.PintarCaracter(1, 2, "");  // an empty cell inside a row is a blank
-    doc.PintarCaracter(100, 6, "");
-    doc.PintarCaracter(0, 8, "z");  // off the canvas: not saved
-    EXPECT_EQ(EditorText(doc), "\r\n ab\r\n\r\nc");
-    EXPECT_EQ(EditorSavedContent(doc), "\r\n ab\r\n\r\nc\r\n");
-
-    doc.ClearScreen();
-    doc.LoadEditorText(std::string(100, 'w'));
-    doc.PintarCaracter(3, 74, "\xE9");  // é stays one Windows-1252 byte
-    const std::string text = EditorText(doc);
-    EXPECT_EQ(text.substr(0, 102), std::string(100, 'w') + "\r\n");
-    EXPECT_EQ(text.substr(text.size() - 5), "\r\n  \xE9");
+TEST(TransformAfterClear, NoOldCharacterComesBackThroughAnyTransformation) {
+    using Command = void (*)(EditorDocument&);
+    const std::pair<const char*, Command> commands[] = {
+        {"flip across", [](EditorDocument& d) { FlipHorizontal(d, false); }},
+        {"flip across with twins", [](EditorDocument& d) { FlipHorizontal(d, true); }},
+        {"flip up-down", [](EditorDocument& d) { FlipVertical(d, false); }},
+        {"flip up-down with twins", [](EditorDocument& d) { FlipVertical(d, true); }},
+        {"upper to lower", UpperToLower},
+        {"lower to upper", LowerToUpper},
+    };
+    for (const auto& [name, command] : commands) {
+        EditorDocument doc;
+        RecordingCanvas canvas;
+        doc.SetCanvas(&canvas);
+        // Every cell that can be painted holds a letter, the edges of the
+        // table (column 0, row 0, column 100) included.
+        for (int x = 0; x <= 100; ++x)
+            for (int y = 0; y <= 74; ++y)
+                doc.PintarCaracter(x, y,
+                                   std::string(1, static_cast<char>((x + y) % 2 ? 'Q' : 'q')));
+        doc.ClearScreen();
+        canvas = {};
+        command(doc);
+        for (int x = 0; x <= 100; ++x)
+            for (int y = 0; y <= 75; ++y)
+                ASSERT_TRUE(doc.Cell(x, y).empty() || doc.Cell(x, y) == " ")
+                    << name << " at (" << x << ", " << y << ")";
+        for (const auto& p : canvas.prints)
+            ASSERT_TRUE(p.ink == Ink::White || p.text == " ") << name << ": " << p.text;
+        EXPECT_EQ(EditorText(doc), "") << name;
+    }
 }
 
 }  // namespace

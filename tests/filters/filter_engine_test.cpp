@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "fake_effect_host.h"
+#include "filtered.h"
 #include "filters/effect_menu.h"
 #include "filters/flips_mirrors.h"
 #include "filters/throttled_progress.h"
@@ -36,11 +37,7 @@ class YieldingProgress : public FilterProgress {
     }
 };
 
-Raster Expected(int code, Raster picture, int p) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, p, none);
-    return picture;
-}
+using test::Filtered;
 
 TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     test::FakeEffectHost host;
@@ -57,7 +54,7 @@ TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     EXPECT_FALSE(engine.FilterBusy());
     ASSERT_FALSE(inner.empty());
     for (EffectOutcome o : inner) EXPECT_EQ(o, EffectOutcome::Refused);
-    EXPECT_TRUE(host.displayed == Expected(2, original, 0));  // only the first filter
+    EXPECT_TRUE(host.displayed == Filtered(2, original, 0));  // only the first filter
     EXPECT_EQ(host.saveUndoCalls, 1);                         // none for the refused ones
     EXPECT_TRUE(host.undo == original);
     EXPECT_EQ(host.repaints, 1);
@@ -92,7 +89,7 @@ TEST(FilterEngine, ConfigurableEffectsGoThroughTheDialog) {
     EXPECT_EQ(host.saveUndoCalls, 0);
     EXPECT_EQ(dialog.loads, std::vector<int>{14});
     EXPECT_EQ(engine.ApplyEffect(14, host.displayed, -10, none), EffectOutcome::Filtered);
-    EXPECT_TRUE(host.displayed == Expected(14, original, -10));  // at once, the menu's value
+    EXPECT_TRUE(host.displayed == Filtered(14, original, -10));  // at once, the menu's value
     EXPECT_EQ(engine.ApplyEffect(17, host.displayed, 10, none), EffectOutcome::DialogLoaded);
     EXPECT_EQ(dialog.loads, (std::vector<int>{14, 17}));
     EXPECT_EQ(dialog.opens, 3);
@@ -176,7 +173,6 @@ TEST(EffectMenu, BuiltFromTheCatalogue) {
 }
 
 TEST(EffectCatalogue, SettingsAndParameters) {
-    InitEffectSettings();
     int configurable = 0;
     for (int code = 1; code <= 32; ++code) configurable += EffectSettings()[code].Configurable;
     EXPECT_EQ(configurable, 7);
@@ -190,8 +186,25 @@ TEST(EffectCatalogue, SettingsAndParameters) {
     EXPECT_FALSE(ParameterProblem(*FindEffect(15), 0).empty());
     EXPECT_FALSE(ParameterProblem(*FindEffect(6), -1).empty());
     EXPECT_FALSE(ParameterProblem(*FindEffect(22), 0).empty());
+    EXPECT_EQ(EffectSettingOf(99).Configurable, false);
     const SplitParts s = SplitColor(MakeColor(1, 2, 3));
     EXPECT_EQ(s.red + 10 * s.green + 100 * s.blue, 321);
+}
+
+TEST(EffectCatalogue, ParameterRulesLiveInTheRows) {
+    for (const Effect& e : EffectCatalogue()) {
+        // Every parameter a menu entry passes is one the command line accepts.
+        for (const EffectMenuEntry& m : e.entries)
+            EXPECT_TRUE(ParameterProblem(e, m.parameter).empty()) << m.caption;
+        if (e.forbiddenParameter) {
+            EXPECT_FALSE(ParameterProblem(e, *e.forbiddenParameter).empty()) << e.name;
+        }
+        EXPECT_EQ(e.EffectiveParameter(0), e.zeroMeansOne ? 1 : 0) << e.name;
+        EXPECT_EQ(EffectSettingOf(e.code).Configurable, e.configurable) << e.name;
+    }
+    EXPECT_EQ(FindEffect("realce-borde")->forbiddenParameter, -1);
+    EXPECT_EQ(FindEffect("metodo5")->forbiddenParameter, 0);
+    EXPECT_TRUE(FindEffect("gamma")->zeroMeansOne);
 }
 
 }  // namespace

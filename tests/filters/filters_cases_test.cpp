@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "filtered.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
 #include "filters/filter_families.h"
@@ -29,11 +30,7 @@ Raster Uniform(int w, int h, Bgr c) {
     return Raster(w, h, MakeColor(c.r, c.g, c.b));
 }
 
-Raster Filtered(int code, Raster picture, int p) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, p, none);
-    return picture;
-}
+using test::Filtered;
 
 Bgr One(int code, Bgr c, int p) {
     return At(Filtered(code, Uniform(1, 1, c), p), 0, 0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "filter_reference.h"
+#include "filtered.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
 #include "platform/random.h"
@@ -54,13 +55,6 @@ const std::vector<Case>& Cases() {
 const std::vector<std::pair<int, int>> kSizes = {{1, 1}, {1, 7}, {7, 1},  {2, 2},  {3, 3}, {4, 3},
                                                  {5, 5}, {6, 9}, {13, 8}, {2, 11}, {17, 4}};
 
-Raster Fast(int code, const Raster& picture, int p) {
-    Raster out = picture;
-    NullProgress none;
-    RunEffect(*FindEffect(code), out, p, none);
-    return out;
-}
-
 Raster Slow(int code, const Raster& picture, int p) {
     test::RefPixels px(picture);
     test::ReferenceEffect(code, px, p);
@@ -82,7 +76,7 @@ TEST(FilterReference, EveryEffectMatchesItsReference) {
                                 picture.Row(y)[x] = static_cast<uint8_t>(
                                     x % 4 == 3 ? 255 : 100 + picture.Row(y)[x] % 40);
                     SeedRandom(seed);
-                    const Raster fast = Fast(c.code, picture, p);
+                    const Raster fast = test::Filtered(c.code, picture, p);
                     SeedRandom(seed);
                     const Raster slow = Slow(c.code, picture, p);
                     ASSERT_TRUE(fast == slow)
@@ -99,7 +93,7 @@ TEST(FilterReference, LargerPicturesToo) {
         const Raster picture = test::RandomRaster(67, 23, 900u + static_cast<unsigned>(e.code));
         const int p = e.DefaultParameter();
         SeedRandom(7);
-        const Raster fast = Fast(e.code, picture, p);
+        const Raster fast = test::Filtered(e.code, picture, p);
         SeedRandom(7);
         EXPECT_TRUE(fast == Slow(e.code, picture, p)) << "effect " << e.code;
     }

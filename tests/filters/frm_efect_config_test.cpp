@@ -7,18 +7,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <functional>
+#include <utility>
 
 #include "fake_effect_host.h"
+#include "filtered.h"
 #include "test_support.h"
 
 namespace glifora {
 namespace {
 
-Raster Expected(int code, Raster picture, int p) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, p, none);
-    return picture;
-}
+using test::Filtered;
 
 class DialogTest : public ::testing::Test {
   protected:
@@ -70,13 +69,13 @@ TEST_F(DialogTest, StrengthsDoNotAccumulateAndUndoFollowsAplicar) {
     Menu(17, 10);
     dialog.sldEfecto->setValue(20);
     dialog.sldEfecto->setValue(40);
-    EXPECT_TRUE(dialog.Picture1Raster() == Expected(17, original, 40));
+    EXPECT_TRUE(dialog.Picture1Raster() == Filtered(17, original, 40));
     EXPECT_TRUE(host.displayed == original);  // only the copy was filtered
     EXPECT_EQ(host.saveUndoCalls, 2);         // retaken of the unchanged picture
     EXPECT_TRUE(host.undo == original);
     EXPECT_GE(host.repaints, 2);
     dialog.cmdApply->click();
-    EXPECT_TRUE(host.displayed == Expected(17, original, 40));
+    EXPECT_TRUE(host.displayed == Filtered(17, original, 40));
     EXPECT_EQ(dialog.CurrentEffect(), 0);
     EXPECT_FALSE(dialog.isVisible());
     host.displayed = host.undo;  // what "Deshacer cambios" does
@@ -101,9 +100,9 @@ TEST_F(DialogTest, OtherFiltersMeanwhileAreReplacedByAplicar) {
     Menu(17, 10);
     dialog.sldEfecto->setValue(30);
     Menu(2, 0);  // "Negativo" changes the working picture at once
-    EXPECT_TRUE(host.displayed == Expected(2, original, 0));
+    EXPECT_TRUE(host.displayed == Filtered(2, original, 0));
     dialog.cmdApply->click();
-    EXPECT_TRUE(host.displayed == Expected(17, original, 30));
+    EXPECT_TRUE(host.displayed == Filtered(17, original, 30));
 }
 
 TEST_F(DialogTest, GammaOpensAtOneWithoutFiltering) {
@@ -127,6 +126,53 @@ TEST_F(DialogTest, PreviewFitsTheBox) {
     EXPECT_DOUBLE_EQ(dialog.PreviewHeight(), 77.5);
     EXPECT_EQ(dialog.Image1->width(), 155);
     EXPECT_TRUE(dialog.Image1->hasScaledContents());
+}
+
+// The engine filters the dialog's copy in place, so what happens during a
+// preview (its yields let slider moves and clicks through) must wait for it.
+class DuringPreview : public DialogTest {
+  protected:
+    DuringPreview() {
+        dialog.SetProgressForTest(&yielding);
+        Menu(14, 10);
+    }
+    struct Yielding : FilterProgress {
+        std::function<void()> once;
+        void SetValue(int) override {
+            if (once) std::exchange(once, {})();
+        }
+    } yielding;
+};
+
+TEST_F(DuringPreview, SliderMovesArePreviewedAfterTheRunTheLastOneWins) {
+    yielding.once = [&] {
+        dialog.sldEfecto->setValue(30);
+        dialog.sldEfecto->setValue(-40);
+        EXPECT_TRUE(host.displayed == original);
+    };
+    dialog.sldEfecto->setValue(20);
+    EXPECT_TRUE(dialog.Picture1Raster() == Filtered(14, original, -40));
+    EXPECT_EQ(host.saveUndoCalls, 2);  // 20, then -40; 30 was never run
+    EXPECT_TRUE(host.displayed == original);
+}
+
+TEST_F(DuringPreview, AplicarAppliesTheFinishedPreview) {
+    yielding.once = [&] {
+        dialog.cmdApply->click();
+        EXPECT_EQ(host.assignments, 0);
+    };
+    dialog.sldEfecto->setValue(50);
+    EXPECT_EQ(host.assignments, 1);
+    EXPECT_TRUE(host.displayed == Filtered(14, original, 50));
+    EXPECT_FALSE(dialog.Loaded());
+}
+
+TEST_F(DuringPreview, CancelarDropsTheCopyWhenTheRunEnds) {
+    yielding.once = [&] { dialog.cmdCancel->click(); };
+    dialog.sldEfecto->setValue(50);
+    EXPECT_TRUE(dialog.Picture1Raster().Empty());
+    EXPECT_TRUE(host.displayed == original);
+    EXPECT_EQ(host.assignments, 0);
 }
 
 }  // namespace

@@ -100,5 +100,45 @@ TEST_F(Decoding, RowSamplingNoticesAFileCutBelowTheLastSampledRow) {
     EXPECT_FALSE(part.Ok());
 }
 
+// A 2 x 1 bitmap of 32-bit pixels, red then blue, with bit-field masks that
+// put alpha in the top byte: a 40-byte header followed by the masks, or a V5
+// header holding them. The alphas are the pixels' fourth bytes.
+std::string Bmp32(bool v5, char alphaRed, char alphaBlue) {
+    const uint32_t info = v5 ? 124 : 40, off = 14 + info + (v5 ? 0 : 16);
+    std::string b(off, '\0');
+    auto put = [&](size_t at, uint32_t v) {
+        for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    b[0] = 'B', b[1] = 'M';
+    put(2, off + 8), put(10, off), put(14, info), put(18, 2), put(22, 1);
+    put(26, 1 | 32 << 16), put(30, 3), put(34, 8);  // 1 plane, 32 bits, BI_BITFIELDS
+    put(54, 0x00FF0000), put(58, 0x0000FF00), put(62, 0x000000FF), put(66, 0xFF000000);
+    if (v5) put(70, 0x73524742);  // sRGB
+    return b + std::string("\0\0\xff", 3) + alphaRed + std::string("\xff\0\0", 3) + alphaBlue;
+}
+
+TEST(Bmp32, AnAlphaOfZeroEverywhereIsNoAlphaAndAnyOtherIsComposedOverWhite) {
+    const ColorValue red = MakeColor(255, 0, 0), blue = MakeColor(0, 0, 255);
+    const struct {
+        char alphaRed, alphaBlue;
+        ColorValue left, right;
+    } cases[] = {
+        {0, 0, red, blue},
+        {'\xff', '\xff', red, blue},
+        {0, '\xff', MakeColor(255, 255, 255), blue},  // transparent beside opaque
+        {'\x80', '\x80', MakeColor(255, 127, 127), MakeColor(127, 127, 255)},
+    };
+    for (const auto& c : cases) {
+        // A V5 header describes the alpha; after a 40-byte header only three
+        // masks count, so the fourth byte is never alpha.
+        for (bool v5 : {false, true}) {
+            const PictureLoad load = DecodePictureData(Bmp32(v5, c.alphaRed, c.alphaBlue));
+            ASSERT_TRUE(load.Ok()) << load.error;
+            EXPECT_EQ(load.raster.Pixel(0, 0), v5 ? c.left : red) << int(c.alphaRed) << v5;
+            EXPECT_EQ(load.raster.Pixel(1, 0), v5 ? c.right : blue) << int(c.alphaBlue) << v5;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace glifora

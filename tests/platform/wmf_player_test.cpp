@@ -2,10 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <numbers>
 #include <string>
+#include <vector>
 
 #include "platform/picture_decoder.h"
+#include "platform/qt_raster.h"
+#include "test_support.h"
 
 namespace glifora {
 namespace {
@@ -14,11 +25,16 @@ namespace {
 class Wmf {
   public:
     Wmf& Rec(uint16_t function, std::initializer_list<int> words, std::string raw = "") {
+        return Rec(function, std::vector<int>(words), std::move(raw));
+    }
+    Wmf& Rec(uint16_t function, const std::vector<int>& words, std::string raw = "") {
         std::string body;
         for (int w : words) Put16(body, w);
         body += raw;
         if (body.size() % 2) body.push_back('\0');
-        Put32(records_, static_cast<uint32_t>(3 + body.size() / 2));
+        const auto length = static_cast<uint32_t>(3 + body.size() / 2);
+        largest_ = std::max(largest_, length);
+        Put32(records_, length);
         Put16(records_, function);
         records_ += body;
         return *this;
@@ -28,7 +44,7 @@ class Wmf {
         const std::string body = records_ + std::string("\x03\0\0\0\0\0", 6);
         Put16(out, 1), Put16(out, 9), Put16(out, 0x300);
         Put32(out, static_cast<uint32_t>((18 + body.size()) / 2));
-        Put16(out, objects), Put32(out, 64), Put16(out, 0);
+        Put16(out, objects), Put32(out, largest_), Put16(out, 0);
         return out + body;
     }
     [[nodiscard]] std::string Placeable(int left, int top, int right, int bottom, int inch,
@@ -51,6 +67,7 @@ class Wmf {
 
   private:
     std::string records_;
+    uint32_t largest_ = 3;  // the header's largest record, in words (other players check it)
 };
 
 // COLORREF as two words: red | green << 8, blue.
@@ -340,6 +357,120 @@ TEST(WmfPlayer, BrokenFilesFailWithAReason) {
         EXPECT_FALSE(load.error.empty()) << c.name;
     }
     EXPECT_FALSE(DecodePictureData(outside.Placeable(0, 0, 10, 10, 96)).Ok());
+}
+
+// Where a colour lies in a picture: the share of pixels near it and their
+// centre, in fractions of the picture's width and height.
+struct Ink {
+    double share = 0, x = 0, y = 0;
+};
+Ink InkOf(const QImage& image, QRgb colour) {
+    Ink ink;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = rgb.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour)) +
+                    std::abs(qBlue(p) - qBlue(colour)) >
+                60)
+                continue;
+            ink.share += 1, ink.x += x + 0.5, ink.y += y + 0.5;
+        }
+    if (ink.share > 0) ink.x /= ink.share * rgb.width(), ink.y /= ink.share * rgb.height();
+    ink.share /= rgb.width() * rgb.height();
+    return ink;
+}
+
+// POLYGON words of a 32-sided polygon round (cx, cy): a circle every player fills.
+std::vector<int> Circle(int cx, int cy, int r) {
+    std::vector<int> words = {32};
+    for (int i = 0; i < 32; ++i) {
+        const double a = i * 2 * std::numbers::pi / 32;
+        words.push_back(static_cast<int>(std::lround(cx + r * std::cos(a))));
+        words.push_back(static_cast<int>(std::lround(cy + r * std::sin(a))));
+    }
+    return words;
+}
+
+// Renders `wmf` with libwmf's wmf2gd, or a null image when it cannot run.
+// libwmf loads the standard PostScript faces before playing any file, so it
+// gets a font map naming an installed TrueType face for all of them.
+QImage RenderedByLibwmf(const std::string& wmf) {
+    const QString tool = QStandardPaths::findExecutable("wmf2gd");
+    QString face;
+    for (const char* f : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                          "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"})
+        if (QFile::exists(f)) face = f;
+    QTemporaryDir dir;
+    if (tool.isEmpty() || face.isEmpty() || !dir.isValid()) return {};
+    std::string map;
+    for (const char* name :
+         {"Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic", "Helvetica",
+          "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique", "Courier",
+          "Courier-Oblique", "Courier-Bold", "Courier-BoldOblique", "Symbol"})
+        map += std::string("/") + name + " (" + face.toStdString() + ") ;\n";
+    test::WriteFile(dir.filePath("Fontmap").toStdString(), map);
+    test::WriteFile(dir.filePath("in.wmf").toStdString(), wmf);
+    QProcess run;
+    run.start(tool, {"--wmf-gs-fontmap=" + dir.filePath("Fontmap"), "-o", dir.filePath("out.png"),
+                     dir.filePath("in.wmf")});
+    if (!run.waitForFinished(20000) || run.exitCode() != 0) return {};
+    return QImage(dir.filePath("out.png"));
+}
+
+TEST(WmfPlayer, DrawingPastTheWindowIsShownWholeAsLibwmfShowsIt) {
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    auto blueBrush = [](Wmf& w) -> Wmf& {
+        return w.Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 0), 255, 0}).Rec(SELECTOBJECT, {2});
+    };
+    Wmf circle, aboveLeft, plain;
+    // A circle that runs past the window's right and bottom, a square inside.
+    circle.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {100, 100});
+    SolidFill(circle, 255, 0, 0).Rec(POLYGON, Circle(80, 80, 80));
+    blueBrush(circle).Rec(RECTANGLE, {40, 40, 10, 10});
+    // Squares above and left of the window, and on it.
+    aboveLeft.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {100, 100});
+    SolidFill(aboveLeft, 255, 0, 0).Rec(RECTANGLE, {100, 100, 40, 40});
+    blueBrush(aboveLeft).Rec(RECTANGLE, {40, 40, -60, -60});
+    // A plain file, wider than its window.
+    plain.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {50, 100});
+    SolidFill(plain, 255, 0, 0).Rec(RECTANGLE, {50, 200, 0, 100});
+    blueBrush(plain).Rec(POLYGON, Circle(20, 25, 20));
+    const struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {{"circle", circle.Placeable(0, 0, 100, 100, 96)},
+                 {"above and left", aboveLeft.Placeable(0, 0, 100, 100, 96)},
+                 {"plain", plain.Plain()}};
+
+    // The picture keeps its size; the circle is whole, centred.
+    const QImage own = ImageFromRaster(Play(files[0].bytes));
+    ASSERT_EQ(own.size(), QSize(100, 100));
+    EXPECT_NEAR(InkOf(own, red).x, 0.5, 0.03);
+    EXPECT_NEAR(InkOf(own, red).y, 0.5, 0.03);
+
+    if (RenderedByLibwmf(files[0].bytes).isNull()) GTEST_SKIP() << "wmf2gd cannot run";
+    for (const auto& f : files) {
+        const QImage ours = ImageFromRaster(Play(f.bytes)), theirs = RenderedByLibwmf(f.bytes);
+        for (QRgb colour : {red, blue}) {
+            const Ink a = InkOf(ours, colour), b = InkOf(theirs, colour);
+            EXPECT_GT(a.share, 0.02) << f.name;
+            EXPECT_NEAR(a.share, b.share, 0.03) << f.name;
+            EXPECT_NEAR(a.x, b.x, 0.03) << f.name;
+            EXPECT_NEAR(a.y, b.y, 0.03) << f.name;
+        }
+    }
+}
+
+// Unlike libwmf, a drawing that stays inside its window keeps its margin; so
+// does one whose clip hides what it draws past the window.
+TEST(WmfPlayer, DrawingInsideTheWindowKeepsItsPlace) {
+    Wmf w, clipped;
+    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {60, 60, 40, 40});
+    ExpectPixels(Play(w.Placeable(0, 0, 100, 100, 96)), {50, 50, kRed, 30, 30, kWhite});
+    clipped.Rec(0x0416, {100, 100, 0, 0});  // INTERSECTCLIPRECT
+    SolidFill(clipped, 255, 0, 0).Rec(RECTANGLE, {300, 300, 50, 50});
+    ExpectPixels(Play(clipped.Placeable(0, 0, 100, 100, 96)), {40, 40, kWhite, 60, 60, kRed});
 }
 
 }  // namespace

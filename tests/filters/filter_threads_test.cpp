@@ -1,0 +1,67 @@
+// Every filter gives the same picture, draws the same random numbers and
+// shows the same progress values on any number of threads: bands, boundary
+// rows, the wavefront of the in-place filters and the pre-drawn noise all
+// meet their edges on pictures of many sizes.
+
+#include <gtest/gtest.h>
+
+#include "filters/effect_catalogue.h"
+#include "filters/filter_engine.h"
+#include "platform/random.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+struct Outcome {
+    Raster picture;
+    std::vector<int> progress;
+    float nextDraw = 0;  // the generator's next value after the run
+};
+
+Outcome Filter(const Effect& e, const Raster& picture, int p, int threads) {
+    struct Record : FilterProgress {
+        std::vector<int> values;
+        void SetValue(int v) override { values.push_back(v); }
+    } record;
+    Outcome r{picture, {}, 0};
+    SeedRandom(11);
+    RunEffect(e, r.picture, p, record, threads);
+    r.progress = std::move(record.values);
+    r.nextDraw = Rnd();
+    return r;
+}
+
+TEST(FilterThreads, SameResultOnAnyNumberOfThreads) {
+    const std::vector<std::pair<int, int>> sizes = {{1, 1},  {3, 2},  {2, 9},    {5, 5},
+                                                    {9, 17}, {33, 7}, {300, 41}, {517, 66}};
+    unsigned seed = 40;
+    for (const Effect& e : EffectCatalogue()) {
+        if (!e.filter) continue;
+        std::vector<int> parameters{e.DefaultParameter()};
+        if (e.configurable) parameters.push_back(e.maximum);
+        for (int p : parameters) {
+            for (auto [w, h] : sizes) {
+                const Raster picture = test::RandomRaster(w, h, seed++);
+                const Outcome one = Filter(e, picture, p, 1);
+                for (int threads : {2, 3, 7}) {
+                    const Outcome many = Filter(e, picture, p, threads);
+                    ASSERT_TRUE(many.picture == one.picture)
+                        << e.name << " p " << p << " on " << w << " x " << h << ", " << threads
+                        << " threads";
+                    EXPECT_EQ(many.progress, one.progress) << e.name << " " << w << " x " << h;
+                    EXPECT_EQ(many.nextDraw, one.nextDraw) << e.name;
+                }
+            }
+        }
+    }
+}
+
+TEST(FilterThreads, LargePicturesUseEveryCoreByDefault) {
+    EXPECT_EQ(FilterThreads(0, 100), 1);
+    EXPECT_EQ(FilterThreads(3, 100), 3);
+    EXPECT_GE(FilterThreads(0, size_t{4000} * 3000), 1);
+}
+
+}  // namespace
+}  // namespace glifora
