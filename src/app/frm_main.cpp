@@ -412,6 +412,8 @@ void frmMain::BuildMenus() {
     connect(AddAction(archivo, "mnuLoadImage", "Cargar nueva imagen"), &QAction::triggered, this,
             [this] { LoadImageFile(); });
     archivo->addSeparator();
+    connect(AddAction(archivo, "mnuSaveImage", "Guardar como imagen..."), &QAction::triggered, this,
+            [this] { SaveTextArtPicture(); });
     connect(AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles"),
             &QAction::triggered, this, [this] { CopyToClipboard(); });
     connect(AddAction(archivo, "mnuSalir", "Salir"), &QAction::triggered, this,

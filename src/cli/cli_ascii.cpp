@@ -60,12 +60,11 @@ int RunAscii(const ParsedArgs& args) {
     if (art.tooLarge) return Fail("la imagen reducida sería demasiado grande");
 
     if (pictureFormat) {
-        const ArtPicture picture = RenderArtPicture(art.text, session.QtFont(), pictureSettings,
-                                                    s.cellColors ? &art.colors : nullptr);
-        std::string why = picture.error;
-        if (picture.Ok() && SaveArtPicture(picture.picture, *pictureFormat, *output, &why))
-            return kExitOk;
-        return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
+        std::string why;
+        if (!SaveTextArtPicture(*output, art.text, session.QtFont(), pictureSettings,
+                                s.cellColors ? &art.colors : nullptr, &why))
+            return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
+        return kExitOk;
     }
     if (output) {
         const std::string content = SavedTextContent(FontPanelText(Utf8ToAnsi(s.font.FontName)),

@@ -158,4 +158,16 @@ bool SaveArtPicture(const Raster& picture, PictureFileFormat format, const std::
     return file.Commit(why);  // reports the first piece that failed
 }
 
+bool SaveTextArtPicture(const std::string& path, std::string_view text, const QFont& font,
+                        const ArtPictureSettings& settings, const CellColors* colors,
+                        std::string* why) {
+    const ArtPicture art = RenderArtPicture(text, font, settings, colors);
+    if (!art.Ok()) {
+        if (why) *why = art.error;
+        return false;
+    }
+    return SaveArtPicture(art.picture, PictureFormatForPath(path).value_or(PictureFileFormat::Png),
+                          path, why);
+}
+
 }  // namespace glifora

@@ -37,11 +37,22 @@ struct ArtPicture {
 
 enum class PictureFileFormat { Png, Bmp };
 
+// The save dialog's filter for the windows' "Guardar como imagen...".
+inline constexpr const char* kArtPictureFilter = "Imagen PNG|*.png|Imagen BMP|*.bmp";
+
 // The format a file name asks for by its extension (".png", ".bmp", any case).
 [[nodiscard]] std::optional<PictureFileFormat> PictureFormatForPath(std::string_view path);
 
 // Writes the picture whole or not at all; on failure `why` says why.
 [[nodiscard]] bool SaveArtPicture(const Raster& picture, PictureFileFormat format,
                                   const std::string& path, std::string* why = nullptr);
+
+// Renders `text` and writes it in the format the path's extension names (PNG
+// when it names neither): what the command line's -o IMAGE and the windows'
+// "Guardar como imagen..." write. False with a reason when nothing was written.
+[[nodiscard]] bool SaveTextArtPicture(const std::string& path, std::string_view text,
+                                      const QFont& font, const ArtPictureSettings& settings,
+                                      const CellColors* colors = nullptr,
+                                      std::string* why = nullptr);
 
 }  // namespace glifora
