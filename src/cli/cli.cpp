@@ -60,9 +60,9 @@ const std::vector<Subcommand>& Subcommands() {
              1,
              RunWeb},
             {"anim",
-             "anim GIF|CARPETA -o ARCHIVO [--frames 1,2,...] [opciones de ascii]\n"
-             "anim GIF|CARPETA --color[=auto|always|never] [--color-depth 256|24]\n"
-             "    [--background RRGGBB] [--frames 1,2,...] [opciones de ascii]\n"
+             "anim GIF|CARPETA (-o ARCHIVO | --color[=auto|always|never])\n"
+             "    [--frames 1,2,...] [opciones de ascii] [--color-depth 256|24]\n"
+             "    [--background RRGGBB]\n"
              "  Crea el AnimArt de los fotogramas de GIF (todos, o los de --frames en\n"
              "  ese orden) o de las imágenes bmp, gif, jpg y jpeg de CARPETA en orden\n"
              "  alfabético. Con --color no escribe la página: muestra el texto de cada\n"
