@@ -62,7 +62,10 @@ void BM_ConvertInMemory(benchmark::State& state) {
     in.cellWidth = kCellW;
     in.cellHeight = kCellH;
     in.levelMap = &map;
-    for (auto _ : state) benchmark::DoNotOptimize(GenerateTextArtFrom(photo, in, Algorithm::Tonal));
+    const int rows = ComputeRowCount(kW, kH, kColumns, kCellW, kCellH);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            ConvertResized(ShrinkNearest(photo, kColumns, rows), in, Algorithm::Tonal));
     state.counters["Mpx/s"] = benchmark::Counter(
         static_cast<double>(kW) * kH * state.iterations() / 1e6, benchmark::Counter::kIsRate);
 }

@@ -21,9 +21,9 @@ std::string ColorText(int color) {
 
 int RunEffects(const ParsedArgs&) {
     for (const Effect& e : EffectCatalogue()) {
-        std::string parameter = e.colorParameter ? ColorText(e.DefaultParameter())
-                                                 : std::to_string(e.DefaultParameter());
-        if (e.code == 31) parameter = "1";  // the menu's 0 is taken as 1
+        const std::string parameter =
+            e.colorParameter ? ColorText(e.DefaultParameter())
+                             : std::to_string(e.EffectiveParameter(e.DefaultParameter()));
         std::string range =
             e.configurable ? std::to_string(e.minimum) + ".." + std::to_string(e.maximum) : "-";
         std::string captions;

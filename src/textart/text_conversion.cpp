@@ -121,12 +121,4 @@ std::string ConvertResized(const Raster& resized, const TextArtInputs& in, Algor
     return ConvertTonal(resized, *in.levelMap, in.luminosity);
 }
 
-std::string GenerateTextArtFrom(const Raster& picture, const TextArtInputs& in,
-                                Algorithm algorithm) {
-    const int rows =
-        ComputeRowCount(picture.Width(), picture.Height(), in.columns, in.cellWidth, in.cellHeight);
-    if (rows <= 0 || !TextArtSizeAllowed(in.columns, rows)) return {};
-    return ConvertResized(ShrinkNearest(picture, in.columns, rows), in, algorithm);
-}
-
 }  // namespace glifora

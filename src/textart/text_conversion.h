@@ -49,11 +49,7 @@ struct TextArtInputs {
     bool fill = false;  // chkRelleno, outline only
 };
 
-// Shrinks `picture` to columns x rows and converts it; empty text when there
-// is nothing to convert or the size is not allowed.
-[[nodiscard]] std::string GenerateTextArtFrom(const Raster& picture, const TextArtInputs& in,
-                                              Algorithm algorithm);
-// The same for a picture already shrunk to columns x rows.
+// Converts a picture already shrunk to columns x rows.
 [[nodiscard]] std::string ConvertResized(const Raster& resized, const TextArtInputs& in,
                                          Algorithm algorithm);
 

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 
+#include "../filters/filtered.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
 #include "filters/flips_mirrors.h"
@@ -29,11 +30,6 @@ class CliFilter : public ::testing::Test {
         EXPECT_TRUE(load.Ok()) << load.error;
         return load.raster;
     }
-    static Raster Effect(Raster r, int code, int p) {
-        NullProgress none;
-        RunEffect(*FindEffect(code), r, p, none);
-        return r;
-    }
     QTemporaryDir dir;
     Raster photo = test::RandomRaster(23, 17, 5);
     std::string input;
@@ -51,23 +47,23 @@ TEST_F(CliFilter, StepsRunInTheOrderGiven) {
     const auto r = RunGlifora({"filter", input, "-o", Path("a.png"), "--effect", "desenfocar",
                                "--flip", "h", "--effect", "7:#102030", "--mirror", "top"});
     ASSERT_EQ(r.status, 0) << r.err;
-    Raster expected = Effect(photo, 3, 0);
+    Raster expected = test::Filtered(3, photo, 0);
     FlipHorizontal(expected);
-    expected = Effect(expected, 7, MakeColor(0x10, 0x20, 0x30));
+    expected = test::Filtered(7, expected, MakeColor(0x10, 0x20, 0x30));
     Mirror(expected, GeometricOp::MirrorTopOntoBottom);
     EXPECT_TRUE(Output(Path("a.png")) == expected);
 }
 
 TEST_F(CliFilter, DefaultParametersAndSeeds) {
     ASSERT_EQ(RunGlifora({"filter", input, "-o", Path("b.bmp"), "--effect", "14"}).status, 0);
-    EXPECT_TRUE(Output(Path("b.bmp")) == Effect(photo, 14, 10));
+    EXPECT_TRUE(Output(Path("b.bmp")) == test::Filtered(14, photo, 10));
     for (const char* name : {"n1.bmp", "n2.bmp"})
         ASSERT_EQ(
             RunGlifora({"filter", input, "-o", Path(name), "--effect", "ruido:20", "--seed", "99"})
                 .status,
             0);
     SeedRandom(99);
-    const Raster noisy = Effect(photo, 29, 20);
+    const Raster noisy = test::Filtered(29, photo, 20);
     EXPECT_TRUE(Output(Path("n1.bmp")) == noisy);
     EXPECT_TRUE(Output(Path("n2.bmp")) == noisy);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
 #include "platform/random.h"
@@ -20,9 +22,14 @@ struct Outcome {
 };
 
 Outcome Filter(const Effect& e, const Raster& picture, int p, int threads) {
+    // The bar is set, and the event loop runs, on the calling thread only.
     struct Record : FilterProgress {
         std::vector<int> values;
-        void SetValue(int v) override { values.push_back(v); }
+        std::thread::id caller = std::this_thread::get_id();
+        void SetValue(int v) override {
+            EXPECT_EQ(std::this_thread::get_id(), caller);
+            values.push_back(v);
+        }
     } record;
     Outcome r{picture, {}, 0};
     SeedRandom(11);

@@ -51,9 +51,6 @@ TEST(ColumnsAndRows, AThinPictureAtManyColumnsIsRefusedNotAllocated) {
     EXPECT_TRUE(TextArtSizeAllowed(16384, 16384));
     EXPECT_FALSE(TextArtSizeAllowed(16384, 16385));
     EXPECT_FALSE(TextArtSizeAllowed(2, INT_MAX));
-    const auto map = DigitMap();
-    TextArtInputs in{.columns = 20000, .cellWidth = 1, .cellHeight = 1, .levelMap = &map};
-    EXPECT_EQ(GenerateTextArtFrom(Grey(1, 60000, 0), in, Algorithm::Tonal), "");
 }
 
 TEST(Tonal, KeepsEveryRowInPlaceIncludingLevelZeroRows) {
@@ -104,22 +101,6 @@ TEST(Outline, PicksEdgesFromTheFourNeighbours) {
     // before any character it stays blank.
     EXPECT_EQ(ConvertOutline(make({"ggg", "g#g", "ggg"}), false), "   \r\n   \r\n   ");
     EXPECT_EQ(ConvertOutline(make({"#.gg", "..g#", "gggg"}), false), "/   \r\n   /\r\n    ");
-}
-
-TEST(Generate, ShrinksThenConverts) {
-    const auto map = DigitMap();
-    TextArtInputs in;
-    in.columns = 3;
-    in.cellWidth = 5;
-    in.cellHeight = 10;
-    in.levelMap = &map;
-    const Raster pic = Grey(30, 20, 255);  // 20 / 10 / 2 = 1 row
-    EXPECT_EQ(GenerateTextArtFrom(pic, in, Algorithm::Tonal), "999");
-    in.columns = 0;
-    EXPECT_EQ(GenerateTextArtFrom(pic, in, Algorithm::Tonal), "");
-    in.columns = 3;
-    in.cellWidth = 0;
-    EXPECT_EQ(GenerateTextArtFrom(pic, in, Algorithm::Tonal), "");
 }
 
 TEST(SavedFile, HasTheSignatureLineAndAFinalCrLf) {
