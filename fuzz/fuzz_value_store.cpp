@@ -14,10 +14,17 @@ namespace {
 
 // On a memory file system when there is one: every successful write syncs
 // the file, which on a disk would set the pace of the run.
+// Removed at exit, so that the replay tests leave nothing behind (after a
+// crash it stays, holding the last input written).
 std::string StorePath() {
-    char folder[] = "/dev/shm/glifora-fuzz-XXXXXX";
+    static char folder[] = "/dev/shm/glifora-fuzz-XXXXXX";
     if (access("/dev/shm", W_OK) != 0) std::memcpy(folder, "/tmp/glifora-fuzz-XXXXXX", 25);
     if (!mkdtemp(folder)) std::abort();
+    std::atexit([] {
+        const std::string file = std::string(folder) + "/registro.reg";
+        std::remove(file.c_str());
+        rmdir(folder);
+    });
     return std::string(folder) + "/registro.reg";
 }
 

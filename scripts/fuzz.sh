@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each one in
 # turn for SECONDS (default 60), at the lowest priority. Corpora grow in
-# build-fuzz/corpus/<target>, seeded by fuzz/make_seeds.py; crashes land in
-# build-fuzz/artifacts/, the statistics of each run in build-fuzz/logs/.
+# build-fuzz/corpus/<target>, seeded by fuzz/make_seeds.py and the saved
+# findings in fuzz/regressions/<target>/; crashes land in build-fuzz/artifacts/,
+# the statistics of each run in build-fuzz/logs/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,7 +33,7 @@ status=0
 for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t"
   echo "== $t: ${seconds} s" >&2
-  if ! nice -n 19 "$build/fuzz/$t" "$build/corpus/$t" "$build/seeds/$t" \
+  if ! nice -n 19 "$build/fuzz/$t" "$build/corpus/$t" "$build/seeds/$t" "fuzz/regressions/$t" \
       -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$t-" >"$build/logs/$t.log" 2>&1; then
     echo "$t: fallo encontrado, véase $build/logs/$t.log" >&2

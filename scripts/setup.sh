@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs what Glifora needs to build, test and run on Debian 12, then
-# configures and builds it in build/. Packages already present are left alone.
+# configures and builds it in build/: every target, or only those named.
+# Packages already present are left alone.
+#   scripts/setup.sh [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n qt6-gtk-platformtheme
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   libwmf-bin
+  desktop-file-utils appstream man-db
 )
 if [ "${GLIFORA_WITH_BROWSER_TESTS:-0}" = 1 ]; then packages+=(chromium imagemagick); fi
 
@@ -28,4 +31,6 @@ fi
 
 build_dir="${GLIFORA_BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${GLIFORA_CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" -j2
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$build_dir" -j2 "${targets[@]}"

@@ -28,6 +28,7 @@ std::vector<OptionSpec> AsciiOptions() {
                                    {"--screen-width", true},
                                    {"--outline", false},
                                    {"--fill", false},
+                                   {"--shape", false},
                                    {"--effect", true, true},
                                    {"--seed", true}});
     return options;
@@ -59,6 +60,11 @@ TextArtSettings TextArtSettingsFromArgs(const ParsedArgs& args) {
         s.columns = args.Int("--columns", 0, 100000, 100);
     }
     if (args.Has("--outline")) s.algorithm = Algorithm::Outline;
+    if (args.Has("--shape")) {
+        if (s.algorithm == Algorithm::Outline)
+            throw UsageError("--shape y --outline no se pueden usar juntos");
+        s.algorithm = Algorithm::Detail;
+    }
     s.fill = args.Has("--fill");
     if (s.fill && s.algorithm != Algorithm::Outline)
         throw UsageError("--fill solo tiene sentido con --outline");

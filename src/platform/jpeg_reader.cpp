@@ -58,6 +58,7 @@ struct JpegReader::State {
     bool cmyk = false;
     std::vector<uint8_t> cmykRow;
     std::string error;
+    std::function<std::pair<int, int>(int, int)> minimumSize;
 };
 
 JpegReader::JpegReader() : s_(std::make_unique<State>()) {}
@@ -109,6 +110,17 @@ bool JpegReader::StartDecompress(State& s) {
         s.error = "imagen demasiado grande";
         return false;
     }
+    if (s.minimumSize) {
+        const auto [mw, mh] = s.minimumSize(static_cast<int>(s.cinfo.image_width),
+                                            static_cast<int>(s.cinfo.image_height));
+        unsigned num = 1;
+        auto scaled = [](uint64_t size, unsigned n) { return (size * n + 7) / 8; };
+        while (num < 8 && (scaled(s.cinfo.image_width, num) < static_cast<uint64_t>(mw) ||
+                           scaled(s.cinfo.image_height, num) < static_cast<uint64_t>(mh)))
+            ++num;
+        s.cinfo.scale_num = num;
+        s.cinfo.scale_denom = 8;
+    }
     s.cmyk = s.cinfo.jpeg_color_space == JCS_CMYK || s.cinfo.jpeg_color_space == JCS_YCCK;
     s.cinfo.out_color_space = s.cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&s.cinfo);
@@ -118,6 +130,16 @@ bool JpegReader::StartDecompress(State& s) {
 }
 
 bool JpegReader::OpenFile(const std::string& path) {
+    return Open(path);
+}
+
+bool JpegReader::OpenFileScaled(const std::string& path,
+                                const std::function<std::pair<int, int>(int, int)>& minimumSize) {
+    s_->minimumSize = minimumSize;
+    return Open(path);
+}
+
+bool JpegReader::Open(const std::string& path) {
     s_->file = std::fopen(path.c_str(), "rb");
     if (!s_->file) {
         s_->error = "no se puede leer el archivo";

@@ -5,8 +5,10 @@
 // same settings, so they see the same pixels.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace glifora {
 
@@ -20,6 +22,11 @@ class JpegReader {
     // Reads the header of a file or of a buffer in memory (which must outlive
     // the reader). On failure returns false; Error() says why.
     [[nodiscard]] bool OpenFile(const std::string& path);
+    // The same, decoding at the smallest DCT scale (n/8, n = 1-8) at which the
+    // picture still measures at least what `minimumSize` asks for its full
+    // width and height; Width() and Height() then give the scaled size.
+    [[nodiscard]] bool OpenFileScaled(
+        const std::string& path, const std::function<std::pair<int, int>(int, int)>& minimumSize);
     [[nodiscard]] bool OpenMemory(const uint8_t* data, size_t size);
 
     [[nodiscard]] int Width() const;
@@ -42,6 +49,7 @@ class JpegReader {
 
   private:
     static bool StartDecompress(State& s);
+    bool Open(const std::string& path);
     std::unique_ptr<State> s_;
 };
 

@@ -151,7 +151,9 @@ bool ProfileFile::SetValue(std::string_view section, std::string_view key, std::
 
     const auto header = FindSection(section);
     if (!header) {
-        text_.Insert(text_.size(), "[" + std::string(section) + "]");
+        // Built by appending rather than with "[" + std::string(...): GCC 12
+        // at -O3 reports a false -Wrestrict inside libstdc++ for the latter.
+        text_.Insert(text_.size(), std::string("[").append(section).append("]"));
         text_.Insert(text_.size(), line);
         return true;
     }

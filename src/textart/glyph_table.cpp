@@ -22,13 +22,15 @@ void BuildGlyphTable(GlyphTables& t, int index, GlyphCanvas& canvas) {
 void ScanGlyphs(GlyphTables& t, GlyphCanvas& canvas) {
     t.MinBrightness = 256.0f;
     t.MaxBrightness = -1.0f;
-    canvas.PrepareCell();
+    const TextExtent cell = canvas.PrepareCell();
+    ResetGlyphShapes(t.Shapes, cell.width, cell.height);
     for (int c = 0; c <= 30; ++c) t.GlyphTable[c] = kExcludedGlyph;
     const int first = Clamp(RoundToInt(t.PaletteFirst), 0, 255);
     const int last = Clamp(RoundToInt(t.PaletteLast), 0, 255);
     for (int c = first; c <= last; ++c) {
         canvas.Clear();
         canvas.DrawCode(static_cast<uint8_t>(c));
+        CaptureGlyphShape(t.Shapes, c, canvas.Pixels());
         const float b = MeasureGlyph(canvas, t.CountedColor);
         t.GlyphTable[c] = b;
         if (b > t.MaxBrightness) t.MaxBrightness = b;

@@ -8,6 +8,7 @@
 
 #include "platform/glyph_canvas.h"
 #include "platform/raster.h"
+#include "textart/glyph_shapes.h"
 
 namespace glifora {
 
@@ -40,6 +41,8 @@ struct GlyphTables {
     // White normally (share of the cell left white), black in negative mode
     // (share covered by ink).
     ColorValue CountedColor = kCountWhite;
+    // The ink of every code of the palette range, for the detail conversion.
+    GlyphShapes Shapes;
 };
 
 // Selects palette `index` (outside 0-3 keeps the current range), clears both

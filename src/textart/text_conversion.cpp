@@ -117,7 +117,7 @@ std::string ConvertOutline(const Raster& resized, bool fill) {
 
 std::string ConvertResized(const Raster& resized, const TextArtInputs& in, Algorithm algorithm) {
     if (algorithm == Algorithm::Outline) return ConvertOutline(resized, in.fill);
-    if (!in.levelMap) return {};
+    if (algorithm != Algorithm::Tonal || !in.levelMap) return {};
     return ConvertTonal(resized, *in.levelMap, in.luminosity);
 }
 

@@ -38,7 +38,9 @@ namespace glifora {
 // black areas.
 [[nodiscard]] std::string ConvertOutline(const Raster& resized, bool fill);
 
-enum class Algorithm { Tonal = 0, Outline = 1 };
+// Detail matches glyph shapes to the picture's cells (detail_conversion.h); it
+// needs more than one pixel per cell, so ConvertResized gives no text for it.
+enum class Algorithm { Tonal = 0, Outline = 1, Detail = 2 };
 
 struct TextArtInputs {
     int columns = 0;

@@ -1,0 +1,204 @@
+#include "textart/detail_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <random>
+
+#include "../scripted_canvas.h"
+#include "platform/qt_raster.h"
+#include "textart/art_quality.h"
+#include "textart/detail_picture.h"
+#include "textart/text_art_job.h"
+
+namespace glifora {
+namespace {
+
+// Two small photo-like pictures: a lit sphere with a hard rim on a gradient
+// and a striped, textured scene; both have tone and edges at many scales.
+Raster Sphere() {
+    Raster r(240, 180);
+    std::mt19937 rng(7);
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const double dx = (x - 120) / 70.0, dy = (y - 90) / 70.0, d2 = dx * dx + dy * dy;
+            double v = 40 + 150.0 * x / 240;
+            if (d2 < 1)
+                v = 30 + 220 * std::max(0.0, -0.5 * dx - 0.6 * dy + 0.6 * std::sqrt(1 - d2));
+            v = std::clamp(v + static_cast<int>(rng() % 9) - 4, 0.0, 255.0);
+            r.SetPixel(x, y, MakeColor(static_cast<int>(v), static_cast<int>(v * 0.9), 80));
+        }
+    return r;
+}
+
+// Photographs are never pixel-sharp: the scene is seen through a lens blur.
+Raster Scene() {
+    GreyPlane g(240, 180);
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 240; ++x) {
+            double v = 128 + 100 * std::sin(x / 9.0 + y / 23.0) * (y > 90 ? 1.0 : 0.3);
+            if (x > 150 && y < 80) v = (x / 6 + y / 6) % 2 ? 230 : 20;  // a chequered sign
+            if (std::abs(x - y - 20) < 3) v = 0;                        // a dark diagonal pole
+            g.At(x, y) = static_cast<float>(std::clamp(v, 0.0, 255.0));
+        }
+    g = GaussianBlur(g, 1.0, 1.0);
+    Raster r(240, 180);
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const int v = static_cast<int>(g.At(x, y) + 0.5f);
+            r.SetPixel(x, y, MakeColor(v, v, v));
+        }
+    return r;
+}
+
+struct Fixture {
+    TextArtSession session;
+    TextArtSettings settings;
+    explicit Fixture(int palette = 1, bool negative = false) {
+        settings.font = {"DejaVu Sans Mono", 8};
+        settings.palette = palette;
+        settings.negative = negative;
+        settings.columns = 60;
+        PrepareSession(session, settings);
+    }
+    std::string Text(const Raster& p, Algorithm a) {
+        settings.algorithm = a;
+        return ConvertPicture(p, settings, session).text;
+    }
+    ArtQuality Score(const Raster& p, const std::string& text) const {
+        const GlyphShapes& shapes = session.Tables().Shapes;
+        const std::vector<std::string> rows = TextRows(text);
+        const int columns = static_cast<int>(rows.at(0).size());
+        return MeasureArtQuality(RenderText(rows, columns, shapes),
+                                 AreaResize(LumaOf(p), columns * shapes.width,
+                                            static_cast<int>(rows.size()) * shapes.height),
+                                 shapes.width, shapes.height, DarkestGlyphGrey(shapes, 32, 126));
+    }
+};
+
+}  // namespace
+
+TEST(ArtQuality, UnrelatedTextScoresNoStructureAndAGlyphPictureScoresOne) {
+    Fixture f;
+    const Raster p = Sphere();
+    const std::vector<std::string> good = TextRows(f.Text(p, Algorithm::Detail));
+    const size_t columns = good.at(0).size();
+    std::mt19937 rng(3);
+    std::string blank, random, shifted;
+    for (size_t r = 0; r < good.size(); ++r) {
+        blank += std::string(columns, ' ') + "\r\n";
+        for (size_t c = 0; c < columns; ++c) random.push_back(static_cast<char>(33 + rng() % 94));
+        random += "\r\n";
+        const std::string& src = good[(r + 4) % good.size()];
+        shifted += src.substr(7) + src.substr(0, 7) + "\r\n";
+    }
+    EXPECT_EQ(f.Score(p, blank).structure, 0.0);
+    EXPECT_NEAR(f.Score(p, random).structure, 0.0, 0.1);
+    EXPECT_NEAR(f.Score(p, shifted).structure, 0.0, 0.15);
+    EXPECT_GT(f.Score(p, f.Text(p, Algorithm::Detail)).structure, 0.4);
+
+    // The random text drawn as a picture and measured against itself.
+    const GreyPlane drawn =
+        RenderText(TextRows(random), static_cast<int>(columns), f.session.Tables().Shapes);
+    Raster glyphPicture(drawn.width, drawn.height);
+    for (int y = 0; y < drawn.height; ++y)
+        for (int x = 0; x < drawn.width; ++x)
+            if (drawn.At(x, y) == 0.0f) glyphPicture.SetPixel(x, y, 0);
+    EXPECT_GT(f.Score(glyphPicture, random).structure, 0.99);
+}
+
+// Far more structure than the tonal conversion, at a tone error that stays
+// close to it (the boost of local contrast costs some tone on hard, periodic
+// patterns such as the scene's stripes).
+TEST(DetailConversion, KeepsFarMoreStructureThanTheTonalConversionAtAboutItsTone) {
+    Fixture f;
+    for (const Raster& p : {Sphere(), Scene()}) {
+        const ArtQuality tonal = f.Score(p, f.Text(p, Algorithm::Tonal));
+        const ArtQuality detail = f.Score(p, f.Text(p, Algorithm::Detail));
+        EXPECT_LT(detail.tone, tonal.tone + 4.0);
+        EXPECT_GT(detail.structure, tonal.structure + 0.2);
+    }
+    const Raster sphere = Sphere();
+    EXPECT_LT(f.Score(sphere, f.Text(sphere, Algorithm::Detail)).tone,
+              f.Score(sphere, f.Text(sphere, Algorithm::Tonal)).tone);
+}
+
+TEST(DetailConversion, IsDeterministicAndKeepsTheGrid) {
+    Fixture f;
+    const Raster p = Scene();
+    const std::string a = f.Text(p, Algorithm::Detail);
+    EXPECT_EQ(a, f.Text(p, Algorithm::Detail));
+    const std::vector<std::string> rows = TextRows(a);
+    const int expected =
+        ComputeRowCount(240, 180, 60, f.session.Cell().width, f.session.Cell().height);
+    ASSERT_EQ(static_cast<int>(rows.size()), expected);
+    for (const std::string& r : rows) EXPECT_EQ(r.size(), 60u);
+    EXPECT_EQ(a.find("\r\n\r\n"), std::string::npos);
+}
+
+TEST(DetailConversion, PrintsOnlyPrintableCodesOfThePaletteInBothModes) {
+    for (int palette = 0; palette < 4; ++palette)
+        for (bool negative : {false, true}) {
+            Fixture f(palette, negative);
+            for (const Raster& p : {Sphere(), Scene(), Raster(50, 40, 0), Raster(50, 40)}) {
+                const std::string text = f.Text(p, Algorithm::Detail);
+                ASSERT_FALSE(text.empty());
+                for (const std::string& row : TextRows(text))
+                    for (char ch : row) {
+                        const int c = static_cast<uint8_t>(ch);
+                        EXPECT_TRUE(PrintableCode(c)) << palette << " " << c;
+                        EXPECT_GE(c,
+                                  kPalettes[palette].first == 31 ? 32 : kPalettes[palette].first);
+                        EXPECT_LE(c, kPalettes[palette].last);
+                    }
+            }
+        }
+    // White in normal mode and black in negative mode are blank where a blank exists.
+    Fixture normal(1), negative(1, true);
+    EXPECT_EQ(TextRows(normal.Text(Raster(50, 40), Algorithm::Detail))[2], std::string(60, ' '));
+    EXPECT_EQ(TextRows(negative.Text(Raster(50, 40, 0), Algorithm::Detail))[2],
+              std::string(60, ' '));
+}
+
+TEST(DetailConversion, FromAJpegFileDecodesAtAReducedScale) {
+    Fixture f;
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("big.jpg").toStdString();
+    QImage big = ImageFromRaster(Scene()).scaled(1920, 1440);
+    ASSERT_TRUE(big.save(QString::fromStdString(path), "JPEG", 95));
+    f.settings.algorithm = Algorithm::Detail;
+    const TextArtFileResult fromFile = TextArtFromFile(path, f.settings, f.session);
+    ASSERT_TRUE(fromFile.error.empty()) << fromFile.error;
+    const TextArtResult inMemory = ConvertPicture(RasterFromImage(big), f.settings, f.session);
+    EXPECT_EQ(fromFile.art.rows, inMemory.rows);
+    // The reduced decode sees nearly the same picture: nearly the same text.
+    int same = 0;
+    for (size_t i = 0; i < inMemory.text.size(); ++i)
+        same += fromFile.art.text[i] == inMemory.text[i];
+    EXPECT_EQ(fromFile.art.text.size(), inMemory.text.size());
+    EXPECT_GT(same, static_cast<int>(inMemory.text.size() * 0.6));
+
+    // A thin picture at many columns is refused, not allocated.
+    f.settings.columns = 100000;
+    EXPECT_TRUE(TextArtFromFile(path, f.settings, f.session).art.tooLarge);
+}
+
+TEST(GlyphShapes, AreCapturedWhereTheGlyphsAreScanned) {
+    test::ScriptedCanvas canvas(3, 2);
+    canvas.ink['A'] = 4;
+    GlyphTables t;
+    BuildGlyphTable(t, 2, canvas);
+    ASSERT_EQ(t.Shapes.width, 3);
+    EXPECT_EQ(t.Shapes.ink['A'], (std::vector<uint8_t>{1, 1, 1, 1, 0, 0}));
+    EXPECT_TRUE(t.Shapes.ink['0'].empty());  // outside palette 2
+    BuildGlyphTable(t, 3, canvas);
+    EXPECT_TRUE(t.Shapes.ink['A'].empty());
+    EXPECT_EQ(t.Shapes.ink['0'].size(), 6u);
+    EXPECT_FALSE(PrintableCode(0x9D));
+    EXPECT_FALSE(PrintableCode(127));
+    EXPECT_TRUE(PrintableCode(' '));
+}
+
+}  // namespace glifora
