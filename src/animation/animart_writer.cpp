@@ -1,9 +1,11 @@
 #include "animation/animart_writer.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QSaveFile>
 #include <algorithm>
 
+#include "platform/ansi.h"
 #include "platform/picture_decoder.h"
 #include "platform/shell.h"
 #include "webart/html_text.h"
@@ -94,7 +96,47 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
+// Whether CSS reads `name` unquoted as one family: words of letters, digits,
+// hyphens and underscores, none starting with a digit or "--".
+bool PlainFamilyName(std::string_view name) {
+    bool wordStart = true;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c == ' ') {
+            if (wordStart) return false;  // leading or doubled blank
+            wordStart = true;
+            continue;
+        }
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+                            static_cast<unsigned char>(c) >= 0x80;
+        const bool digit = c >= '0' && c <= '9';
+        if (!letter && !digit && c != '-') return false;
+        if (wordStart && (digit || (c == '-' && i + 1 < name.size() && name[i + 1] == '-')))
+            return false;
+        wordStart = false;
+    }
+    return !name.empty() && !wordStart;
+}
+
+// The font list of a frame: the face (Windows-1252, quoted for CSS where it
+// would not read as one family) and the generic fixed-pitch family.
+std::string FontFamilyList(std::string_view faceUtf8) {
+    if (faceUtf8.empty()) return "monospace";
+    const std::string face = Utf8ToAnsi(faceUtf8);
+    if (PlainFamilyName(face)) return face + ", monospace";
+    std::string quoted = "'";
+    for (char c : face) {
+        if (c == '\\' || c == '\'') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "', monospace";
+}
+
 }  // namespace
+
+std::string MeasuredFace(const QFont& font) {
+    return QFontInfo(font).family().toStdString();
+}
 
 std::vector<std::string> ListPictureFiles(const std::string& folder) {
     QDir dir(QString::fromStdString(folder));
@@ -125,11 +167,14 @@ std::string AnimArtPageHead(int frames) {
     return out;
 }
 
-std::string AnimArtFrameBlock(int n, std::string_view textArt) {
+std::string AnimArtFrameBlock(int n, std::string_view textArt, std::string_view face) {
     std::string out = " <div id=\"text" + std::to_string(n) + "\">" + kCrLf;
-    // The face is the one the original page names; browsers fall back to
-    // their own fixed font inside <pre>.
-    out += "  <pre><font face=MS Sans Serif; Size = 1 > ";
+    // A face the browser lacks would otherwise fall back to its proportional
+    // default and scramble every frame, so the list ends in the generic
+    // fixed-pitch family.
+    out += "  <pre><font face=\"";
+    out += EscapeHtmlAttribute(FontFamilyList(face));
+    out += "\"; Size = 1 > ";
     out += kCrLf;
     out += EscapeHtmlText(textArt);
     out += kCrLf;
@@ -171,7 +216,7 @@ AnimArtPageResult WriteAnimArtPage(const AnimArtRequest& request, FrameTextMaker
             maker.LoadFrame(std::move(load.raster));
         else
             result.undecodable.push_back(picture);
-        if (!sink(AnimArtFrameBlock(i + 1, maker.ConvertFrame()))) return result;
+        if (!sink(AnimArtFrameBlock(i + 1, maker.ConvertFrame(), request.face))) return result;
         if (progress) progress(i + 1, n);
     }
     result.written = sink(AnimArtPageTail());

@@ -13,6 +13,8 @@
 #include "platform/byte_sink.h"
 #include "platform/raster.h"
 
+class QFont;
+
 namespace glifora {
 
 // lstGIF: page lines 7 to 83, the script, styles and control panel.
@@ -39,8 +41,10 @@ class FrameTextMaker {
 
 // The page up to the first frame (83 lines) for `frames` frames.
 [[nodiscard]] std::string AnimArtPageHead(int frames);
-// The five lines of frame n (1-based) holding `textArt`, escaped.
-[[nodiscard]] std::string AnimArtFrameBlock(int n, std::string_view textArt);
+// The five lines of frame n (1-based) holding `textArt`, escaped. The frame
+// is shown in `face` (UTF-8, the font the frames were measured in), then in
+// the browser's fixed-pitch font; an empty face names only the latter.
+[[nodiscard]] std::string AnimArtFrameBlock(int n, std::string_view textArt, std::string_view face);
 // "</body>" and "</html>".
 [[nodiscard]] std::string AnimArtPageTail();
 
@@ -48,7 +52,12 @@ struct AnimArtRequest {
     std::string folder;  // the working folder (fromGif), or the folder of pictures
     bool fromGif = false;
     std::vector<std::string> selection;  // fromGif: frame numbers in page order
+    std::string face;                    // the text-art font the frames are measured in (UTF-8)
 };
+
+// The family `font` resolves to on this system: the face the glyphs were
+// really measured and drawn in, which is what a page should name.
+[[nodiscard]] std::string MeasuredFace(const QFont& font);
 
 struct AnimArtPageResult {
     bool written = false;                  // every piece reached the sink

@@ -108,8 +108,10 @@ void frmMain::WriteAnimation(const AnimArtRequest& request, bool preview) {
         return;
     }
     WindowFrameMaker maker(*this);
+    AnimArtRequest named = request;
+    named.face = MeasuredFace(session_.QtFont());  // the frames' font, as measured
     const std::string path = SavePage("Guardar el AnimArt", [&](const ByteSink& sink) {
-        return WriteAnimArtPage(request, maker, sink,
+        return WriteAnimArtPage(named, maker, sink,
                                 [this](int done, int total) { ReportProgress(done, total); })
             .written;
     });
@@ -128,7 +130,7 @@ void frmMain::AnimArtFromDirectory() {
     if (!dialogs_.AskYesNo(AnimArtFolderQuestion(), "")) return;
     const std::string folder = dialogs_.BrowseForFolder();
     if (folder.empty()) return;
-    WriteAnimation({folder, false, {}}, chkAsciiPrev->isChecked());
+    WriteAnimation({folder, false, {}, {}}, chkAsciiPrev->isChecked());
 }
 
 void frmMain::ShowFrameSelection() {

@@ -119,6 +119,7 @@ int RunAnim(const ParsedArgs& args) {
         std::cout.flush();
         return std::cout ? kExitOk : Fail("no se puede escribir en la salida estándar");
     }
+    request.face = MeasuredFace(session.QtFont());
     AtomicFileWriter file(*output);
     ProgressBar bar("AnimArt");
     const AnimArtPageResult result = AnimArtFromFrames(

@@ -170,10 +170,36 @@ PictureLoad DecodePictureData(const std::string& bytes) {
     return DecodeWithQt(bytes);
 }
 
+namespace {
+
+// Whether `path` is a file (not a folder) that starts like a JPEG.
+bool FileLooksLikeJpeg(const std::string& path) {
+    uint8_t head[3] = {0, 0, 0};
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    const size_t got = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    return got == sizeof head && JpegReader::LooksLikeJpeg(head, sizeof head) &&
+           !QFileInfo(QString::fromStdString(path)).isDir();
+}
+
+}  // namespace
+
 PictureLoad DecodePicture(const std::string& path) {
     if (auto plain = ReadPlainBmpFile(path)) {
         PictureLoad out;
         out.raster = std::move(*plain);
+        return out;
+    }
+    // A JPEG is decoded from its file a row at a time, so its compressed bytes
+    // are never held whole beside the picture (the same decoder either way).
+    if (FileLooksLikeJpeg(path)) {
+        JpegReader reader;
+        if (!reader.OpenFile(path)) return Fail(reader.Error());
+        PictureLoad out;
+        out.raster = Raster::Uninitialized(reader.Width(), reader.Height());
+        for (int y = 0; y < reader.Height(); ++y)
+            if (!reader.ReadRow(out.raster.Row(y))) return Fail(reader.Error());
         return out;
     }
     std::string why;

@@ -24,10 +24,12 @@ void ScanGlyphs(GlyphTables& t, GlyphCanvas& canvas) {
     t.MaxBrightness = -1.0f;
     const TextExtent cell = canvas.PrepareCell();
     ResetGlyphShapes(t.Shapes, cell.width, cell.height);
-    for (int c = 0; c <= 30; ++c) t.GlyphTable[c] = kExcludedGlyph;
+    for (int c = 0; c < 256; ++c)
+        if (IsExcludedCode(c)) t.GlyphTable[c] = kExcludedGlyph;
     const int first = Clamp(RoundToInt(t.PaletteFirst), 0, 255);
     const int last = Clamp(RoundToInt(t.PaletteLast), 0, 255);
     for (int c = first; c <= last; ++c) {
+        if (IsExcludedCode(c)) continue;
         canvas.Clear();
         canvas.DrawCode(static_cast<uint8_t>(c));
         CaptureGlyphShape(t.Shapes, c, canvas.Pixels());

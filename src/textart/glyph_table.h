@@ -25,8 +25,17 @@ inline constexpr std::array<Palette, 4> kPalettes = {{
     {"Números (0-9)", 48, 57},
 }};
 
-// Codes 0-30 hold this so that no nearest-value search ever picks them.
+// Excluded codes hold this so that no nearest-value search ever picks them.
 inline constexpr float kExcludedGlyph = 99999.0f;
+
+// Codes that print nothing readable: the controls 0-31 and 127, and the five
+// codes Windows-1252 leaves undefined (they decode to C1 controls). They are
+// never measured and never become text, whatever the palette's range; a
+// terminal would obey them and a text editor calls such a file binary.
+[[nodiscard]] constexpr bool IsExcludedCode(int code) {
+    return code <= 31 || code == 127 || code == 129 || code == 141 || code == 143 || code == 144 ||
+           code == 157;
+}
 
 inline constexpr ColorValue kCountWhite = 0xFFFFFF;
 inline constexpr ColorValue kCountBlack = 0;
@@ -48,7 +57,8 @@ struct GlyphTables {
 // Selects palette `index` (outside 0-3 keeps the current range), clears both
 // tables, scans and maps.
 void BuildGlyphTable(GlyphTables& t, int index, GlyphCanvas& canvas);
-// Measures every code of the palette range; codes 0-30 are excluded.
+// Measures every code of the palette range; excluded codes (IsExcludedCode)
+// hold kExcludedGlyph and count for neither MinBrightness nor MaxBrightness.
 void ScanGlyphs(GlyphTables& t, GlyphCanvas& canvas);
 // Brightness of what the canvas shows now, 0-255; an empty cell measures 0.
 [[nodiscard]] float MeasureGlyph(const GlyphCanvas& canvas, ColorValue counted);

@@ -25,4 +25,16 @@ std::string EscapeHtmlText(std::string_view text) {
     return out;
 }
 
+std::string EscapeHtmlAttribute(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '"')
+            out += "&quot;";
+        else
+            AppendEscapedHtml(out, c);
+    }
+    return out;
+}
+
 }  // namespace glifora

@@ -9,6 +9,8 @@ namespace glifora {
 
 // "&" -> "&amp;", "<" -> "&lt;", ">" -> "&gt;"; every other byte as it is.
 [[nodiscard]] std::string EscapeHtmlText(std::string_view text);
+// For a double-quoted attribute value: the same, and '"' -> "&quot;".
+[[nodiscard]] std::string EscapeHtmlAttribute(std::string_view text);
 // The same for one character, appended to `out`.
 void AppendEscapedHtml(std::string& out, char c);
 

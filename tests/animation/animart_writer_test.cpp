@@ -66,10 +66,25 @@ TEST(AnimArtPage, EmptySelectionStillWritesThePage) {
     EXPECT_EQ(lines[84], "</html>");
 }
 
-TEST(AnimArtPage, FrameBlockEscapesItsText) {
-    EXPECT_EQ(AnimArtFrameBlock(12, "a<b>&c\r\nd"),
-              " <div id=\"text12\">\r\n  <pre><font face=MS Sans Serif; Size = 1 > \r\n"
+TEST(AnimArtPage, FrameBlockEscapesItsTextAndNamesItsFixedFace) {
+    EXPECT_EQ(AnimArtFrameBlock(12, "a<b>&c\r\nd", "DejaVu Sans Mono"),
+              " <div id=\"text12\">\r\n"
+              "  <pre><font face=\"DejaVu Sans Mono, monospace\"; Size = 1 > \r\n"
               "a&lt;b&gt;&amp;c\r\nd\r\n  </font></pre>\r\n </div>\r\n");
+    auto faceLine = [](std::string_view face) {
+        const std::string block = AnimArtFrameBlock(1, "", face);
+        const size_t at = block.find("<pre>");
+        return block.substr(at, block.find("\r\n", at) - at);
+    };
+    EXPECT_EQ(faceLine(""), "<pre><font face=\"monospace\"; Size = 1 > ");
+    // Names CSS would not read as one family are quoted; the attribute is escaped.
+    EXPECT_EQ(faceLine("3270 \"Nerd\" <Mono> & Co's"),
+              "<pre><font face=\"'3270 &quot;Nerd&quot; &lt;Mono&gt; &amp; Co\\'s', monospace\"; "
+              "Size = 1 > ");
+    EXPECT_EQ(faceLine("Fira-Code_2 Ñ"),
+              "<pre><font face=\"Fira-Code_2 \xD1, monospace\"; Size = 1 > ");
+    const std::string block = AnimArtFrameBlock(1, "a\r\nb", "X");
+    EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 6);  // five lines and the text's own
 }
 
 class AnimArt : public ::testing::Test {
@@ -103,15 +118,16 @@ TEST_F(AnimArt, WritesEveryFramePlainTextArtStaysPlain) {
     test::WriteFile(folder + "/2.bmp", "not a picture");  // repeats frame 1
     Picture(folder + "/3.bmp", MakeColor(3, 0, 0));
     std::string page;
-    const AnimArtPageResult r = WriteAnimArtPage({folder, false, {}}, window, StringSink(page));
+    const AnimArtPageResult r =
+        WriteAnimArtPage({folder, false, {}, "Liberation Mono"}, window, StringSink(page));
     ASSERT_TRUE(r.written);
     EXPECT_EQ(r.frames, 3);
     EXPECT_EQ(r.undecodable, std::vector<std::string>{folder + "/2.bmp"});
     EXPECT_EQ(window.loads, 2);
     EXPECT_EQ(window.TextArt, "<3&>\r\nrow");  // the caller's text is not escaped
-    EXPECT_EQ(page, AnimArtPageHead(3) + AnimArtFrameBlock(1, "<1&>\r\nrow") +
-                        AnimArtFrameBlock(2, "<1&>\r\nrow") + AnimArtFrameBlock(3, "<3&>\r\nrow") +
-                        AnimArtPageTail());
+    EXPECT_EQ(page, AnimArtPageHead(3) + AnimArtFrameBlock(1, "<1&>\r\nrow", "Liberation Mono") +
+                        AnimArtFrameBlock(2, "<1&>\r\nrow", "Liberation Mono") +
+                        AnimArtFrameBlock(3, "<3&>\r\nrow", "Liberation Mono") + AnimArtPageTail());
 }
 
 TEST_F(AnimArt, GifFramesInSelectionOrder) {
@@ -120,9 +136,10 @@ TEST_F(AnimArt, GifFramesInSelectionOrder) {
     ASSERT_TRUE(WriteFrameFiles(gif, folder).error.empty());
     std::string written;
     ASSERT_TRUE(
-        WriteAnimArtPage({folder, true, {"02", "01", "02"}}, window, StringSink(written)).written);
-    const std::string black = AnimArtFrameBlock(1, "<0&>\r\nrow").substr(19);
-    const std::string white = AnimArtFrameBlock(1, "<16777215&>\r\nrow").substr(19);
+        WriteAnimArtPage({folder, true, {"02", "01", "02"}, {}}, window, StringSink(written))
+            .written);
+    const std::string black = AnimArtFrameBlock(1, "<0&>\r\nrow", "").substr(19);
+    const std::string white = AnimArtFrameBlock(1, "<16777215&>\r\nrow", "").substr(19);
     EXPECT_EQ(written, AnimArtPageHead(3) + " <div id=\"text1\">\r\n" + black +
                            " <div id=\"text2\">\r\n" + white + " <div id=\"text3\">\r\n" + black +
                            AnimArtPageTail());
@@ -131,7 +148,7 @@ TEST_F(AnimArt, GifFramesInSelectionOrder) {
 TEST_F(AnimArt, NoPicturesGiveNoPageAndARefusingSinkStopsTheFrames) {
     std::string page;
     const AnimArtPageResult none =
-        WriteAnimArtPage({MakeFolder("empty"), true, {"01"}}, window, StringSink(page));
+        WriteAnimArtPage({MakeFolder("empty"), true, {"01"}, {}}, window, StringSink(page));
     EXPECT_FALSE(none.written);
     EXPECT_TRUE(page.empty());
 
@@ -140,7 +157,7 @@ TEST_F(AnimArt, NoPicturesGiveNoPageAndARefusingSinkStopsTheFrames) {
     Picture(folder + "/b.bmp", 0);
     int pieces = 0;
     const AnimArtPageResult refused = WriteAnimArtPage(
-        {folder, false, {}}, window, [&](std::string_view) { return ++pieces < 2; });
+        {folder, false, {}, {}}, window, [&](std::string_view) { return ++pieces < 2; });
     EXPECT_FALSE(refused.written);
     EXPECT_EQ(window.loads, 1);  // the second frame is never made
 }

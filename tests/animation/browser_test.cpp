@@ -9,10 +9,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <sstream>
 
 #include "animation/animart_writer.h"
 #include "animation/gif_frames.h"
 #include "platform/picture_decoder.h"
+#include "platform/text_metrics.h"
 #include "test_support.h"
 #include "webart/webart_writer.h"
 
@@ -114,9 +116,10 @@ window.addEventListener('load', function () {
 )";
 
 TEST_F(Browser, AnimationPagePlaysPausesStepsAndTakesANewDelay) {
-    const std::string page = AnimArtPageHead(3) + AnimArtFrameBlock(1, "one <1>") +
-                             AnimArtFrameBlock(2, "two") + AnimArtFrameBlock(3, "three") +
-                             AnimArtPageTail() + kAnimProbe;
+    const std::string page =
+        AnimArtPageHead(3) + AnimArtFrameBlock(1, "one <1>", "DejaVu Sans Mono") +
+        AnimArtFrameBlock(2, "two", "DejaVu Sans Mono") +
+        AnimArtFrameBlock(3, "three", "DejaVu Sans Mono") + AnimArtPageTail() + kAnimProbe;
     const std::string seen = RunProbe(dir, page, 6000);
     EXPECT_NE(seen.find("start=1;"), std::string::npos) << seen;
     EXPECT_NE(seen.find("text1=one &lt;1&gt;;"), std::string::npos) << seen;  // shown as typed
@@ -158,6 +161,117 @@ document.body.appendChild(p);
 )";
     EXPECT_EQ(RunProbe(dir, page, 1000),
               "rgb(0, 0, 0) 0|rgb(255, 0, 0) 0|rgb(0, 128, 0) 0|rgb(10, 0, 255) 0");
+}
+
+// Measures, inside the first element that `selector` names, the widths of
+// "iiiiiiii" and "MMMMMMMM", then the same in the page's proportional default
+// font, so that the measurement itself is shown to tell the two apart.
+std::string PitchProbe(const char* selector) {
+    return std::string(R"(<script>
+window.addEventListener('load', function () {
+  function width(parent, text) {
+    var s = document.createElement('span');
+    s.textContent = text;
+    parent.appendChild(s);
+    var w = s.getBoundingClientRect().width;
+    parent.removeChild(s);
+    return w.toFixed(2);
+  }
+  var e = document.querySelector(')") +
+           selector + R"(');
+  var plain = document.createElement('div');
+  plain.style.fontFamily = 'serif';
+  plain.style.fontSize = '16px';
+  document.body.appendChild(plain);
+  var p = document.createElement('pre');
+  p.id = 'probe';
+  p.textContent = width(e, 'iiiiiiii') + ' ' + width(e, 'MMMMMMMM') + ' ' +
+    width(plain, 'iiiiiiii') + ' ' + width(plain, 'MMMMMMMM');
+  document.body.appendChild(p);
+});
+</script>
+)";
+}
+
+// "i M plainI plainM" as numbers.
+std::vector<double> Widths(const std::string& probe) {
+    std::vector<double> out;
+    std::istringstream in(probe);
+    double w = 0;
+    while (in >> w) out.push_back(w);
+    return out;
+}
+
+void ExpectFixedPitch(const std::string& probe, const std::string& label) {
+    const std::vector<double> w = Widths(probe);
+    ASSERT_EQ(w.size(), 4u) << label << ": " << probe;
+    EXPECT_GT(w[0], 0.0) << label;
+    EXPECT_NEAR(w[0], w[1], 0.01) << label << ": " << probe;
+    EXPECT_GT(w[3], 1.5 * w[2]) << label << ": the control font is proportional: " << probe;
+}
+
+TEST_F(Browser, AnimationFramesAreDrawnInAFixedPitchFace) {
+    // The face the command line measures in by default, an installed face
+    // named by the user, and a face the browser lacks: each falls back to a
+    // fixed-pitch face, never to the proportional default.
+    for (const std::string& face : {MeasuredFace(MakeTextArtFont("Lucida Console", 6)),
+                                    std::string("Liberation Mono"), std::string("MS Sans Serif")}) {
+        const std::string page = AnimArtPageHead(1) + AnimArtFrameBlock(1, "#%.", face) +
+                                 AnimArtPageTail() + PitchProbe("#text1 font");
+        ExpectFixedPitch(RunProbe(dir, page, 1000), face);
+    }
+}
+
+TEST_F(Browser, NormalWebArtIsDrawnInAFixedPitchFace) {
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "iM";
+    WebArtState state;
+    PrepareWebPalette(s, state);
+    const std::string page =
+        WebArtPage(Raster(20, 20, 0xFFFFFF), s, state) + PitchProbe("font[face]");
+    ExpectFixedPitch(RunProbe(dir, page, 1000), "normal mode");
+}
+
+// The drawn samples' box, "width height", in CSS pixels.
+const char* kExtentProbe = R"(<script>
+window.addEventListener('load', function () {
+  var range = document.createRange();
+  range.selectNodeContents(document.querySelector('div[align=center]'));
+  var box = range.getBoundingClientRect();
+  var p = document.createElement('pre');
+  p.id = 'probe';
+  p.textContent = box.width.toFixed(2) + ' ' + box.height.toFixed(2);
+  document.body.appendChild(p);
+});
+</script>
+)";
+
+TEST_F(Browser, QualityWebArtKeepsThePicturesProportions) {
+    struct Shape {
+        int w, h;
+    };
+    for (const Shape shape : {Shape{200, 200}, Shape{400, 200}, Shape{100, 300}}) {
+        for (int size : {1, 5}) {
+            WebArtSettings s;
+            s.quality = true;
+            s.size = size;
+            WebArtState state;
+            const Raster picture = test::RandomRaster(shape.w, shape.h, 7);
+            const std::string page = WebArtPage(picture, s, state) + kExtentProbe;
+            const std::string label = std::to_string(shape.w) + "x" + std::to_string(shape.h) +
+                                      " size " + std::to_string(size);
+            const std::vector<double> box = Widths(RunProbe(dir, page, 2000));
+            ASSERT_EQ(box.size(), 2u) << label;
+            ASSERT_GT(box[1], 0.0) << label;
+            const double aspect = static_cast<double>(shape.w) / shape.h;
+            EXPECT_NEAR(box[0] / box[1], aspect, 0.1 * aspect)
+                << label << ": drawn " << box[0] << " x " << box[1];
+            // One CSS pixel per sample across.
+            const int step = 6 - size;
+            EXPECT_NEAR(box[0], (shape.w + step - 1) / step, 0.1 * shape.w / step) << label;
+        }
+    }
 }
 
 TEST(ImageMagick, GifWrittenElsewhereSplitsIntoDecodableFrames) {

@@ -7,12 +7,18 @@
 
 #include "animation/animart_writer.h"
 #include "gif_bytes.h"
+#include "platform/text_metrics.h"
 #include "test_support.h"
 
 namespace glifora {
 namespace {
 
 using test::RunGlifora;
+
+// The face the command line measures in by default, which its pages name.
+std::string DefaultFace() {
+    return MeasuredFace(MakeTextArtFont("Lucida Console", 6));
+}
 
 class CliAnim : public ::testing::Test {
   protected:
@@ -121,7 +127,8 @@ TEST_F(CliAnim, SeededEffectsGiveTheFirstFrameTheAsciiText) {
     std::string text = test::ReadFile(Path("a.txt"));
     text = text.substr(text.find("\r\n") + 2);
     text.resize(text.size() - 2);
-    EXPECT_NE(test::ReadFile(Path("a.html")).find(AnimArtFrameBlock(1, text)), std::string::npos);
+    EXPECT_NE(test::ReadFile(Path("a.html")).find(AnimArtFrameBlock(1, text, DefaultFace())),
+              std::string::npos);
 }
 
 TEST_F(CliAnim, AnimFailuresWriteNothing) {
@@ -155,7 +162,7 @@ TEST_F(CliAnim, AnimFailuresWriteNothing) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("aviso"), std::string::npos);
     EXPECT_EQ(test::ReadFile(out),
-              AnimArtPageHead(1) + AnimArtFrameBlock(1, "") + AnimArtPageTail());
+              AnimArtPageHead(1) + AnimArtFrameBlock(1, "", DefaultFace()) + AnimArtPageTail());
 }
 
 }  // namespace

@@ -199,6 +199,31 @@ TEST_F(Cli, EverySubcommandRunsWithoutADisplay) {
     }
 }
 
+TEST_F(Cli, ShapeKeepsTheColumnsIsRepeatableAndServesAnim) {
+    const std::string picture = dir.filePath("p.bmp").toStdString();
+    test::WriteFile(picture, test::EncodePicture(test::RandomRaster(90, 60, 8), "BMP"));
+    const auto a = RunGlifora({"ascii", picture, "--shape", "--columns", "17"});
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(RunGlifora({"ascii", picture, "--shape", "--columns", "17"}).out, a.out);
+    EXPECT_NE(RunGlifora({"ascii", picture, "--columns", "17"}).out, a.out);
+    // Characters, not bytes: the terminal text is UTF-8.
+    int rows = 0, characters = 0;
+    for (unsigned char c : a.out) {
+        if (c == '\n') {
+            EXPECT_EQ(characters, 17) << "row " << rows;
+            characters = 0;
+            ++rows;
+        } else if ((c & 0xC0) != 0x80) {
+            ++characters;
+        }
+    }
+    EXPECT_GT(rows, 3);
+    EXPECT_EQ(RunGlifora({"ascii", picture, "--shape", "--outline"}).status, 2);
+    const auto anim = RunGlifora(
+        {"anim", dir.path().toStdString(), "-o", Path("s.html"), "--shape", "--columns", "17"});
+    EXPECT_EQ(anim.status, 0) << anim.err;
+}
+
 TEST_F(Cli, GlyphsPrintsTheTablesInAParseableForm) {
     const auto r = RunGlifora({"glyphs", "--palette", "3", "--font", "DejaVu Sans Mono"});
     ASSERT_EQ(r.status, 0) << r.err;

@@ -77,6 +77,8 @@ TEST_F(Decoding, RowSamplingGivesTheSamePixelsAsTheWholePicture) {
         test::WriteFile(path, test::EncodePicture(src, "JPG", 85));
         const PictureLoad whole = DecodePicture(path);
         ASSERT_TRUE(whole.Ok());
+        // Decoded from the file a row at a time, as from its bytes in memory.
+        EXPECT_EQ(whole.raster, DecodePictureData(test::ReadFile(path)).raster);
         for (ShrinkTarget t : {ShrinkTarget{40, 17}, ShrinkTarget{203, 157}, ShrinkTarget{1, 1},
                                ShrinkTarget{300, 200}, ShrinkTarget{7, 156}}) {
             int w = 0, h = 0;

@@ -21,30 +21,38 @@ TEST(GlyphTable, MeasuresTheCountedColourAndExcludesControlCodes) {
     canvas.ink[48] = 16;
     GlyphTables t;
     BuildGlyphTable(t, 1, canvas);  // 31-127
-    for (int c = 0; c <= 30; ++c) EXPECT_EQ(t.GlyphTable[c], 99999.0f);
+    for (int c = 0; c <= 31; ++c) EXPECT_EQ(t.GlyphTable[c], 99999.0f);
+    EXPECT_EQ(t.GlyphTable[127], 99999.0f);
     EXPECT_EQ(t.GlyphTable[32], 255.0f);
     EXPECT_EQ(t.GlyphTable[48], 0.0f);
     EXPECT_EQ(t.GlyphTable[65], White(8));
-    EXPECT_EQ(t.GlyphTable[128], 0.0f);  // outside the palette: untouched after the reset
+    EXPECT_EQ(t.GlyphTable[128], 0.0f);      // outside the palette: untouched after the reset
+    EXPECT_EQ(t.GlyphTable[129], 99999.0f);  // undefined in the code page, in range or not
     EXPECT_EQ(t.LevelMap[0], 48);
     EXPECT_EQ(t.LevelMap[255], 32);
-    EXPECT_EQ(t.LevelMap[128], 31);  // 127.5 -> ties between codes at 127.5 go to the lowest
+    EXPECT_EQ(t.LevelMap[128], 33);  // 127.5: ties go to the lowest printable code
 }
 
-TEST(GlyphTable, TiesGoToTheLowestCode) {
+TEST(GlyphTable, TiesGoToTheLowestCodeButNeverToANonPrintingOne) {
     ScriptedCanvas canvas(4, 4);
     canvas.ink.fill(4);
-    canvas.ink[31] = 0;  // a control code that draws nothing ties with the space
+    // Control and undefined codes that draw nothing (or the font's box) would
+    // tie with the space or win the dark levels; they are not measured at all.
+    for (int c : {31, 127, 129, 141, 143, 144, 157}) canvas.ink[c] = 0;
+    canvas.ink[157] = 16;
     canvas.ink[32] = 0;
-    canvas.ink[160] = 0;  // the non-breaking space
-    canvas.ink[200] = 16;
+    canvas.ink[160] = 0;  // the non-breaking space ties with the space
+    canvas.ink[200] = 12;
     GlyphTables t;
     BuildGlyphTable(t, 0, canvas);
-    EXPECT_EQ(t.LevelMap[255], 31);
+    EXPECT_EQ(t.LevelMap[255], 32);
     EXPECT_EQ(t.LevelMap[0], 200);
-    canvas.ink[31] = 4;
-    BuildGlyphTable(t, 0, canvas);
-    EXPECT_EQ(t.LevelMap[255], 32);  // 32 beats 160
+    EXPECT_EQ(t.MinBrightness, White(12));  // code 157's 16 inked pixels do not count
+    for (int level = 0; level < 256; ++level) {
+        const int code = t.LevelMap[level];
+        EXPECT_FALSE(IsExcludedCode(code)) << level;
+        EXPECT_EQ(code, NearestGlyph(t, level));
+    }
 }
 
 TEST(GlyphTable, OutOfRangeCodesWinOnlyWhereTheMinimumIsZero) {

@@ -15,7 +15,9 @@ namespace {
 
 const std::string kQualityHead =
     "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<style type=\"text/css\">\r\nbody {\r\n"
-    "  font-size: 1pt;\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n<title>Glifora</title>\r\n"
+    "  font-family: monospace;\r\n  font-size: 1pt;\r\n  letter-spacing: 0.2px;\r\n"
+    "  letter-spacing: calc(1px - 1ch);\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n"
+    "<title>Glifora</title>\r\n"
     "</head>\r\n\r\n<body>\r\n<br><br><br><br><br><br>\r\n<br><br><br><br><br><br>\r\n"
     "<br><br><br><br><br><br>\r\n<div align=\"center\">\r\n";
 const std::string kNormalHead =
@@ -161,6 +163,78 @@ TEST(WebArtColors, SplitAndBackgroundText) {
     state.WebBackColor = "#0A00FF";
     const std::string page = WebArtPage(Raster(1, 1), WebArtSettings{}, state);
     EXPECT_NE(page.find("<head><body bgcolor=\"#0A00FF\">\r\n"), std::string::npos);
+}
+
+// The samples of a page as plainly as they can be written: one pixel read,
+// one split and std::to_string per sample. The writer's own formatting must
+// give exactly these bytes.
+std::string PlainSamples(const Raster& p, const WebArtSettings& s, WebArtState& state) {
+    const int step = 6 - s.size;
+    const int stepY = s.quality ? step : 2 * step;
+    const WebBorders b = s.quality ? s.borders : WebBorders{};
+    std::string out;
+    bool first = true;
+    SampleColor previous{0, 0, 0};
+    for (int y = b.top ? -1 : 0; y <= (b.bottom ? p.Height() : p.Height() - 1); y += stepY) {
+        for (int x = b.left ? -1 : 0; x <= (b.right ? p.Width() : p.Width() - 1); x += step) {
+            const SampleColor c = SplitSampleColor(p.Pixel(x, y));
+            const std::string ch = s.quality ? "0" : NextWebChar(state);
+            if (first || c != previous)
+                out += (first ? "<font style=\"color:rgb(" : "</font><font style=\"color:rgb(") +
+                       std::to_string(c.R) + "," + std::to_string(c.G) + "," + std::to_string(c.B) +
+                       ")\">";
+            for (char k : ch)
+                out += k == '&'   ? "&amp;"
+                       : k == '<' ? "&lt;"
+                       : k == '>' ? "&gt;"
+                                  : std::string(1, k);
+            first = false;
+            previous = c;
+        }
+        out += "<br>\r\n";
+    }
+    return out + kFoot;
+}
+
+TEST(WebArtPage, FormattingMatchesThePlainWayOnRandomPictures) {
+    // Few colours, so runs of a colour both start and continue; every size,
+    // both modes, every border, palettes with characters that are escaped.
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        Raster p = test::RandomRaster(37 + static_cast<int>(seed) * 5, 23, seed);
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = 0; x < p.Width(); ++x) p.SetPixel(x, y, p.Pixel(x, y) & 0x818181);
+        for (int size = 1; size <= 5; ++size) {
+            WebArtSettings s;
+            s.quality = seed % 2 == 0;
+            s.size = size;
+            s.borders = {seed % 3 == 0, true, seed > 3, seed % 2 == 1};
+            s.palette = kWebPaletteUserText;
+            s.userText = seed == 5 ? "" : "a&<>b";
+            WebArtState mine, plain;
+            mine.WebPalette = plain.WebPalette = s.userText;
+            const std::string page = WebArtPage(p, s, mine);
+            const size_t body = page.find("<font style");
+            ASSERT_NE(body, std::string::npos);
+            EXPECT_EQ(page.substr(body), PlainSamples(p, s, plain)) << seed << " " << size;
+            EXPECT_EQ(mine.WebPaletteIndex, plain.WebPaletteIndex);
+        }
+    }
+    // A row longer than a piece is cut inside the row, and no piece grows
+    // much past a megabyte.
+    Raster wide = test::RandomRaster(60000, 2, 9);
+    WebArtSettings s;
+    s.quality = true;
+    s.size = 5;
+    WebArtState state, plain;
+    size_t largest = 0;
+    std::string joined;
+    EXPECT_TRUE(WriteWebArtPage(wide, s, state, [&](std::string_view piece) {
+        largest = std::max(largest, piece.size());
+        joined += piece;
+        return true;
+    }));
+    EXPECT_LE(largest, (size_t{1} << 20) + 256);
+    EXPECT_EQ(joined.substr(joined.find("<font style")), PlainSamples(wide, s, plain));
 }
 
 TEST(WebArtPage, StreamsInPiecesThatJoinToThePageAndStopsWhenTheSinkRefuses) {
