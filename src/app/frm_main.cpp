@@ -261,6 +261,8 @@ void frmMain::BuildMenus() {
     connect(AddAction(archivo, "mnuLoadImage", "Cargar nueva imagen"), &QAction::triggered, this,
             [this] { LoadImageFile(); });
     archivo->addSeparator();
+    connect(AddAction(archivo, "mnuSaveImage", "Guardar como imagen..."), &QAction::triggered, this,
+            [this] { SaveTextArtPicture(); });
     QAction* copy = AddAction(archivo, "mnuClipboard", "Copiar AsciiArt al portapapeles");
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });

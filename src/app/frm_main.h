@@ -91,6 +91,8 @@ class frmMain : public QMainWindow, public EffectHost {
     // The conversion settings the controls show now.
     [[nodiscard]] TextArtSettings TextSettings(Algorithm algorithm);
     void SaveTextArt();
+    // "Guardar como imagen...": TextArt in the text box's font and colours.
+    void SaveTextArtPicture();
     void CopyToClipboard();
     void ShowTextPreview();
     void ChangeFont();

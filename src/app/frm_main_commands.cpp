@@ -32,6 +32,7 @@
 #include "platform/scroll_rule.h"
 #include "platform/shell.h"
 #include "platform/text_font.h"
+#include "textart/art_picture.h"
 #include "textart/fixed_face_pick.h"
 #include "textart/text_file.h"
 
@@ -240,6 +241,16 @@ void frmMain::SaveTextArt() {
     const std::string content = SavedTextContent(FontPanelText(Utf8ToAnsi(font.FontName)),
                                                  SizePanelText(font.FontSize), textArt_);
     if (!WriteFileAtomically(path, content))
+        dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
+}
+
+void frmMain::SaveTextArtPicture() {
+    if (textArt_.empty()) return;
+    const std::string path =
+        dialogs_.ShowSaveDialog(kArtPictureFilter, "Guardar como imagen...", "", "png");
+    if (path.empty()) return;
+    if (!glifora::SaveTextArtPicture(path, textArt_, session_.QtFont(),
+                                     {foreColor_, backColor_, 1}))
         dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/cli_color.h"
 #include "cli/cli_common.h"
 #include "platform/picture_decoder.h"
 
@@ -11,9 +12,11 @@ namespace glifora::cli {
 
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = [] {
-        std::vector<OptionSpec> ascii = AsciiOptions();
-        ascii.push_back({"-o", true});
-        std::vector<OptionSpec> anim = ascii;
+        std::vector<OptionSpec> anim = AsciiOptions();
+        for (const OptionSpec& o : TerminalColorOptions()) anim.push_back(o);
+        anim.push_back({"-o", true});
+        std::vector<OptionSpec> ascii = anim;
+        for (const OptionSpec& o : PictureOptions()) ascii.push_back(o);
         anim.push_back({"--frames", true});
         std::vector<Subcommand> t = {
             {"ascii",
@@ -21,12 +24,24 @@ const std::vector<Subcommand>& Subcommands() {
              "    --palette 0..3  --font NOMBRE  --font-size PT  --luminosity -100..100\n"
              "    --negative  --columns N | --size 1..100 [--screen-width PX]\n"
              "    --outline [--fill] | --shape  --effect E[:P] (repetible)  --seed N\n"
+             "    --color[=auto|always|never]  --color-depth 256|24  --background RRGGBB\n"
+             "    -o IMAGEN.png|IMAGEN.bmp [--fg RRGGBB] [--bg RRGGBB] [--scale N]\n"
              "  Crea el AsciiArt de IMAGEN (sin IMAGEN, de una imagen de muestra).\n"
              "  Con -o escribe el archivo tal como lo guarda el programa; sin -o lo\n"
              "  muestra en UTF-8 con saltos de línea LF. Por omisión --columns 100;\n"
              "  --size usa un ancho de pantalla de 1920 píxeles si no se indica otro.\n"
              "  --shape elige cada carácter por su forma además de por su tono (más\n"
-             "  detalle).",
+             "  detalle).\n"
+             "  En el terminal cada carácter toma el color medio de la zona de la imagen\n"
+             "  que representa: --color=auto (por omisión) solo si la salida es un\n"
+             "  terminal y NO_COLOR no está definida; --color o --color=always siempre;\n"
+             "  never, el texto sin color. Color de 24 bits si COLORTERM es truecolor o\n"
+             "  24bit, si no 256 colores; --color-depth lo fija. --background pinta el\n"
+             "  fondo de las celdas; con --negative el fondo es negro si no se indica.\n"
+             "  Con -o ARCHIVO.png o .bmp dibuja el AsciiArt en su fuente, una celda por\n"
+             "  carácter (columnas x ancho de celda por filas x alto de celda, por\n"
+             "  --scale): texto --fg sobre fondo --bg (por omisión 000000 sobre FFFFFF),\n"
+             "  o con --color cada carácter en el color de su celda.",
              ascii, 0, 1, RunAscii},
             {"web",
              "web IMAGEN -o ARCHIVO [--quality] [--size 1..5] [--text TEXTO]\n"
@@ -47,10 +62,14 @@ const std::vector<Subcommand>& Subcommands() {
              1,
              RunWeb},
             {"anim",
-             "anim GIF|CARPETA -o ARCHIVO [--frames 1,2,...] [opciones de ascii]\n"
+             "anim GIF|CARPETA (-o ARCHIVO | --color[=auto|always|never])\n"
+             "    [--frames 1,2,...] [opciones de ascii] [--color-depth 256|24]\n"
+             "    [--background RRGGBB]\n"
              "  Crea el AnimArt de los fotogramas de GIF (todos, o los de --frames en\n"
              "  ese orden) o de las imágenes bmp, gif, jpg y jpeg de CARPETA en orden\n"
-             "  alfabético.",
+             "  alfabético. Con --color no escribe la página: muestra el texto de cada\n"
+             "  fotograma, uno tras otro y separados por una línea vacía, con los\n"
+             "  colores como ascii.",
              anim, 1, 1, RunAnim},
             {"frames",
              "frames GIF -d CARPETA\n"

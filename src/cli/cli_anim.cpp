@@ -6,6 +6,7 @@
 #include "animation/gif_frames.h"
 #include "animation/work_folder.h"
 #include "cli/cli.h"
+#include "cli/cli_color.h"
 #include "cli/cli_common.h"
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
@@ -26,13 +27,52 @@ std::vector<std::string> SelectionFromArg(const std::string& list, int frameCoun
     return selection;
 }
 
+// With --color the frames go to standard output one after another, an empty
+// line between two, instead of into a page; nothing is played.
+class PrintingFrameMaker final : public FrameTextMaker {
+  public:
+    PrintingFrameMaker(const TextArtSettings& settings, const TextArtSession& session,
+                       const TerminalColor& color)
+        : settings_(settings), session_(session), color_(color) {}
+    void LoadFrame(Raster picture) override {
+        ApplyEffectSteps(picture, settings_.effects);
+        current_ = std::move(picture);
+    }
+    [[nodiscard]] std::string ConvertFrame() override {
+        const TextArtResult art =
+            current_ ? ConvertPicture(*current_, settings_, session_) : TextArtResult{};
+        if (frames_++ > 0) std::cout << "\n";
+        std::cout << TerminalText(art, color_);
+        return art.text;
+    }
+
+  private:
+    const TextArtSettings& settings_;
+    const TextArtSession& session_;
+    const TerminalColor& color_;
+    std::optional<Raster> current_;
+    int frames_ = 0;
+};
+
 }  // namespace
 
 int RunAnim(const ParsedArgs& args) {
     AnimArtSettings settings;
     settings.text = TextArtSettingsFromArgs(args);
     const auto output = args.Get("-o");
-    if (!output || output->empty()) throw UsageError("falta -o ARCHIVO");
+    const bool printing = args.Has("--color");
+    if (printing && args.Has("-o"))
+        throw UsageError("--color muestra los fotogramas en el terminal; no se usa con -o");
+    if (!printing && (!output || output->empty()))
+        throw UsageError("falta -o ARCHIVO (o --color para mostrar los fotogramas)");
+    for (const char* option : {"--color-depth", "--background"})
+        if (!printing && args.Has(option))
+            throw UsageError(std::string(option) + " solo vale con --color");
+    TerminalColor color;
+    if (printing) {
+        color = TerminalColorFromArgs(args, settings.text.negative);
+        settings.text.cellColors = color.enabled;
+    }
     const std::string& input = args.positionals[0];
     const bool fromFolder = QFileInfo(QString::fromStdString(input)).isDir();
     if (fromFolder && args.Has("--frames"))
@@ -69,6 +109,16 @@ int RunAnim(const ParsedArgs& args) {
         return Fail("no hay fotogramas que escribir");
     TextArtSession session;
     PrepareSessionFor(session, settings.text);
+    if (printing) {
+        PrintingFrameMaker maker(settings.text, session, color);
+        const AnimArtPageResult result =
+            WriteAnimArtPage(request, maker, [](std::string_view) { return true; });
+        for (const std::string& picture : result.undecodable)
+            std::cerr << "glifora: aviso: no se puede cargar «" << picture
+                      << "»; se repite el fotograma anterior\n";
+        std::cout.flush();
+        return std::cout ? kExitOk : Fail("no se puede escribir en la salida estándar");
+    }
     request.face = MeasuredFace(session.QtFont());
     AtomicFileWriter file(*output);
     ProgressBar bar("AnimArt");

@@ -56,6 +56,11 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
             if (s.name == name) option = &s;
         if (!option) throw UsageError("opción desconocida: " + name);
         if (!option->repeatable && out.Has(name)) throw UsageError("opción repetida: " + name);
+        if (option->optionalValue) {
+            out.values[name].push_back(inlineValue.value_or(""));
+            out.ordered.emplace_back(name, inlineValue.value_or(""));
+            continue;
+        }
         if (!option->takesValue) {
             if (inlineValue) throw UsageError("la opción " + name + " no lleva valor");
             out.values[name].push_back("");

@@ -19,6 +19,8 @@ struct OptionSpec {
     std::string name;  // "--palette", or "-o"
     bool takesValue = false;
     bool repeatable = false;
+    // A flag that may carry a value, given only as "--name=value".
+    bool optionalValue = false;
 };
 
 // A usage error: the message is shown with the subcommand's usage, exit 2.
@@ -30,7 +32,8 @@ class UsageError : public std::runtime_error {
 class ParsedArgs {
   public:
     std::vector<std::string> positionals;
-    std::map<std::string, std::vector<std::string>> values;  // flags hold one empty value
+    // Flags (and optional values not given) hold one empty value.
+    std::map<std::string, std::vector<std::string>> values;
     // Every option with its value, in the order given (for steps applied in order).
     std::vector<std::pair<std::string, std::string>> ordered;
 

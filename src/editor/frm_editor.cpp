@@ -23,6 +23,7 @@
 #include "platform/file_io.h"
 #include "platform/object_names.h"
 #include "platform/text_metrics.h"
+#include "textart/art_picture.h"
 
 namespace glifora {
 namespace {
@@ -193,6 +194,7 @@ void frmEditor::BuildMenus() {
     action(file, "mnuCLS", "&Borrar pantalla", [this] { ClearScreen(); });
     file->addSeparator();
     action(file, "mnuGuardar", "Guardar...", [this] { SaveEditorText(); });
+    action(file, "mnuSaveImage", "Guardar como imagen...", [this] { SaveEditorPicture(); });
     action(file, "mnuClipboard", "Copiar al portapapeles", [this] { CopyToClipboard(); });
 
     QMenu* edit = menu(nullptr, "mnuEdicion", "&Edición");
@@ -237,6 +239,16 @@ void frmEditor::SaveEditorText() {
     const std::string path = dialogs_.ShowSaveDialog("*.txt", "Guardar el AsciiArt...", "", "txt");
     if (path.empty()) return;
     if (!WriteFileAtomically(path, EditorSavedContent(document_)))
+        dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
+}
+
+void frmEditor::SaveEditorPicture() {
+    const std::string text = EditorText(document_);
+    if (text.empty()) return;
+    const std::string path =
+        dialogs_.ShowSaveDialog(kArtPictureFilter, "Guardar como imagen...", "", "png");
+    if (path.empty()) return;
+    if (!SaveTextArtPicture(path, text, MakeTextArtFont(font_.FontName, font_.FontSize), {}))
         dialogs_.ShowMessage(SaveFailedMessage(path), kProgramName, MessageIcon::Warning);
 }
 

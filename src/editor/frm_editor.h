@@ -41,9 +41,10 @@ class frmEditor : public QMainWindow {
     void LoadEditorText(const std::string& textArt);
 
     // The menu commands.
-    void ClearScreen();      // "&Borrar pantalla"
-    void SaveEditorText();   // "Guardar..."
-    void CopyToClipboard();  // "Copiar al portapapeles"
+    void ClearScreen();        // "&Borrar pantalla"
+    void SaveEditorText();     // "Guardar..."
+    void SaveEditorPicture();  // "Guardar como imagen...", black on white
+    void CopyToClipboard();    // "Copiar al portapapeles"
 
     [[nodiscard]] EditorDocument& Document() { return document_; }
     // The current tool and character, as the tool buttons and the character

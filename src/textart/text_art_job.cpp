@@ -3,6 +3,7 @@
 #include "platform/picture_decoder.h"
 #include "platform/shrink.h"
 #include "textart/detail_picture.h"
+#include "textart/shrunk_color_decode.h"
 
 namespace glifora {
 namespace {
@@ -60,6 +61,7 @@ TextArtResult ConvertPicture(const Raster& picture, const TextArtSettings& setti
         return art;
     }
     art.resized = ShrinkNearest(picture, art.columns, art.rows);
+    if (settings.cellColors) art.colors = MeanCellColors(picture, art.columns, art.rows);
     if (detail) {
         if (art.rows > 0)
             art.text = ConvertDetail(LumaOf(picture),
@@ -100,13 +102,26 @@ TextArtFileResult TextArtFromFile(const std::string& path, const TextArtSettings
         art.columns = columns;
         if (!DetailTextArtFromFile(path, in, &art.text, &result.error, &art.rows)) {
             if (result.error.empty()) art.tooLarge = true;
+            return result;
+        }
+        // The means need every pixel at full size: a second, whole decode.
+        if (settings.cellColors) {
+            ShrunkColorLoad coloured = DecodeShrunkWithColors(path, [&](int, int) {
+                return ShrinkTarget{columns, art.rows};
+            });
+            if (!coloured.shrunk.Ok()) result.error = coloured.shrunk.error;
+            art.colors = std::move(coloured.colors);
         }
         return result;
     }
     // The decoder itself refuses a shrunk size past the limit.
-    PictureLoad load = DecodePictureShrunk(path, [&](int w, int h) {
+    const auto target = [&](int w, int h) {
         return ShrinkTarget{columns, ComputeRowCount(w, h, columns, cell.width, cell.height)};
-    });
+    };
+    ShrunkColorLoad coloured;
+    if (settings.cellColors) coloured = DecodeShrunkWithColors(path, target);
+    PictureLoad load =
+        settings.cellColors ? std::move(coloured.shrunk) : DecodePictureShrunk(path, target);
     if (!load.Ok()) {
         result.error = load.error;
         return result;
@@ -114,6 +129,7 @@ TextArtFileResult TextArtFromFile(const std::string& path, const TextArtSettings
     TextArtResult& art = result.art;
     art.columns = columns;
     art.rows = load.raster.Height();
+    art.colors = std::move(coloured.colors);
     art.text =
         ConvertResized(load.raster, InputsFor(settings, session, columns), settings.algorithm);
     return result;

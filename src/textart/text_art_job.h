@@ -12,6 +12,7 @@
 #include "filters/effect_step.h"
 #include "platform/raster.h"
 #include "platform/text_font.h"
+#include "textart/cell_colors.h"
 #include "textart/text_art_session.h"
 #include "textart/text_conversion.h"
 
@@ -31,6 +32,7 @@ struct TextArtSettings {
     Algorithm algorithm = Algorithm::Tonal;
     bool fill = false;                // chkRelleno, outline only
     std::vector<EffectStep> effects;  // applied to each picture first, in order
+    bool cellColors = false;          // also each cell's mean colour (TextArtResult::colors)
 };
 
 // The session measured for the settings' font, palette and negative option,
@@ -45,6 +47,7 @@ struct TextArtResult {
     Raster resized;    // the picture shrunk to columns x rows (empty from a file)
     int columns = 0;
     int rows = 0;
+    CellColors colors;  // with TextArtSettings::cellColors, columns x rows
     // The shrunk picture would pass the size limit: nothing was converted.
     bool tooLarge = false;
 };

@@ -1,0 +1,229 @@
+// Colour on standard output and the text art as a picture, as a user runs them.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <map>
+
+#include "platform/picture_decoder.h"
+#include "test_support.h"
+
+namespace glifora {
+namespace {
+
+using Env = std::map<std::string, std::string>;  // an empty value removes the variable
+
+test::CommandResult RunWith(const std::vector<std::string>& args, const Env& env) {
+    QProcess p;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : env) {
+        if (value.empty())
+            e.remove(QString::fromStdString(name));
+        else
+            e.insert(QString::fromStdString(name), QString::fromStdString(value));
+    }
+    p.setProcessEnvironment(e);
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(GLIFORA_BINARY, list);
+    p.waitForFinished(120000);
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+}
+
+// Standard output on a terminal (a pseudo-terminal that passes bytes as they are).
+std::string RunOnTerminal(const std::vector<std::string>& args, const Env& env) {
+    termios raw{};
+    cfmakeraw(&raw);
+    int master = -1;
+    const pid_t pid = forkpty(&master, nullptr, &raw, nullptr);
+    if (pid == 0) {
+        for (const auto& [name, value] : env) {
+            if (value.empty())
+                unsetenv(name.c_str());
+            else
+                setenv(name.c_str(), value.c_str(), 1);
+        }
+        std::vector<char*> argv{const_cast<char*>(GLIFORA_BINARY)};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(GLIFORA_BINARY, argv.data());
+        _exit(127);
+    }
+    std::string out;
+    char buffer[4096];
+    for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) out.append(buffer, n);
+    close(master);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return out;
+}
+
+std::string StripSgr(const std::string& text) {
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\x1b' && i + 1 < text.size() && text[i + 1] == '[') {
+            i = text.find('m', i);
+            continue;
+        }
+        plain.push_back(text[i]);
+    }
+    return plain;
+}
+
+class CliColor : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
+    // Left half red, right half blue.
+    std::string Blocks() {
+        Raster r(80, 40, MakeColor(0, 0, 255));
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) r.SetPixel(x, y, MakeColor(255, 0, 0));
+        const std::string path = Path("blocks.bmp");
+        test::WriteFile(path, test::EncodePicture(r, "BMP"));
+        return path;
+    }
+    std::pair<int, int> Cell() {
+        const auto r = test::RunGlifora({"glyphs"});
+        int w = 0, h = 0;
+        std::sscanf(r.out.c_str(), "celda %d %d", &w, &h);
+        return {w, h};
+    }
+};
+
+TEST_F(CliColor, ColourIsTheTextWithEscapesAndNeverIsTodaysBytes) {
+    const std::string pic = Blocks();
+    const auto plain = test::RunGlifora({"ascii", pic, "--columns", "8"});
+    ASSERT_EQ(plain.status, 0);
+    // Through a pipe, auto gives no colour.
+    EXPECT_EQ(test::RunGlifora({"ascii", pic, "--columns", "8", "--color=auto"}).out, plain.out);
+    EXPECT_EQ(test::RunGlifora({"ascii", pic, "--columns", "8", "--color=never"}).out, plain.out);
+    for (const char* depth : {"24", "256"}) {
+        const auto coloured =
+            RunWith({"ascii", pic, "--columns", "8", "--color", "--color-depth", depth},
+                    {{"NO_COLOR", "1"}});
+        ASSERT_EQ(coloured.status, 0) << coloured.err;
+        EXPECT_EQ(StripSgr(coloured.out), plain.out);
+        EXPECT_NE(coloured.out, plain.out);
+    }
+    // Every row: red glyphs, then blue ones, then a reset.
+    const auto row =
+        RunWith({"ascii", pic, "--columns", "8", "--color=always"}, {{"COLORTERM", "truecolor"}})
+            .out;
+    const std::string first = row.substr(0, row.find('\n'));
+    const std::string glyphs = plain.out.substr(0, 8);
+    EXPECT_EQ(first, "\x1b[38;2;255;0;0m" + glyphs.substr(0, 4) + "\x1b[38;2;0;0;255m" +
+                         glyphs.substr(4) + "\x1b[0m");
+    EXPECT_NE(RunWith({"ascii", pic, "--color=always"}, {{"COLORTERM", ""}}).out.find("\x1b[38;5;"),
+              std::string::npos);
+    // --negative sets a black ground, --background another one.
+    EXPECT_EQ(RunWith({"ascii", pic, "--negative", "--color=always"}, {{"COLORTERM", "24bit"}})
+                  .out.rfind("\x1b[48;2;0;0;0", 0),
+              0u);
+    EXPECT_EQ(RunWith({"ascii", pic, "--color=always", "--background", "ff8000"},
+                      {{"COLORTERM", "24bit"}})
+                  .out.rfind("\x1b[48;2;255;128;0", 0),
+              0u);
+}
+
+TEST_F(CliColor, AutoColoursATerminalUnlessNoColorIsSet) {
+    const std::string pic = Blocks();
+    const std::vector<std::string> args = {"ascii", pic, "--columns", "8"};
+    const std::string shown = RunOnTerminal(args, {{"NO_COLOR", ""}, {"COLORTERM", "24bit"}});
+    EXPECT_EQ(shown.rfind("\x1b[38;2;255;0;0m", 0), 0u) << shown;
+    const std::string plain = test::RunGlifora(args).out;
+    EXPECT_EQ(StripSgr(shown), plain);
+    EXPECT_EQ(RunOnTerminal(args, {{"NO_COLOR", "1"}}), plain);
+    std::vector<std::string> never = args;
+    never.push_back("--color=never");
+    EXPECT_EQ(RunOnTerminal(never, {{"NO_COLOR", ""}}), plain);
+}
+
+TEST_F(CliColor, PictureIsColumnsByRowsOfCellsInTheChosenColours) {
+    const auto [cw, ch] = Cell();
+    ASSERT_GT(cw, 0);
+    const std::string pic = Blocks();
+    const std::string text = Path("a.txt"), png = Path("a.png"), bmp = Path("A.BMP");
+    ASSERT_EQ(test::RunGlifora({"ascii", pic, "--columns", "8", "-o", text}).status, 0);
+    const std::string saved = test::ReadFile(text);  // signature line, then the rows
+    const int rows = static_cast<int>(std::count(saved.begin(), saved.end(), '\n')) - 1;
+    auto r = test::RunGlifora(
+        {"ascii", pic, "--columns", "8", "-o", png, "--fg", "0000FF", "--bg", "00ff00"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Raster plain = DecodePicture(png).raster;
+    ASSERT_EQ(plain.Width(), 8 * cw);
+    ASSERT_EQ(plain.Height(), rows * ch);
+    int ink = 0;
+    for (int y = 0; y < plain.Height(); ++y)
+        for (int x = 0; x < plain.Width(); ++x) {
+            ink += plain.Pixel(x, y) == MakeColor(0, 0, 255);
+            ASSERT_TRUE(plain.Pixel(x, y) == MakeColor(0, 0, 255) ||
+                        plain.Pixel(x, y) == MakeColor(0, 255, 0));
+        }
+    EXPECT_GT(ink, 0);
+    r = test::RunGlifora({"ascii", pic, "--columns", "8", "-o", bmp, "--color", "--scale", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Raster coloured = DecodePicture(bmp).raster;
+    ASSERT_EQ(coloured.Width(), 16 * cw);
+    ASSERT_EQ(coloured.Height(), 2 * rows * ch);
+    for (int y = 0; y < coloured.Height(); ++y)
+        for (int x = 0; x < coloured.Width(); ++x) {
+            const bool ink = plain.Pixel(x / 2, y / 2) == MakeColor(0, 0, 255);
+            const ColorValue want = !ink         ? 0xFFFFFF
+                                    : x < 8 * cw ? MakeColor(255, 0, 0)
+                                                 : MakeColor(0, 0, 255);
+            ASSERT_EQ(coloured.Pixel(x, y), want) << x << "," << y;
+        }
+    // Other extensions keep writing the text file.
+    ASSERT_EQ(test::RunGlifora({"ascii", pic, "--columns", "8", "-o", Path("a.out")}).status, 0);
+    EXPECT_EQ(test::ReadFile(Path("a.out")), test::ReadFile(text));
+}
+
+TEST_F(CliColor, OptionsForTheOtherOutputAreUsageErrors) {
+    const std::string pic = Blocks();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"ascii", pic, "--fg", "000000"},
+        {"ascii", pic, "-o", Path("a.txt"), "--scale", "2"},
+        {"ascii", pic, "-o", Path("a.png"), "--scale", "0"},
+        {"ascii", pic, "-o", Path("a.png"), "--background", "000000"},
+        {"ascii", pic, "-o", Path("a.txt"), "--color"},
+        {"ascii", pic, "--color=sometimes"},
+        {"ascii", pic, "--color-depth", "16"},
+        {"ascii", pic, "--bg", "12345", "-o", Path("a.png")},
+        {"anim", pic, "--color", "-o", Path("a.html")},
+        {"anim", pic, "--color-depth", "24", "-o", Path("a.html")},
+    };
+    for (const auto& args : wrong) {
+        const auto r = test::RunGlifora(args);
+        EXPECT_EQ(r.status, 2) << args.back() << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_FALSE(test::FileExists(Path("a.png")));
+    EXPECT_EQ(test::RunGlifora({"ascii", pic, "--columns", "0", "-o", Path("a.png")}).status, 1);
+    EXPECT_FALSE(test::FileExists(Path("a.png")));
+}
+
+TEST_F(CliColor, AnimPrintsEveryFrameInsteadOfAPage) {
+    QDir(dir.path()).mkdir("pics");
+    test::WriteFile(Path("pics/a.bmp"), test::EncodePicture(Raster(8, 4, 0xFFFFFF), "BMP"));
+    test::WriteFile(Path("pics/b.bmp"), test::EncodePicture(Raster(8, 4, 0x0000FF), "BMP"));
+    const auto plain = test::RunGlifora({"anim", Path("pics"), "--columns", "4", "--color=never"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const auto a = test::RunGlifora({"ascii", Path("pics/a.bmp"), "--columns", "4"});
+    const auto b = test::RunGlifora({"ascii", Path("pics/b.bmp"), "--columns", "4"});
+    EXPECT_EQ(plain.out, a.out + "\n" + b.out);
+    const auto coloured =
+        RunWith({"anim", Path("pics"), "--columns", "4", "--color"}, {{"COLORTERM", "24bit"}});
+    EXPECT_EQ(StripSgr(coloured.out), plain.out);
+    EXPECT_NE(coloured.out.find("\x1b[38;2;255;0;0m"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace glifora
