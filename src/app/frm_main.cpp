@@ -177,6 +177,7 @@ void frmMain::BuildPanels(QWidget* client) {
     lblAsciiForeColor = t->lblAsciiForeColor;
     lblAsciiBackcolor = t->lblAsciiBackcolor;
     chkAsciiNegativo = t->chkAsciiNegativo;
+    chkMasDetalle = t->chkMasDetalle;
     chkAsciiPrev = t->chkAsciiPrev;
     mrcAnimArt = t->mrcAnimArt;
     chkAnimArt = t->chkAnimArt;
@@ -184,6 +185,7 @@ void frmMain::BuildPanels(QWidget* client) {
     animControls_ = std::make_unique<WidgetAnimArtControls>(chkAnimArt, cmdGIFAvance);
     connect(t, &TextArtPanel::paletteChosen, this, &frmMain::OnPaletteSelected);
     connect(t, &TextArtPanel::negativeClicked, this, &frmMain::OnNegativeClicked);
+    connect(t, &TextArtPanel::detailClicked, this, &frmMain::OnDetailClicked);
     connect(t, &TextArtPanel::luminosityChanged, this, &frmMain::OnLuminosityChanged);
     connect(t, &TextArtPanel::sizeChanged, this, &frmMain::OnSizeChanged);
     connect(t, &TextArtPanel::sizeChosen, this, &frmMain::ComputeColumnCount);

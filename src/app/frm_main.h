@@ -164,6 +164,7 @@ class frmMain : public QMainWindow, public EffectHost {
     ClickLabel* lblAsciiForeColor = nullptr;
     ClickLabel* lblAsciiBackcolor = nullptr;
     QCheckBox* chkAsciiNegativo = nullptr;
+    QCheckBox* chkMasDetalle = nullptr;
     QCheckBox* chkAsciiPrev = nullptr;
     QCheckBox* chkAnimArt = nullptr;
     QPushButton* cmdGIFAvance = nullptr;
@@ -207,6 +208,7 @@ class frmMain : public QMainWindow, public EffectHost {
     void ApplyTextColors();
     void OnPaletteSelected(int index);
     void OnNegativeClicked();
+    void OnDetailClicked();
     void OnLuminosityChanged();
     void OnSizeChanged();
     void ShowFontInStatus();

@@ -151,6 +151,12 @@ void frmMain::OnPaletteSelected(int index) {
     if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
 }
 
+void frmMain::OnDetailClicked() {
+    // The options panel shows the same choice.
+    if (options_panel_) options_panel_->chkMasDetalle->setChecked(chkMasDetalle->isChecked());
+    if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
+}
+
 void frmMain::OnNegativeClicked() {
     session_.SetNegative(chkAsciiNegativo->isChecked());
     if (picture_.HasPicture()) GenerateTextArt(Algorithm::Tonal);
@@ -172,6 +178,11 @@ frmOpcAlgoritmo* frmMain::OptionsPanel() {
         options_panel_ = new frmOpcAlgoritmo(this);
         connect(options_panel_, &frmOpcAlgoritmo::runOutline, this,
                 [this] { GenerateTextArt(Algorithm::Outline); });
+        options_panel_->chkMasDetalle->setChecked(chkMasDetalle->isChecked());
+        connect(options_panel_, &frmOpcAlgoritmo::detailToggled, this, [this](bool checked) {
+            chkMasDetalle->setChecked(checked);
+            OnDetailClicked();
+        });
     }
     return options_panel_;
 }
@@ -196,7 +207,9 @@ TextArtSettings frmMain::TextSettings(Algorithm algorithm) {
     textPanel_->Fill(s);
     s.negative = session_.Negative();
     s.columns = columnCount_;
-    s.algorithm = algorithm;
+    // "Más detalle" turns the tonal conversion into the detail conversion.
+    s.algorithm =
+        algorithm == Algorithm::Tonal && chkMasDetalle->isChecked() ? Algorithm::Detail : algorithm;
     if (algorithm == Algorithm::Outline) s.fill = FillTicked();
     return s;
 }

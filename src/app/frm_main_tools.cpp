@@ -96,6 +96,7 @@ void frmMain::SaveSettingsFile() {
     v.webPalette = cboPaletaWeb->currentIndex();
     v.webQuality = CheckBoxValue(chkWebCalidad->checkState());
     v.webPreview = CheckBoxValue(chkWebArtPrev->checkState());
+    v.asciiDetail = CheckBoxValue(chkMasDetalle->checkState());
     v.font = session_.Font();
     (void)SaveSettings(v);  // a failed write shows nothing, as the command always did
 }

@@ -15,7 +15,11 @@ frmOpcAlgoritmo::frmOpcAlgoritmo(QWidget* owner) : QWidget(owner) {
     chkRelleno->setObjectName("chkRelleno");
     cmd3 = new QPushButton("Ejecutar", this);
     cmd3->setObjectName("cmd3");
+    chkMasDetalle = new QCheckBox(QStringLiteral("Más detalle"), this);
+    chkMasDetalle->setObjectName("chkMasDetalle");
     layout->addWidget(chkRelleno);
+    layout->addWidget(chkMasDetalle);
+    connect(chkMasDetalle, &QCheckBox::clicked, this, &frmOpcAlgoritmo::detailToggled);
     layout->addWidget(cmd3);
     connect(cmd3, &QPushButton::clicked, this, &frmOpcAlgoritmo::runOutline);
 }

@@ -14,9 +14,11 @@ class frmOpcAlgoritmo : public QWidget {
   public:
     explicit frmOpcAlgoritmo(QWidget* owner);
     QCheckBox* chkRelleno = nullptr;
+    QCheckBox* chkMasDetalle = nullptr;
     QPushButton* cmd3 = nullptr;
   signals:
     void runOutline();
+    void detailToggled(bool checked);
 };
 
 }  // namespace glifora

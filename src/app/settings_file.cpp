@@ -47,6 +47,7 @@ std::vector<ProfileEntry> SettingsEntries(const SettingsValues& v) {
         {"main", "PaletaWeb", n(v.webPalette)},
         {"Main", "WebCalidad", n(v.webQuality)},
         {"Main", "PreviewWeb", n(v.webPreview)},
+        {"Main", "MasDetalleAscii", n(v.asciiDetail)},
         {"Fuente", "Nombre", Utf8ToAnsi(v.font.FontName)},
         {"Fuente", tamano, n(v.font.FontSize)},
     };

@@ -28,6 +28,7 @@ struct SettingsValues {
     int webPalette = 0;                    // cboPaletaWeb, -1 when nothing is selected
     int webQuality = 0;                    // chkWebCalidad
     int webPreview = 0;                    // chkWebArtPrev
+    int asciiDetail = 0;                   // chkMasDetalle
     TextFont font;                         // the current text-art font, not a control
 };
 

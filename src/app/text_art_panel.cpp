@@ -44,7 +44,10 @@ TextArtPanel::TextArtPanel(QWidget* parent) : QFrame(parent) {
     lblAsciiBackcolor->setGeometry(264, 95, 22, 16);
 
     chkAsciiNegativo = Named(new QCheckBox("AsciiArt Negativado", this), "chkAsciiNegativo");
-    chkAsciiNegativo->setGeometry(8, 116, 280, 18);
+    chkAsciiNegativo->setGeometry(8, 116, 150, 18);
+    // The detail conversion: glyph shapes matched to the picture's cells.
+    chkMasDetalle = Named(new QCheckBox(QStringLiteral("Más detalle"), this), "chkMasDetalle");
+    chkMasDetalle->setGeometry(170, 116, 120, 18);
     chkAsciiPrev =
         Named(new QCheckBox("Previsualizar el AsciiArt tras generarlo", this), "chkAsciiPrev");
     chkAsciiPrev->setGeometry(8, 136, 280, 18);
@@ -56,7 +59,7 @@ TextArtPanel::TextArtPanel(QWidget* parent) : QFrame(parent) {
     cmdGIFAvance->setGeometry(196, 5, 92, 24);
     cmdGIFAvance->setEnabled(false);
 
-    for (QCheckBox* box : {chkAsciiNegativo, chkAsciiPrev, chkAnimArt}) {
+    for (QCheckBox* box : {chkAsciiNegativo, chkMasDetalle, chkAsciiPrev, chkAnimArt}) {
         QPalette p = box->palette();
         p.setColor(QPalette::WindowText, Qt::white);
         box->setPalette(p);
@@ -64,6 +67,7 @@ TextArtPanel::TextArtPanel(QWidget* parent) : QFrame(parent) {
     connect(cboPaletas, &QComboBox::activated, this, &TextArtPanel::paletteChosen);
     connect(cmdGIFAvance, &QPushButton::clicked, this, &TextArtPanel::framesClicked);
     connect(chkAsciiNegativo, &QCheckBox::clicked, this, &TextArtPanel::negativeClicked);
+    connect(chkMasDetalle, &QCheckBox::clicked, this, &TextArtPanel::detailClicked);
     connect(sldLuminosidad, &QSlider::valueChanged, this, &TextArtPanel::luminosityChanged);
     connect(sldTamaño, &QSlider::valueChanged, this, &TextArtPanel::sizeChanged);
     auto sizeLabel = [this](ClickLabel* label, auto value) {

@@ -36,6 +36,7 @@ class TextArtPanel : public QFrame {
     ClickLabel* lblAsciiForeColor = nullptr;
     ClickLabel* lblAsciiBackcolor = nullptr;
     QCheckBox* chkAsciiNegativo = nullptr;
+    QCheckBox* chkMasDetalle = nullptr;
     QCheckBox* chkAsciiPrev = nullptr;
     QFrame* mrcAnimArt = nullptr;
     QCheckBox* chkAnimArt = nullptr;
@@ -44,6 +45,7 @@ class TextArtPanel : public QFrame {
   signals:
     void paletteChosen(int index);
     void negativeClicked();
+    void detailClicked();
     void luminosityChanged();
     void sizeChanged();
     // A size label was clicked (the slider may already have been there).

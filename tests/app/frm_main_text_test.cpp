@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QWindow>
 
 #include "app/frm_main.h"
+#include "app/frm_opc_algoritmo.h"
 #include "app/widgets.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_metrics.h"
@@ -132,6 +134,30 @@ TEST_F(WindowText, BothColoursApplyToTheWholeBoxAndLastThroughChanges) {
     EXPECT_EQ(back, blue);
     EXPECT_TRUE(foreSeen);
     EXPECT_FALSE(Drawn(QColor(Qt::black)).second);
+}
+
+TEST_F(WindowText, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
+    LoadAndPlay();
+    const std::string tonal = w.TextArt();
+    w.chkMasDetalle->click();  // regenerates at once
+    TextArtSettings detail = w.TextSettings(Algorithm::Tonal);
+    EXPECT_EQ(detail.algorithm, Algorithm::Detail);
+    EXPECT_EQ(w.TextArt(), ConvertPicture(w.Picture().Displayed(), detail, w.Session()).text);
+    EXPECT_NE(w.TextArt(), tonal);
+    // The outline conversion stays the outline conversion.
+    EXPECT_EQ(w.TextSettings(Algorithm::Outline).algorithm, Algorithm::Outline);
+    EXPECT_TRUE(w.OptionsPanel()->chkMasDetalle->isChecked());
+    w.OptionsPanel()->chkMasDetalle->click();
+    EXPECT_FALSE(w.chkMasDetalle->isChecked());
+    EXPECT_EQ(w.TextArt(), tonal);
+    // Nothing in the frame overlaps the new box.
+    const QWidget* box = w.chkMasDetalle;
+    for (QWidget* other :
+         box->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other == box || !other->isVisible()) continue;
+        EXPECT_FALSE(other->geometry().intersects(box->geometry()))
+            << other->objectName().toStdString();
+    }
 }
 
 }  // namespace

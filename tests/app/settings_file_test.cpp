@@ -18,7 +18,7 @@ using test::WriteFile;
 const std::string kFreshMain =
     "ColorFondoAscii=16777215\r\nColorTextoAscii=0\r\nTama\xF1oAscii=50\r\nPaletaAscii=0\r\n"
     "LuminosidadAscii=0\r\nAsciiNegativado=0\r\nPreviewAscii=0\r\nColorFondoWeb=0\r\n"
-    "Tama\xF1oWeb=3\r\nPaletaWeb=0\r\nWebCalidad=0\r\nPreviewWeb=0\r\n";
+    "Tama\xF1oWeb=3\r\nPaletaWeb=0\r\nWebCalidad=0\r\nPreviewWeb=0\r\nMasDetalleAscii=0\r\n";
 const std::string kFreshFont = "[Fuente]\r\nNombre=Lucida Console\r\nTama\xF1o=6\r\n";
 const std::string kFreshFile = "[Main]\r\n" + kFreshMain + kFreshFont;
 
@@ -46,17 +46,20 @@ TEST_F(SettingsFile, ValuesComeFromTheControlsState) {
     v.asciiNegative = CheckBoxValue(Qt::Checked);
     v.webQuality = CheckBoxValue(Qt::PartiallyChecked);
     v.webPreview = CheckBoxValue(Qt::Unchecked);
+    v.asciiDetail = CheckBoxValue(Qt::Checked);
     v.font = {"DejaVu Sans Mono", 12};
     const std::vector<ProfileEntry> e = SettingsEntries(v);
-    ASSERT_EQ(e.size(), 14u);
+    ASSERT_EQ(e.size(), 15u);
+    EXPECT_EQ(e[12].key, "MasDetalleAscii");
+    EXPECT_EQ(e[12].value, "1");
     EXPECT_EQ(e[0].value, "197121");  // red in the low byte
     EXPECT_EQ(e[3].value, "-1");
     EXPECT_EQ(e[4].value, "-100");
     EXPECT_EQ(e[5].value, "1");
     EXPECT_EQ(e[9].section, "main");
     EXPECT_EQ(e[10].value, "2");
-    EXPECT_EQ(e[13].key, "Tama\xF1o");
-    EXPECT_EQ(e[13].value, "12");
+    EXPECT_EQ(e[14].key, "Tama\xF1o");
+    EXPECT_EQ(e[14].value, "12");
 }
 
 TEST_F(SettingsFile, ExistingSectionsKeysAndLinesAreKept) {
