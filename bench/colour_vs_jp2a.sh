@@ -12,19 +12,7 @@ trap 'rm -rf "$work"' EXIT
 photo="$work/photo.jpg"
 convert -size 4000x3000 plasma:fractal -blur 0x1 -attenuate 0.4 +noise Gaussian -quality 90 "$photo"
 
-# Best of $runs wall-clock times, in milliseconds.
-best() {
-  local best=999999
-  for _ in $(seq "$runs"); do
-    local t0 t1 ms
-    t0=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s%N)
-    ms=$(( (t1 - t0) / 1000000 ))
-    (( ms < best )) && best=$ms
-  done
-  echo "$best"
-}
+source bench/timing.sh
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b>0?a/b:0)}'; }
 

@@ -23,19 +23,7 @@ convert -size 4000x3000 plasma:fractal -blur 0x8 -quality 92 "$work/smooth.jpg"
 # Random colours per pixel; quality 100 keeps neighbours apart after JPEG.
 convert -size 4000x3000 xc:gray +noise Random -quality 100 "$work/noisy.jpg"
 
-# Best of $runs wall-clock times, in milliseconds; output to $work/out.
-best() {
-  local best=999999
-  for _ in $(seq "$runs"); do
-    local t0 t1 ms
-    t0=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s%N)
-    ms=$(((t1 - t0) / 1000000))
-    ((ms < best)) && best=$ms
-  done
-  echo "$best"
-}
+source bench/timing.sh
 
 # Peak resident set size of one run, in MiB.
 peak() {

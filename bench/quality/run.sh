@@ -61,18 +61,8 @@ quality_table() {
   done
 }
 
-# Best of $runs wall-clock times, in milliseconds.
-best() {
-  local best=999999 t0 t1 ms
-  for _ in $(seq "${RUNS:-7}"); do
-    t0=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s%N)
-    ms=$(((t1 - t0) / 1000000))
-    ((ms < best)) && best=$ms
-  done
-  echo "$best"
-}
+runs=${RUNS:-7}
+source bench/timing.sh
 
 timing() {
   fetch_photos
