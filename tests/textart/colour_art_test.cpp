@@ -216,18 +216,5 @@ TEST_F(ArtPictureTest, PaintsTheChosenColoursOrEachCellsOwn) {
     EXPECT_FALSE(RenderArtPicture("x", font, {0, 0, 0}).Ok());
 }
 
-TEST(ArtPictureFile, TheExtensionNamesTheFormat) {
-    QTemporaryDir dir;
-    const Raster r(3, 2, MakeColor(1, 2, 3));
-    for (const char* name : {"a.PNG", "a.bmp"}) {
-        const std::string path = dir.filePath(name).toStdString();
-        ASSERT_TRUE(SaveArtPicture(r, *PictureFormatForPath(path), path));
-        EXPECT_EQ(test::ReadFile(path).substr(0, 2), name[2] == 'P' ? "\x89P" : "BM");
-        EXPECT_EQ(DecodePicture(path).raster, r);
-    }
-    EXPECT_EQ(PictureFormatForPath("a.txt"), std::nullopt);
-    EXPECT_EQ(PictureFormatForPath("dir.png/a"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace glifora
