@@ -152,7 +152,7 @@ void frmMain::BuildPanels(QWidget* client) {
     picMain = picturePanel_->picMain;
     HScroll1 = picturePanel_->HScroll1;
     VScroll1 = picturePanel_->VScroll1;
-    picturePanel_->Show(&picture_.Displayed());
+    picturePanel_->Show(&std::as_const(picture_).Displayed());
 
     txtAscii = Named(new QPlainTextEdit(client), "txtAscii");
     txtAscii->setGeometry(306, 48, 463, 469);

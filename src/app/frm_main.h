@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "animation/anim_art_controls.h"
 #include "animation/animart_writer.h"
@@ -116,6 +117,7 @@ class frmMain : public QMainWindow, public EffectHost {
 
     // EffectHost: what the filter engine and the strength dialog need.
     Raster& Displayed() override { return picture_.Displayed(); }
+    const Raster& Shown() override { return std::as_const(picture_).Displayed(); }
     void Repaint() override { RepaintPicture(); }
     void AssignPicture(const Raster& picture) override;
     [[nodiscard]] FilterEngine& Engine() { return engine_; }

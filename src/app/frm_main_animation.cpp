@@ -87,7 +87,7 @@ void frmMain::PlayWebArt() {
             dialogs_, EstimateWebArtPage(picture_.Width(), picture_.Height(), settings).maxBytes))
         return;
     const std::string path = SavePage("Guardar el WebArt", [&](const ByteSink& sink) {
-        return WriteWebArtPage(picture_.Displayed(), settings, web_, sink,
+        return WriteWebArtPage(std::as_const(picture_).Displayed(), settings, web_, sink,
                                [this](int done, int total) { ReportProgress(done, total); });
     });
     if (!path.empty() && settings.preview) ShellOpen(path);

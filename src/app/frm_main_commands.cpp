@@ -103,7 +103,7 @@ void frmMain::LoadImageFile() {
 // LoadPictureFile: frm_main_loading.cpp.
 
 void frmMain::RepaintPicture(bool now) {
-    picturePanel_->Show(&picture_.Displayed(), now);
+    picturePanel_->Show(&std::as_const(picture_).Displayed(), now);
 }
 
 void frmMain::SaveUndo() {
@@ -125,7 +125,7 @@ void frmMain::UpdateScrollBars() {
 }
 
 void frmMain::ShowImagePreview() {
-    auto* preview = new frmImagePreview(picture_.Displayed(), this);
+    auto* preview = new frmImagePreview(std::as_const(picture_).Displayed(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->Open();
@@ -216,7 +216,8 @@ TextArtSettings frmMain::TextSettings(Algorithm algorithm) {
 
 void frmMain::GenerateTextArt(Algorithm algorithm) {
     txtAscii->clear();
-    TextArtResult art = ConvertPicture(picture_.Displayed(), TextSettings(algorithm), session_);
+    TextArtResult art =
+        ConvertPicture(std::as_const(picture_).Displayed(), TextSettings(algorithm), session_);
     if (art.tooLarge) {
         textArt_.clear();
         dialogs_.ShowMessage("La imagen es demasiado estrecha para convertirla con " +

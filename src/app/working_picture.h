@@ -7,6 +7,11 @@
 // raster). The source and the undo copy share one buffer while they are equal
 // (after a load or an undo), and copies reuse the buffer they replace when the
 // sizes match, so no step holds a fourth copy even for a moment.
+//
+// A loaded picture is held once: until the displayed raster is first handed
+// out for writing, the source and the undo copy are that raster itself, so a
+// load only moves the decoded picture in (the window's thread does no copy of
+// a picture of any size) and reading it (painting, text art) copies nothing.
 
 #include <cstddef>
 #include <memory>
@@ -19,8 +24,12 @@ class WorkingPicture {
   public:
     // A picture is present once a non-empty source picture was assigned; the
     // strength dialog assigns back an empty copy when nothing was loaded.
-    [[nodiscard]] bool HasPicture() const { return source_ != nullptr && !source_->Empty(); }
-    [[nodiscard]] Raster& Displayed() { return displayed_; }
+    [[nodiscard]] bool HasPicture() const {
+        return sourceIsDisplayed_ ? !displayed_.Empty() : source_ != nullptr && !source_->Empty();
+    }
+    // For writing: the source and undo copy are set apart first if they were
+    // still the displayed raster itself.
+    [[nodiscard]] Raster& Displayed();
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
     [[nodiscard]] const Raster& UndoCopy() const;
     [[nodiscard]] int Width() const { return displayed_.Width(); }
@@ -41,6 +50,14 @@ class WorkingPicture {
     [[nodiscard]] size_t HeldBytes() const;
 
   private:
+    // The source picture and undo copy, one buffer, become a copy of the
+    // displayed raster.
+    void SetSourceApart();
+
+    // Set by a load: the source and the undo copy are the displayed raster,
+    // which has not been handed out for writing since; source_ and undo_ are
+    // empty meanwhile.
+    bool sourceIsDisplayed_ = false;
     std::shared_ptr<Raster> source_;
     std::shared_ptr<Raster> undo_;
     Raster displayed_;

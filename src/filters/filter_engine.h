@@ -18,6 +18,9 @@ class EffectHost {
     virtual ~EffectHost() = default;
     // The working picture's displayed raster (`picMain`).
     [[nodiscard]] virtual Raster& Displayed() = 0;
+    // The same raster, to be read only: a host may hand it out for reading
+    // more cheaply than for writing.
+    [[nodiscard]] virtual const Raster& Shown() { return Displayed(); }
     // Takes the one-level undo snapshot of the working picture.
     virtual void SaveUndo() = 0;
     // Repaints the working picture from its displayed raster.

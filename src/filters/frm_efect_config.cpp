@@ -118,7 +118,7 @@ void frmEfectConfig::Load() {
     lblRango->clear();
     // The engine loads an effect (CargarEfecto) right after, which takes the
     // copy; until then the preview shows the working picture itself.
-    FitPreview(host_.Displayed());
+    FitPreview(host_.Shown());
 }
 
 void frmEfectConfig::Unload() {
@@ -148,7 +148,7 @@ void frmEfectConfig::CargarEfecto(int Efecto) {
 }
 
 void frmEfectConfig::TakeWorkingCopy() {
-    const Raster& shown = host_.Displayed();
+    const Raster& shown = host_.Shown();
     // The same size: the copy's memory is reused rather than freshly allocated.
     if (shown.Width() == picture1_.Width() && shown.Height() == picture1_.Height() &&
         !shown.Empty())
