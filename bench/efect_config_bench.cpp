@@ -25,6 +25,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/working_picture.h"
@@ -81,7 +82,10 @@ class WindowHost : public EffectHost {
   public:
     WorkingPicture picture;
     Raster& Displayed() override { return picture.Displayed(); }
+    const Raster& Shown() override { return std::as_const(picture).Displayed(); }
     void SaveUndo() override { picture.SaveUndo(); }
+    Raster LendUndoBuffer() override { return picture.LendUndoBuffer(); }
+    void TakeUndo(Raster snapshot) override { picture.TakeUndo(std::move(snapshot)); }
     void Repaint() override {}
     void AssignPicture(const Raster& p) override { picture.Assign(p); }
 };

@@ -103,6 +103,8 @@ class frmMain : public QMainWindow, public EffectHost {
     void ComputeColumnCount();
     void UpdateScrollBars();
     void SaveUndo() override;
+    Raster LendUndoBuffer() override { return picture_.LendUndoBuffer(); }
+    void TakeUndo(Raster snapshot) override { picture_.TakeUndo(std::move(snapshot)); }
     void UndoPicture();
     void RevertPicture();
     void SetMode(bool ascii);

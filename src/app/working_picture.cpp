@@ -22,28 +22,32 @@ void CopyInto(Raster& to, const Raster& from) {
 
 const Raster& WorkingPicture::UndoCopy() const {
     static const Raster kNone;
-    if (sourceIsDisplayed_) return displayed_;
+    if (undoIsDisplayed_) return displayed_;
     return undo_ ? *undo_ : kNone;
 }
 
 Raster& WorkingPicture::Displayed() {
-    if (sourceIsDisplayed_) SetSourceApart();
+    SetApart();
     return displayed_;
 }
 
-void WorkingPicture::SetSourceApart() {
-    sourceIsDisplayed_ = false;
-    source_ = std::make_shared<Raster>(displayed_);
-    undo_ = source_;
+void WorkingPicture::SetApart() {
+    if (sourceIsDisplayed_) {
+        source_ = std::make_shared<Raster>(displayed_);
+        undo_ = source_;
+    } else if (undoIsDisplayed_) {
+        undo_ = std::make_shared<Raster>(displayed_);
+    }
+    sourceIsDisplayed_ = undoIsDisplayed_ = false;
 }
 
 void WorkingPicture::Assign(Raster picture) {
-    if (sourceIsDisplayed_) {
-        // The loaded picture stays the undo copy: its buffer moves there, and
-        // the displayed raster is drawn anew below.
-        sourceIsDisplayed_ = false;
+    if (undoIsDisplayed_) {
+        // The displayed picture stays the undo copy: its buffer moves there,
+        // and the displayed raster is drawn anew below.
         undo_ = std::make_shared<Raster>(std::move(displayed_));
         displayed_ = Raster();
+        sourceIsDisplayed_ = undoIsDisplayed_ = false;
     }
     source_.reset();
     source_ = std::make_shared<Raster>(std::move(picture));
@@ -56,16 +60,11 @@ void WorkingPicture::Load(Raster picture) {
     undo_.reset();
     source_.reset();
     displayed_ = std::move(picture);
-    sourceIsDisplayed_ = true;
+    sourceIsDisplayed_ = undoIsDisplayed_ = true;
 }
 
 void WorkingPicture::SaveUndo() {
-    if (sourceIsDisplayed_) {
-        // The snapshot is the loaded picture, which is also the source: one
-        // copy serves as both, as right after a load.
-        SetSourceApart();
-        return;
-    }
+    if (undoIsDisplayed_) return;  // the snapshot is the displayed raster already
     if (undo_ && undo_.use_count() == 1) {
         CopyInto(*undo_, displayed_);
         return;
@@ -75,20 +74,43 @@ void WorkingPicture::SaveUndo() {
     undo_ = std::make_shared<Raster>(displayed_);
 }
 
+Raster WorkingPicture::LendUndoBuffer() {
+    Raster spare;
+    if (undoIsDisplayed_) return spare;
+    if (undo_ && undo_.use_count() == 1) spare = std::move(*undo_);
+    undo_.reset();
+    undoIsDisplayed_ = true;
+    return spare;
+}
+
+void WorkingPicture::TakeUndo(Raster snapshot) {
+    undo_ = std::make_shared<Raster>(std::move(snapshot));
+    // An undo since the lending made the raster as it was the source too.
+    if (sourceIsDisplayed_) source_ = undo_;
+    sourceIsDisplayed_ = undoIsDisplayed_ = false;
+}
+
 void WorkingPicture::Undo() {
-    if (sourceIsDisplayed_ || !source_) return;  // already showing the undo copy
+    if (undoIsDisplayed_) {
+        // The displayed raster is the undo copy already, and now the source.
+        if (!sourceIsDisplayed_) source_.reset();
+        sourceIsDisplayed_ = true;
+        return;
+    }
+    if (!source_) return;  // nothing loaded
     if (!undo_) undo_ = std::make_shared<Raster>();
     source_ = undo_;
     CopyInto(displayed_, *source_);
 }
 
 void WorkingPicture::Revert() {
-    if (!sourceIsDisplayed_ && source_) CopyInto(displayed_, *source_);
+    if (sourceIsDisplayed_ || !source_) return;
+    SetApart();
+    CopyInto(displayed_, *source_);
 }
 
 size_t WorkingPicture::HeldBytes() const {
     size_t bytes = displayed_.ByteCount();
-    if (sourceIsDisplayed_) return bytes;
     if (source_) bytes += source_->ByteCount();
     if (undo_ && undo_ != source_) bytes += undo_->ByteCount();
     return bytes;

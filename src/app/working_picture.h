@@ -12,6 +12,9 @@
 // out for writing, the source and the undo copy are that raster itself, so a
 // load only moves the decoded picture in (the window's thread does no copy of
 // a picture of any size) and reading it (painting, text art) copies nothing.
+// Likewise a snapshot of a raster that is not written afterwards costs
+// nothing, and a filter run lends the undo copy's buffer to hold its result
+// (LendUndoBuffer, TakeUndo), so a run holds no fourth picture either.
 
 #include <cstddef>
 #include <memory>
@@ -27,8 +30,8 @@ class WorkingPicture {
     [[nodiscard]] bool HasPicture() const {
         return sourceIsDisplayed_ ? !displayed_.Empty() : source_ != nullptr && !source_->Empty();
     }
-    // For writing: the source and undo copy are set apart first if they were
-    // still the displayed raster itself.
+    // For writing: the source and the undo copy are set apart first where
+    // they were still the displayed raster itself.
     [[nodiscard]] Raster& Displayed();
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
     [[nodiscard]] const Raster& UndoCopy() const;
@@ -39,8 +42,16 @@ class WorkingPicture {
     void Assign(Raster picture);
     // A loaded file: source picture, displayed raster and undo copy all take it.
     void Load(Raster picture);
-    // Snapshot of the displayed raster (a copy).
+    // Snapshot of the displayed raster as it is now.
     void SaveUndo();
+    // A snapshot taken for a filter run that rewrites the whole displayed
+    // raster: the buffer of the former undo copy is handed out to take the
+    // result (empty if the copy shared its buffer with the source).
+    [[nodiscard]] Raster LendUndoBuffer();
+    // The end of such a run: `snapshot` holds the displayed raster as it was
+    // when the buffer was lent, and becomes the undo copy. The caller has
+    // exchanged the displayed raster's buffer for the result.
+    void TakeUndo(Raster snapshot);
     // The undo copy becomes the source picture; the copy itself stays, so a
     // second undo gives the same picture again. Nothing happens before a load.
     void Undo();
@@ -50,14 +61,16 @@ class WorkingPicture {
     [[nodiscard]] size_t HeldBytes() const;
 
   private:
-    // The source picture and undo copy, one buffer, become a copy of the
-    // displayed raster.
-    void SetSourceApart();
+    // Before the displayed raster is written: the source and undo copy that
+    // are still that raster become copies of it.
+    void SetApart();
 
-    // Set by a load: the source and the undo copy are the displayed raster,
-    // which has not been handed out for writing since; source_ and undo_ are
-    // empty meanwhile.
+    // The source picture (set by a load) and the undo copy (set by a load or
+    // a snapshot) may be the displayed raster itself, unwritten since; the
+    // pointer is empty meanwhile. The source is only ever the displayed
+    // raster together with the undo copy.
     bool sourceIsDisplayed_ = false;
+    bool undoIsDisplayed_ = false;
     std::shared_ptr<Raster> source_;
     std::shared_ptr<Raster> undo_;
     Raster displayed_;

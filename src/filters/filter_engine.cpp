@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <thread>
+#include <utility>
 
 namespace glifora {
 namespace {
@@ -50,21 +51,32 @@ EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter
     }
     busy_ = true;
     progress.SetVisible(true);
-    host_.SaveUndo();
     if (&picture != &host_.Displayed()) {
+        host_.SaveUndo();
         if (effect) Run(*effect, picture, parameter, progress, threads_);
     } else {
-        // WorkPixels is a copy: the picture itself changes only when the
-        // result is written back, so the repaints of the yields show it whole,
-        // and a picture replaced during the run (a load, an undo) is never
-        // written into.
+        // The working copy is filtered while the picture itself stays whole
+        // for the repaints of the yields; a picture replaced during the run
+        // (a load, an undo) is never written into.
         const int width = picture.Width(), height = picture.Height();
         const uint8_t* bytes = picture.Bytes();
-        Raster work = effect && effect->filter ? picture : Raster();
-        if (effect) Run(*effect, work, parameter, progress, threads_);
-        if (picture.Bytes() == bytes && picture.Width() == width && picture.Height() == height &&
-            !work.Empty())
-            std::memcpy(picture.Bytes(), work.Bytes(), work.ByteCount());
+        Raster work = host_.LendUndoBuffer();
+        if (effect && effect->filter && !picture.Empty()) {
+            if (work.Width() == width && work.Height() == height) {
+                std::memcpy(work.Bytes(), bytes, picture.ByteCount());
+            } else {
+                work = Raster();  // freed before the new copy is allocated
+                work = picture;
+            }
+            Run(*effect, work, parameter, progress, threads_);
+            if (picture.Bytes() == bytes && picture.Width() == width &&
+                picture.Height() == height) {
+                std::swap(picture, work);
+                host_.TakeUndo(std::move(work));
+            }
+        } else if (effect) {
+            Run(*effect, picture, parameter, progress, threads_);  // only the bar
+        }
     }
     progress.SetVisible(false);
     busy_ = false;

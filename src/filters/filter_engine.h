@@ -23,6 +23,18 @@ class EffectHost {
     [[nodiscard]] virtual const Raster& Shown() { return Displayed(); }
     // Takes the one-level undo snapshot of the working picture.
     virtual void SaveUndo() = 0;
+    // The snapshot of a filter run on the displayed raster: as SaveUndo, and
+    // the host may hand out a buffer it no longer needs (its former undo
+    // copy) for the run's result; the displayed raster stays unwritten until
+    // TakeUndo. Empty when the host has none.
+    [[nodiscard]] virtual Raster LendUndoBuffer() {
+        SaveUndo();
+        return Raster();
+    }
+    // The end of that run, unless the displayed raster was replaced
+    // meanwhile: the displayed raster now holds the result in the lent (or a
+    // new) buffer, and `snapshot` the picture as it was, for the undo copy.
+    virtual void TakeUndo(Raster /*snapshot*/) {}
     // Repaints the working picture from its displayed raster.
     virtual void Repaint() = 0;
     // Assigns a new source picture to the working picture (the strength
@@ -71,11 +83,12 @@ class FilterEngine {
     // dialog's copy) with effect `code` and `parameter`. Refused while another
     // run is going on (its yields let menu clicks and slider moves through).
     //
-    // The displayed raster is filtered in a copy and written back at the end
-    // (if it is still the same picture), so the repaints of the yields show
-    // it whole. Any other picture is the caller's own copy and is filtered in
-    // place: the caller must neither replace nor read it until the call
-    // returns.
+    // The displayed raster is filtered in a working copy, which takes its
+    // place at the end (if it is still the same picture), so the repaints of
+    // the yields show it whole; the copy lives in the buffer the host lends,
+    // and the raster as it was becomes the undo copy. Any other picture is
+    // the caller's own copy and is filtered in place: the caller must neither
+    // replace nor read it until the call returns.
     EffectOutcome ApplyEffect(int code, Raster& picture, int parameter, FilterProgress& progress);
 
     [[nodiscard]] bool FilterBusy() const { return busy_; }

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
+
+#include "filters/filter_engine.h"
+#include "test_support.h"
 
 namespace glifora {
 namespace {
@@ -14,8 +19,9 @@ TEST(WorkingPictureMemory, AtMostThreeCopiesAndSnapshotsReuseTheirBuffer) {
     const size_t one = Raster(4, 3).ByteCount();
     EXPECT_EQ(p.HeldBytes(), one);  // source and undo copy are the displayed raster
     p.SaveUndo();
-    EXPECT_EQ(p.HeldBytes(), 2 * one);  // ... and then one buffer apart from it
+    EXPECT_EQ(p.HeldBytes(), one);  // still unwritten: nothing to copy
     p.Displayed().Fill(2);
+    EXPECT_EQ(p.HeldBytes(), 2 * one);  // the loaded picture, one buffer apart
     p.SaveUndo();
     EXPECT_EQ(p.HeldBytes(), 3 * one);
     const uint8_t* undoBuffer = p.UndoCopy().Bytes();
@@ -78,6 +84,103 @@ TEST(WorkingPictureMemory, ALoadedPictureIsSetApartOnlyWhenFirstWritten) {
     p.Displayed().Fill(2);
     p.Undo();
     EXPECT_EQ(std::as_const(p).Displayed(), Raster(2, 2, 1));
+}
+
+// The window's side of the engine, as frmMain wires it.
+class PictureHost : public EffectHost {
+  public:
+    WorkingPicture picture;
+    Raster& Displayed() override { return picture.Displayed(); }
+    const Raster& Shown() override { return std::as_const(picture).Displayed(); }
+    void SaveUndo() override { picture.SaveUndo(); }
+    Raster LendUndoBuffer() override { return picture.LendUndoBuffer(); }
+    void TakeUndo(Raster snapshot) override { picture.TakeUndo(std::move(snapshot)); }
+    void Repaint() override {}
+    void AssignPicture(const Raster& p) override { picture.Assign(p); }
+};
+
+class Yielding : public FilterProgress {
+  public:
+    std::function<void()> onRow;
+    void SetValue(int) override {
+        if (onRow) onRow();
+    }
+};
+
+Raster Expected(int code, Raster picture, int parameter) {
+    NullProgress none;
+    RunEffect(*FindEffect(code), picture, parameter, none, 1);
+    return picture;
+}
+
+// Menu runs filter a working copy in the buffer of the former undo copy: the
+// results, the undo copies and the picture shown during a run are those of
+// a fresh copy per run, and no run holds more than three pictures.
+TEST(WorkingPictureFilterRuns, RepeatedRunsReuseTheUndoBufferWithTheSameResults) {
+    PictureHost host;
+    FilterEngine engine(host);
+    const Raster loaded = test::RandomRaster(70, 50, 11);
+    host.picture.Load(Raster(loaded));
+    const size_t one = loaded.ByteCount();
+    Yielding progress;
+    size_t most = 0;
+    Raster before;
+    progress.onRow = [&] {  // a repaint: the picture is shown whole, unfiltered
+        most = std::max(most, host.picture.HeldBytes());
+        EXPECT_EQ(host.Shown(), before);
+        EXPECT_EQ(host.picture.UndoCopy(), before);
+    };
+    Raster expected = loaded;
+    std::vector<const uint8_t*> buffers;
+    for (const auto& [code, parameter] : {std::pair{2, 0}, {3, 0}, {7, 0xFFFFFF}, {2, 0}, {5, 0}}) {
+        before = expected;
+        expected = Expected(code, expected, parameter);
+        ASSERT_EQ(engine.ApplyEffect(code, host.Displayed(), parameter, progress),
+                  EffectOutcome::Filtered);
+        EXPECT_EQ(host.Shown(), expected) << code;
+        EXPECT_EQ(host.picture.UndoCopy(), before) << code;
+        buffers.push_back(host.Shown().Bytes());
+    }
+    EXPECT_LE(most, 3 * one);
+    // From the second run on, the displayed and undo buffers take turns.
+    EXPECT_EQ(buffers[2], buffers[4]);
+    host.picture.Undo();
+    EXPECT_EQ(host.Shown(),
+              Expected(2, Expected(7, Expected(3, Expected(2, loaded, 0), 0), 0xFFFFFF), 0));
+    host.picture.Revert();
+    EXPECT_EQ(host.Shown(), host.picture.UndoCopy());
+}
+
+TEST(WorkingPictureFilterRuns, ALoadOrAnUndoDuringARunKeepsItsOwnPicture) {
+    PictureHost host;
+    FilterEngine engine(host);
+    const Raster first = test::RandomRaster(40, 30, 12), second = test::RandomRaster(40, 30, 13);
+    host.picture.Load(Raster(first));
+    Yielding progress;
+    bool done = false;
+    progress.onRow = [&] {
+        if (!done) host.picture.Load(Raster(second));
+        done = true;
+    };
+    engine.ApplyEffect(2, host.Displayed(), 0, progress);
+    EXPECT_EQ(host.Shown(), second);
+    EXPECT_EQ(host.picture.UndoCopy(), second);
+
+    // An undo during the run: the run's result still lands, and the raster
+    // as it was is both the source and the undo copy.
+    NullProgress none;
+    (void)engine.ApplyEffect(2, host.Displayed(), 0, none);
+    const Raster negative = host.Shown();
+    done = false;
+    progress.onRow = [&] {
+        if (!done) host.picture.Undo();
+        done = true;
+    };
+    engine.ApplyEffect(3, host.Displayed(), 0, progress);
+    EXPECT_EQ(host.Shown(), Expected(3, negative, 0));
+    EXPECT_EQ(host.picture.UndoCopy(), negative);
+    host.picture.Revert();
+    EXPECT_EQ(host.Shown(), negative);
 }
 
 }  // namespace
