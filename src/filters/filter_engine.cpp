@@ -51,7 +51,7 @@ EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter
     }
     busy_ = true;
     progress.SetVisible(true);
-    if (&picture != &host_.Displayed()) {
+    if (&picture != &host_.Shown()) {  // Shown: nothing is set apart for reading
         host_.SaveUndo();
         if (effect) Run(*effect, picture, parameter, progress, threads_);
     } else {
