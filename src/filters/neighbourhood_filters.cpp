@@ -52,19 +52,6 @@ void ReportInnerRows(const FilterPixels& px, FilterProgress& progress) {
     for (int y = 1; y < px.height - 1; ++y) progress.SetValue(RowPercent(y + 1, px.height));
 }
 
-// Pixels per stretch of a row: the unit in which rows follow each other.
-constexpr int kStretch = 256;
-// Rows swept together by one thread: a group hands its last row to the next
-// group, perhaps on another core, so the fewer the groups the fewer rows
-// travel between cores.
-constexpr int kGroupRows = 16;
-
-// Waits until `done` reaches `need`.
-void WaitFor(const std::atomic<int>& done, int need) {
-    for (int seen; (seen = done.load(std::memory_order_acquire)) < need;)
-        done.wait(seen, std::memory_order_acquire);
-}
-
 // The in-place family. For each inner pixel and channel, `combine(c, vertical,
 // left, right)` gives the new value, where `vertical` is the sum over the row
 // above (already new) and the row below (still old).

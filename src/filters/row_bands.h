@@ -52,6 +52,24 @@ class RowProgress {
     int reported_ = 0;
 };
 
+// Wavefronts: filters whose rows read pixels their neighbouring rows have
+// already rewritten sweep a group of rows together, each row a few stretches
+// behind the row above, the group's first row following the previous group's
+// last row (perhaps on another thread).
+//
+// Pixels per stretch of a row: the unit in which rows follow each other.
+inline constexpr int kStretch = 256;
+// Rows swept together by one thread: a group hands its last row to the next
+// group, perhaps on another core, so the fewer the groups the fewer rows
+// travel between cores.
+inline constexpr int kGroupRows = 16;
+
+// Waits until `done` reaches `need`.
+inline void WaitFor(const std::atomic<int>& done, int need) {
+    for (int seen; (seen = done.load(std::memory_order_acquire)) < need;)
+        done.wait(seen, std::memory_order_acquire);
+}
+
 // The band height for `rows` rows on `threads` threads: several bands per
 // thread, so a thread slowed down by others leaves little work behind.
 [[nodiscard]] inline int BandRows(int rows, int threads, int multipleOf = 1) {

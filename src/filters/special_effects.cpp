@@ -1,7 +1,5 @@
-// Painterly effects: diffusion, pixelation, watercolour and added noise.
-// Pixelation, watercolour and noise run their rows on several threads;
-// diffusion moves colours that later pixels may move again, so it runs in
-// order.
+// Painterly effects: diffusion, pixelation, watercolour and added noise, all
+// on several threads with the result of a run from top to bottom.
 
 #include <algorithm>
 #include <array>
@@ -9,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "filters/filter_families.h"
@@ -42,24 +41,77 @@ static_assert([] {
 void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
     const double half = static_cast<double>(RoundHalfEven(p / 2.0));
     const int w = px.width, h = px.height;
-    std::vector<float> draws(static_cast<size_t>(w) * 2);  // a row's draws, in order
-    for (int y = 0; y < h; ++y) {
+    const size_t perRow = static_cast<size_t>(w) * 2;  // a row's draws, in order
+    // Pixels from .. to - 1 of row y: each takes the colour of a pixel at
+    // most `reach` away as that pixel is at this moment, rewritten already
+    // if it comes earlier in the run, as it was if it comes later.
+    const auto moveRow = [&](int y, const float* draws, int from, int to) {
         uint8_t* row = px.WorkRow(y);
-        RndFill(draws.data(), draws.size());
-        for (int x = 0; x < w; ++x) {
+        for (int x = from; x < to; ++x) {
             int64_t dx = RoundHalfEven(static_cast<double>(draws[2 * x]) * p - half);
             int64_t dy = RoundHalfEven(static_cast<double>(draws[2 * x + 1]) * p - half);
             if (x + dx < 0 || x + dx > w - 1) dx = 0;
             if (y + dy < 0 || y + dy > h - 1) dy = 0;
             if (dx == 0 && dy == 0) continue;
-            const uint8_t* from = px.WorkRow(static_cast<int>(y + dy)) + 4 * (x + dx);
+            const uint8_t* source = px.WorkRow(static_cast<int>(y + dy)) + 4 * (x + dx);
             uint8_t* to = row + 4 * x;
-            to[0] = from[0];
-            to[1] = from[1];
-            to[2] = from[2];
+            to[0] = source[0];
+            to[1] = source[1];
+            to[2] = source[2];
         }
-        progress.SetValue(RowPercent(y + 1, h));
+    };
+    // On several threads, a wavefront: each row runs `lag` stretches behind
+    // the row above, so the rows above have passed every pixel a stretch
+    // reads (at most reach = |p| / 2 + 1 away, no more than lag - 1
+    // stretches) and the rows below have not yet reached any. A group's
+    // numbers are drawn once the group before it has drawn, so they come in
+    // the order of one thread.
+    const int64_t reach = std::abs(int64_t{p}) / 2 + 2;
+    const int stretches = (w + kStretch - 1) / kStretch;
+    const int64_t lag = 1 + (reach + kStretch - 1) / kStretch;
+    if (px.threads <= 1 || h <= kGroupRows || 2 * lag > stretches) {
+        std::vector<float> draws(perRow);
+        for (int y = 0; y < h; ++y) {
+            RndFill(draws.data(), draws.size());
+            moveRow(y, draws.data(), 0, w);
+            progress.SetValue(RowPercent(y + 1, h));
+        }
+        return;
     }
+    const int groups = (h + kGroupRows - 1) / kGroupRows;
+    // Pixels final so far in each group's last row.
+    const auto lastDone = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(groups));
+    std::atomic<int> drawn{0};  // the first row whose numbers are not drawn yet
+    RowProgress rows(progress, 0, h);
+    RunBands(px.threads, 0, h, kGroupRows, rows, [&](int first, int last, bool onCaller) {
+        const int k = last - first, g = first / kGroupRows;
+        std::vector<float> draws(perRow * static_cast<size_t>(k));
+        WaitFor(drawn, first);
+        RndFill(draws.data(), draws.size());
+        drawn.store(last, std::memory_order_release);
+        drawn.notify_all();
+        const int steps = static_cast<int>(stretches + lag * (k - 1));
+        for (int t = 0; t < steps; ++t) {
+            for (int j = 0; j < k; ++j) {
+                const int64_t s = t - lag * j;
+                if (s < 0) break;
+                if (s >= stretches) continue;
+                if (j == 0 && g > 0) {
+                    // The first stretch waits until the group above is half
+                    // done, so the threads run apart and seldom wait.
+                    const int need = static_cast<int>(std::min<int64_t>(w, (s + lag) * kStretch));
+                    WaitFor(lastDone[g - 1], s == 0 ? std::max(need, w / 2) : need);
+                }
+                const int a = static_cast<int>(s) * kStretch, b = std::min(w, a + kStretch);
+                moveRow(first + j, draws.data() + perRow * static_cast<size_t>(j), a, b);
+                if (j == k - 1) {
+                    lastDone[g].store(b, std::memory_order_release);
+                    lastDone[g].notify_all();
+                }
+                if (s == stretches - 1) rows.RowDone(onCaller);
+            }
+        }
+    });
 }
 
 void AddNoise(const FilterPixels& px, int p, FilterProgress& progress) {

@@ -1,6 +1,7 @@
 // Every filter gives the same picture, draws the same random numbers and
 // shows the same progress values on any number of threads: bands, boundary
-// rows, the wavefront of the in-place filters and the pre-drawn noise all
+// rows, the wavefronts of the in-place filters and of diffusion, and the
+// pre-drawn random numbers all
 // meet their edges on pictures of many sizes.
 
 #include <gtest/gtest.h>
@@ -59,6 +60,27 @@ TEST(FilterThreads, SameResultOnAnyNumberOfThreads) {
                     EXPECT_EQ(many.progress, one.progress) << e.name << " " << w << " x " << h;
                     EXPECT_EQ(many.nextDraw, one.nextDraw) << e.name;
                 }
+            }
+        }
+    }
+}
+
+// Diffusion reads pixels up to half its strength away, rewritten or not yet:
+// its wavefront needs pictures several stretches wide and several groups of
+// rows high before it runs on more than one thread.
+TEST(FilterThreads, DiffusionAsAWavefrontMatchesOneThread) {
+    const Effect& diffuse = *FindEffect("difuminar");
+    unsigned seed = 90;
+    for (auto [w, h] : {std::pair{1030, 17}, {1300, 70}, {2100, 35}}) {
+        const Raster picture = test::RandomRaster(w, h, seed++);
+        for (int p : {1, 6, 12, 100}) {
+            const Outcome one = Filter(diffuse, picture, p, 1);
+            for (int threads : {2, 3, 7}) {
+                const Outcome many = Filter(diffuse, picture, p, threads);
+                ASSERT_TRUE(many.picture == one.picture)
+                    << "p " << p << " on " << w << " x " << h << ", " << threads << " threads";
+                EXPECT_EQ(many.progress, one.progress);
+                EXPECT_EQ(many.nextDraw, one.nextDraw);
             }
         }
     }
