@@ -38,6 +38,11 @@ static_assert([] {
 
 }  // namespace
 
+// Rows of a diffusion group: the group's last row starts lag x (rows - 1)
+// stretches after its first, and only then may the next group start, so
+// short groups let the threads overlap.
+constexpr int kDiffuseRows = 8;
+
 void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
     const double half = static_cast<double>(RoundHalfEven(p / 2.0));
     const int w = px.width, h = px.height;
@@ -60,16 +65,18 @@ void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
             to[2] = source[2];
         }
     };
-    // On several threads, a wavefront: each row runs `lag` stretches behind
-    // the row above, so the rows above have passed every pixel a stretch
-    // reads (at most reach = |p| / 2 + 1 away, no more than lag - 1
-    // stretches) and the rows below have not yet reached any. A group's
-    // numbers are drawn once the group before it has drawn, so they come in
-    // the order of one thread.
+    // On several threads, a wavefront. A stretch reads pixels at most reach =
+    // |p| / 2 + 1 away: those of the rows above must be final, those of the
+    // rows below not yet rewritten. Within a group each row runs `lag`
+    // stretches behind the row above, lag x kStretch >= reach, which
+    // ensures both; a group's first row waits until the previous group's
+    // last row has passed the stretch by `reach`, and then the rows below
+    // trail it as far. A group's numbers are drawn once the group before it
+    // has drawn, so they come in the order of one thread.
     const int64_t reach = std::abs(int64_t{p}) / 2 + 2;
     const int stretches = (w + kStretch - 1) / kStretch;
-    const int64_t lag = 1 + (reach + kStretch - 1) / kStretch;
-    if (px.threads <= 1 || h <= kGroupRows || 2 * lag > stretches) {
+    const int64_t lag = std::max<int64_t>(1, (reach + kStretch - 1) / kStretch);
+    if (px.threads <= 1 || h <= kDiffuseRows || 2 * lag > stretches) {
         std::vector<float> draws(perRow);
         for (int y = 0; y < h; ++y) {
             RndFill(draws.data(), draws.size());
@@ -78,13 +85,13 @@ void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
         }
         return;
     }
-    const int groups = (h + kGroupRows - 1) / kGroupRows;
+    const int groups = (h + kDiffuseRows - 1) / kDiffuseRows;
     // Pixels final so far in each group's last row.
     const auto lastDone = std::make_unique<std::atomic<int>[]>(static_cast<size_t>(groups));
     std::atomic<int> drawn{0};  // the first row whose numbers are not drawn yet
     RowProgress rows(progress, 0, h);
-    RunBands(px.threads, 0, h, kGroupRows, rows, [&](int first, int last, bool onCaller) {
-        const int k = last - first, g = first / kGroupRows;
+    RunBands(px.threads, 0, h, kDiffuseRows, rows, [&](int first, int last, bool onCaller) {
+        const int k = last - first, g = first / kDiffuseRows;
         std::vector<float> draws(perRow * static_cast<size_t>(k));
         WaitFor(drawn, first);
         RndFill(draws.data(), draws.size());
@@ -96,12 +103,9 @@ void Diffuse(const FilterPixels& px, int p, FilterProgress& progress) {
                 const int64_t s = t - lag * j;
                 if (s < 0) break;
                 if (s >= stretches) continue;
-                if (j == 0 && g > 0) {
-                    // The first stretch waits until the group above is half
-                    // done, so the threads run apart and seldom wait.
-                    const int need = static_cast<int>(std::min<int64_t>(w, (s + lag) * kStretch));
-                    WaitFor(lastDone[g - 1], s == 0 ? std::max(need, w / 2) : need);
-                }
+                if (j == 0 && g > 0)
+                    WaitFor(lastDone[g - 1],
+                            static_cast<int>(std::min<int64_t>(w, (s + 1) * kStretch + reach)));
                 const int a = static_cast<int>(s) * kStretch, b = std::min(w, a + kStretch);
                 moveRow(first + j, draws.data() + perRow * static_cast<size_t>(j), a, b);
                 if (j == k - 1) {
