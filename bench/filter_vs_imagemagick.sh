@@ -7,7 +7,9 @@
 # and prints each ratio (goal: 0.3 or less) of wall time and of CPU time (user
 # plus system, all threads; steadier on a machine shared with other work),
 # and each program's peak memory as a multiple of the picture's size in
-# memory (W x H x 4 bytes; goal for glifora: 1.3 or less).
+# memory (W x H x 4 bytes; goal for glifora: 1.3 or less), and what the
+# picture adds to each program's start-up: the peak less that of the same
+# command on a 4 x 3 picture (mostly the shared libraries' pages).
 # Usage: bench/filter_vs_imagemagick.sh [path/to/glifora]
 set -eu
 GLIFORA=${1:-build/src/app/glifora}
@@ -19,6 +21,7 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 $CONVERT -size ${W}x$H plasma:fractal -seed 7 -depth 8 -type TrueColor "BMP3:$WORK/photo.bmp" 2>/dev/null ||
     $CONVERT -size ${W}x$H gradient:navy-orange -depth 8 -type TrueColor "BMP3:$WORK/photo.bmp"
+$CONVERT -size 4x3 xc:navy -depth 8 -type TrueColor "BMP3:$WORK/tiny.bmp"
 
 best() {  # best wall time in milliseconds of five runs of "$@"
     b=
@@ -57,10 +60,13 @@ compare_one() {  # name, glifora effect, ImageMagick operation...
     mc=$(cpu $CONVERT "$WORK/photo.bmp" "$@" "$WORK/m.bmp")
     gk=$(peak "$GLIFORA" filter "$WORK/photo.bmp" -o "$WORK/g.bmp" --effect "$effect")
     mk=$(peak $CONVERT "$WORK/photo.bmp" "$@" "$WORK/m.bmp")
+    g0=$(peak "$GLIFORA" filter "$WORK/tiny.bmp" -o "$WORK/g0.bmp" --effect "$effect")
+    m0=$(peak $CONVERT "$WORK/tiny.bmp" "$@" "$WORK/m0.bmp")
     awk -v n="$name" -v g="$g" -v m="$m" -v gc="$gc" -v mc="$mc" -v gk="$gk" -v mk="$mk" \
-        -v px=$((W * H * 4)) 'BEGIN {
-        printf "%-10s wall: glifora %4d ms, convert %5d ms, ratio %.2f | cpu: %4d ms, %5d ms, ratio %.2f | peak: %.2f x picture, %.2f x\n",
-            n, g, m, g / m, gc, mc, gc / (mc > 0 ? mc : 1), gk * 1024 / px, mk * 1024 / px }'
+        -v g0="$g0" -v m0="$m0" -v px=$((W * H * 4)) 'BEGIN {
+        printf "%-10s wall: glifora %4d ms, convert %5d ms, ratio %.2f | cpu: %4d ms, %5d ms, ratio %.2f | peak: %.2f x picture, %.2f x | start-up %.1f MiB, %.1f MiB; above it %.2f x, %.2f x\n",
+            n, g, m, g / m, gc, mc, gc / (mc > 0 ? mc : 1), gk * 1024 / px, mk * 1024 / px,
+            g0 / 1024, m0 / 1024, (gk - g0) * 1024 / px, (mk - m0) * 1024 / px }'
 }
 
 echo "no step: glifora filter alone (decode and encode) $(best "$GLIFORA" filter "$WORK/photo.bmp" -o "$WORK/g.bmp") ms wall, $(cpu "$GLIFORA" filter "$WORK/photo.bmp" -o "$WORK/g.bmp") ms cpu"

@@ -29,7 +29,7 @@ void frmMain::AssignPicture(const Raster& picture) {
 }
 
 void frmMain::ApplyMenuEffect(int code, int parameter) {
-    (void)engine_.ApplyEffect(code, picture_.Displayed(), parameter, filterProgress_);
+    (void)engine_.ApplyEffect(code, picture_.DisplayedForRun(), parameter, filterProgress_);
 }
 
 void frmMain::BuildImageMenus() {

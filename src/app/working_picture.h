@@ -34,6 +34,10 @@ class WorkingPicture {
     // they were still the displayed raster itself.
     [[nodiscard]] Raster& Displayed();
     [[nodiscard]] const Raster& Displayed() const { return displayed_; }
+    // For the filter engine's runs alone, which write the raster only between
+    // LendUndoBuffer and TakeUndo, and those keep the source and undo copy
+    // right: nothing is set apart beforehand.
+    [[nodiscard]] Raster& DisplayedForRun() { return displayed_; }
     [[nodiscard]] const Raster& UndoCopy() const;
     [[nodiscard]] int Width() const { return displayed_.Width(); }
     [[nodiscard]] int Height() const { return displayed_.Height(); }
