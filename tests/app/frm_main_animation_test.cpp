@@ -11,6 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/widgets.h"
+#include "gif_bytes.h"
 #include "platform/random.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
@@ -18,13 +19,9 @@
 namespace glifora {
 namespace {
 
-// Two 1 x 1 frames, red then blue, each with a graphic control extension.
+// Two 1 x 1 frames, white then black.
 std::string TwoFrameGif() {
-    std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff", 19);
-    const std::string gce("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
-    const std::string red("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00", 15);
-    const std::string blue("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4C\x01\x00", 15);
-    return gif + gce + red + gce + blue + ";";
+    return test::GifHeader() + test::GifFrame(0) + test::GifFrame(1) + ";";
 }
 
 class WindowAnimation : public ::testing::Test {
@@ -50,6 +47,13 @@ class WindowAnimation : public ::testing::Test {
         test::WriteFile(path, bytes);
         return path;
     }
+    // A folder "pics" holding one picture.
+    std::string Pictures() {
+        QDir(dir.path()).mkpath("pics");
+        const std::string folder = dir.filePath("pics").toStdString();
+        test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+        return folder;
+    }
 };
 
 TEST_F(WindowAnimation, StartUpCreatesThePrivateWorkingFolder) {
@@ -71,8 +75,8 @@ TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
     w->Play();
     EXPECT_NE(test::ReadFile(page).find("<html>"), std::string::npos);
     EXPECT_FALSE(w->prgBar1->isVisible());
-    // The working picture went through the frames: the last one is blue.
-    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(0, 0, 255));
+    // The working picture went through the frames: the last one is black.
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), 0);
 }
 
 TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIsThere) {
@@ -152,9 +156,7 @@ TEST_F(WindowAnimation, NoFrameSelectedIsSaidAndNothingWritten) {
 }
 
 TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
-    QDir(dir.path()).mkpath("pics");
-    const std::string folder = dir.filePath("pics").toStdString();
-    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    const std::string folder = Pictures();
     w->chkAsciiPrev->setChecked(true);
     for (const std::string& page : {dir.filePath("no/such/a.html").toStdString(), folder}) {
         dialogs.answers = {true};
@@ -169,9 +171,7 @@ TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
 }
 
 TEST_F(WindowAnimation, FolderMenuAsksFirst) {
-    QDir(dir.path()).mkpath("pics");
-    const std::string folder = dir.filePath("pics").toStdString();
-    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    const std::string folder = Pictures();
     w->AnimArtFromDirectory();  // answered No
     ASSERT_EQ(dialogs.Count("ask"), 1);
     EXPECT_EQ(dialogs.Last("ask")->title, "");

@@ -7,11 +7,10 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <map>
 
 #include "platform/picture_decoder.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
@@ -65,30 +64,16 @@ std::string RunOnTerminal(const std::vector<std::string>& args, const Env& env) 
     return out;
 }
 
-std::string StripSgr(const std::string& text) {
-    std::string plain;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\x1b' && i + 1 < text.size() && text[i + 1] == '[') {
-            i = text.find('m', i);
-            continue;
-        }
-        plain.push_back(text[i]);
-    }
-    return plain;
-}
+using test::StripSgr;
 
-class CliColor : public ::testing::Test {
+class CliColor : public test::InTempDir {
   protected:
-    QTemporaryDir dir;
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
     // Left half red, right half blue.
     std::string Blocks() {
         Raster r(80, 40, MakeColor(0, 0, 255));
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x) r.SetPixel(x, y, MakeColor(255, 0, 0));
-        const std::string path = Path("blocks.bmp");
-        test::WriteFile(path, test::EncodePicture(r, "BMP"));
-        return path;
+        return Bmp("blocks.bmp", r);
     }
     std::pair<int, int> Cell() {
         const auto r = test::RunGlifora({"glyphs"});
@@ -212,8 +197,8 @@ TEST_F(CliColor, OptionsForTheOtherOutputAreUsageErrors) {
 
 TEST_F(CliColor, AnimPrintsEveryFrameInsteadOfAPage) {
     QDir(dir.path()).mkdir("pics");
-    test::WriteFile(Path("pics/a.bmp"), test::EncodePicture(Raster(8, 4, 0xFFFFFF), "BMP"));
-    test::WriteFile(Path("pics/b.bmp"), test::EncodePicture(Raster(8, 4, 0x0000FF), "BMP"));
+    Bmp("pics/a.bmp", Raster(8, 4, 0xFFFFFF));
+    Bmp("pics/b.bmp", Raster(8, 4, 0x0000FF));
     const auto plain = test::RunGlifora({"anim", Path("pics"), "--columns", "4", "--color=never"});
     ASSERT_EQ(plain.status, 0) << plain.err;
     const auto a = test::RunGlifora({"ascii", Path("pics/a.bmp"), "--columns", "4"});

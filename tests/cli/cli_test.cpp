@@ -2,35 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFontInfo>
-#include <QTemporaryDir>
 
-#include "platform/raster.h"
-#include "platform/text_metrics.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
 
 using test::RunGlifora;
+using test::UsedFace;
 
-// The family the glyphs are measured in when `face` is asked for.
-std::string UsedFace(const char* face, int points) {
-    return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();
-}
-
-class Cli : public ::testing::Test {
+class Cli : public test::InTempDir {
   protected:
-    QTemporaryDir dir;
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
+    // Left half black, right half white.
     std::string Picture() {
         Raster r(80, 40, 0xFFFFFF);
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x) r.SetPixel(x, y, 0);
-        const std::string path = Path("half.bmp");
-        test::WriteFile(path, test::EncodePicture(r, "BMP"));
-        return path;
+        return Bmp("half.bmp", r);
     }
 };
 
@@ -126,7 +114,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"ascii", "--font", ""}, 2, "--font no puede estar vacío"},
         {{"ascii", "--seed", "-1"}, 2, "--seed"},
         {{"ascii", "PIC", "-o", ""}, 2, "-o"},
-        {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido: nada"},
         {{"ascii", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
         {{"web", "PIC"}, 2, "falta -o"},
         {{"web", "PIC", "-o", "OUT", "--size", "6"}, 2, "--size"},
@@ -212,8 +200,7 @@ TEST_F(Cli, EverySubcommandRunsWithoutADisplay) {
 }
 
 TEST_F(Cli, ShapeKeepsTheColumnsIsRepeatableAndServesAnim) {
-    const std::string picture = dir.filePath("p.bmp").toStdString();
-    test::WriteFile(picture, test::EncodePicture(test::RandomRaster(90, 60, 8), "BMP"));
+    const std::string picture = Bmp("p.bmp", test::RandomRaster(90, 60, 8));
     const auto a = RunGlifora({"ascii", picture, "--shape", "--columns", "17"});
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(RunGlifora({"ascii", picture, "--shape", "--columns", "17"}).out, a.out);

@@ -156,15 +156,6 @@ TEST(WebArtPage, BinaryPaletteIsTwoHundredFreshDigits) {
     EXPECT_EQ(again.WebPalette, first);
 }
 
-TEST(WebArtColors, SplitAndBackgroundText) {
-    EXPECT_EQ(SplitSampleColor(-1), (SampleColor{-1, 0, 0}));
-    EXPECT_EQ(WebColorText(MakeColor(10, 0, 255)), "#0A00FF");
-    WebArtState state;
-    state.WebBackColor = "#0A00FF";
-    const std::string page = WebArtPage(Raster(1, 1), WebArtSettings{}, state);
-    EXPECT_NE(page.find("<head><body bgcolor=\"#0A00FF\">\r\n"), std::string::npos);
-}
-
 // The samples of a page as plainly as they can be written: one pixel read,
 // one split and std::to_string per sample. The writer's own formatting must
 // give exactly these bytes.
