@@ -114,6 +114,14 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"ascii", "--font", ""}, 2, "--font no puede estar vacío"},
         {{"ascii", "--seed", "-1"}, 2, "--seed"},
         {{"ascii", "PIC", "-o", ""}, 2, "-o"},
+        {{"ascii", "PIC", "--fg", "000000"}, 2, "--fg solo vale con -o"},
+        {{"ascii", "PIC", "-o", "OUT.txt", "--scale", "2"}, 2, "--scale solo vale con -o"},
+        {{"ascii", "PIC", "-o", "OUT.png", "--scale", "0"}, 2, "--scale debe ser"},
+        {{"ascii", "PIC", "-o", "OUT.png", "--background", "000000"}, 2, "--background solo"},
+        {{"ascii", "PIC", "-o", "OUT.txt", "--color"}, 2, "--color no vale con -o"},
+        {{"ascii", "PIC", "--color=sometimes"}, 2, "«sometimes»"},
+        {{"ascii", "PIC", "--color-depth", "16"}, 2, "--color-depth admite"},
+        {{"ascii", "PIC", "--bg", "12345", "-o", "OUT.png"}, 2, "--bg necesita"},
         {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido: nada"},
         {{"ascii", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
         {{"web", "PIC"}, 2, "falta -o"},
@@ -128,6 +136,8 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"anim", "GONE", "-o", "OUT"}, 1, "no se puede leer"},
         {{"anim", "DIR", "-o", "OUT", "--frames", "1"}, 2, "--frames"},
         {{"anim", "PIC", "-o", "OUT", "--font", ""}, 2, "--font no puede estar vacío"},
+        {{"anim", "PIC", "--color", "-o", "OUT.html"}, 2, "no se usa con -o"},
+        {{"anim", "PIC", "--color-depth", "24", "-o", "OUT.html"}, 2, "solo vale con --color"},
         {{"filter", "PIC"}, 2, "falta -o"},
         {{"filter", "PIC", "-o", "OUT.jpg"}, 2, ".bmp o .png"},
         {{"filter", "-o", "OUT.bmp"}, 2, "faltan argumentos"},
@@ -152,13 +162,11 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
     for (const Row& row : rows) {
         std::vector<std::string> args;
         for (const std::string& a : row.args)
-            args.push_back(a == "PIC"       ? picture
-                           : a == "GONE"    ? Path("gone.bmp")
-                           : a == "DIR"     ? dir.path().toStdString()
-                           : a == "OUT"     ? out
-                           : a == "OUT.jpg" ? out + ".jpg"
-                           : a == "OUT.bmp" ? out + ".bmp"
-                                            : a);
+            args.push_back(a == "PIC"             ? picture
+                           : a == "GONE"          ? Path("gone.bmp")
+                           : a == "DIR"           ? dir.path().toStdString()
+                           : a.starts_with("OUT") ? out + a.substr(3)
+                                                  : a);
         const auto r = RunGlifora(args);
         const std::string label = ::testing::PrintToString(row.args);
         EXPECT_EQ(r.status, row.status) << label << ": " << r.err;
@@ -168,7 +176,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
             EXPECT_NE(r.err.find("Uso: glifora"), std::string::npos) << label;
         }
         EXPECT_TRUE(r.out.empty()) << label;
-        for (const char* suffix : {"", ".jpg", ".bmp"})
+        for (const char* suffix : {"", ".jpg", ".bmp", ".png", ".txt", ".html"})
             EXPECT_FALSE(test::FileExists(out + suffix)) << label;
     }
     EXPECT_EQ(RunGlifora({"--help"}).status, 0);
