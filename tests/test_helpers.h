@@ -29,6 +29,14 @@ class InTempDir : public ::testing::Test {
     }
 };
 
+// A picture whose left half is `left` and right half `right`.
+inline Raster HalfAndHalf(int width, int height, ColorValue left, ColorValue right) {
+    Raster r(width, height, right);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x) r.SetPixel(x, y, left);
+    return r;
+}
+
 // The family the glyphs are measured in when `face` is asked for.
 inline std::string UsedFace(const char* face, int points = 6) {
     return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();

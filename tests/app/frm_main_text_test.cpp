@@ -68,10 +68,7 @@ class WindowText : public test::InTempDir {
         w.show();
         for (int i = 0; i < 100 && !w.windowHandle()->isExposed(); ++i)
             QApplication::processEvents();
-        Raster r(120, 80, 0xFFFFFF);
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 60; ++x) r.SetPixel(x, y, 0);
-        ASSERT_TRUE(w.LoadPictureFile(Bmp("p.bmp", r)));
+        ASSERT_TRUE(w.LoadPictureFile(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF))));
         w.Play();
     }
     // The colours the box shows on screen (what was last painted, not a fresh

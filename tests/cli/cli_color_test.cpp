@@ -68,12 +68,9 @@ using test::StripSgr;
 
 class CliColor : public test::InTempDir {
   protected:
-    // Left half red, right half blue.
     std::string Blocks() {
-        Raster r(80, 40, MakeColor(0, 0, 255));
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) r.SetPixel(x, y, MakeColor(255, 0, 0));
-        return Bmp("blocks.bmp", r);
+        return Bmp("blocks.bmp",
+                   test::HalfAndHalf(80, 40, MakeColor(255, 0, 0), MakeColor(0, 0, 255)));
     }
     std::pair<int, int> Cell() {
         const auto r = test::RunGlifora({"glyphs"});

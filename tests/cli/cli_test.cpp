@@ -13,13 +13,7 @@ using test::UsedFace;
 
 class Cli : public test::InTempDir {
   protected:
-    // Left half black, right half white.
-    std::string Picture() {
-        Raster r(80, 40, 0xFFFFFF);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) r.SetPixel(x, y, 0);
-        return Bmp("half.bmp", r);
-    }
+    std::string Picture() { return Bmp("half.bmp", test::HalfAndHalf(80, 40, 0, 0xFFFFFF)); }
 };
 
 TEST_F(Cli, AsciiPrintsTheSamplePictureWithoutArguments) {
