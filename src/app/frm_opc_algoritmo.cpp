@@ -1,7 +1,7 @@
 #include "app/frm_opc_algoritmo.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QPushButton>
 
 namespace glifora {
@@ -10,17 +10,21 @@ frmOpcAlgoritmo::frmOpcAlgoritmo(QWidget* owner) : QWidget(owner) {
     setObjectName("frmOpcAlgoritmo");
     setWindowTitle("Opciones del algoritmo");
     hide();
-    auto* layout = new QHBoxLayout(this);
+    // Shown inside the window's 200 x 44 strip: the two options one above
+    // the other, the button beside them.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setVerticalSpacing(0);
     chkRelleno = new QCheckBox("Relleno", this);
     chkRelleno->setObjectName("chkRelleno");
     cmd3 = new QPushButton("Ejecutar", this);
     cmd3->setObjectName("cmd3");
     chkMasDetalle = new QCheckBox(QStringLiteral("Más detalle"), this);
     chkMasDetalle->setObjectName("chkMasDetalle");
-    layout->addWidget(chkRelleno);
-    layout->addWidget(chkMasDetalle);
+    layout->addWidget(chkRelleno, 0, 0);
+    layout->addWidget(chkMasDetalle, 1, 0);
     connect(chkMasDetalle, &QCheckBox::clicked, this, &frmOpcAlgoritmo::detailToggled);
-    layout->addWidget(cmd3);
+    layout->addWidget(cmd3, 0, 1, 2, 1);
     connect(cmd3, &QPushButton::clicked, this, &frmOpcAlgoritmo::runOutline);
 }
 
