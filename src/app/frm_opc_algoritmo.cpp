@@ -1,5 +1,6 @@
 #include "app/frm_opc_algoritmo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -10,6 +11,13 @@ frmOpcAlgoritmo::frmOpcAlgoritmo(QWidget* owner) : QWidget(owner) {
     setObjectName("frmOpcAlgoritmo");
     setWindowTitle("Opciones del algoritmo");
     hide();
+    // The window shows the panel on its navy strip: it paints the desktop's
+    // own light background so that its dark texts read, as the toolbars do.
+    QPalette light = QApplication::palette(this);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        light.setColor(role, light.color(role));  // set, so not taken from the window
+    setPalette(light);
+    setAutoFillBackground(true);
     // Shown inside the window's 200 x 44 strip: the two options one above
     // the other, the button beside them.
     auto* layout = new QGridLayout(this);

@@ -9,12 +9,14 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSizeGrip>
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
+#include <cmath>
 
 namespace glifora::test {
 namespace {
@@ -39,6 +41,8 @@ struct ComboAccess : QComboBox {
 struct ViewAccess : QAbstractItemView {
     using QAbstractItemView::initViewItemOption;
 };
+
+constexpr int kAir = 2;  // pixels
 
 QString Path(const QWidget* w) {
     QStringList parts;
@@ -87,8 +91,10 @@ class Walker {
     }
 
     // `area`, in w's coordinates, must lie inside every parent up to the
-    // window, and no sibling drawn later may cover it.
-    void Placed(const QWidget* w, const QString& text, QRect area) {
+    // window, and no sibling drawn later may cover it. A caption (`loose`)
+    // also needs a little air on its sides to read apart from the control
+    // beside it.
+    void Placed(const QWidget* w, const QString& text, QRect area, bool loose = false) {
         for (const QWidget* c = w; !c->isWindow() && c->parentWidget(); c = c->parentWidget()) {
             const QWidget* parent = c->parentWidget();
             area.translate(c->pos());
@@ -96,20 +102,59 @@ class Walker {
                 Report(w, text, "reaches outside " + Path(parent));
                 return;
             }
+            // Drawn later is drawn above.
             const QObjectList& siblings = parent->children();
-            for (qsizetype i = siblings.indexOf(c) + 1; i < siblings.size(); ++i) {
+            const qsizetype own = siblings.indexOf(c);
+            for (qsizetype i = 0; i < siblings.size(); ++i) {
                 const auto* s = qobject_cast<const QWidget*>(siblings[i]);
-                if (s && !s->isWindow() && s->isVisibleTo(parent) &&
-                    s->geometry().intersects(area)) {
+                if (i == own || !s || s->isWindow() || !s->isVisibleTo(parent)) continue;
+                // A window's size grip paints a few dots in the lower right of
+                // its square only; a neighbouring text box grazing its upper
+                // left (Qt's font dialog, "Cancelar") loses nothing.
+                const QRect painted =
+                    qobject_cast<const QSizeGrip*>(s)
+                        ? s->geometry().adjusted(s->width() / 2, s->height() / 2, 0, 0)
+                        : s->geometry();
+                if (i > own && painted.intersects(area)) {
                     Report(w, text, "is covered by " + Path(s));
+                    return;
+                }
+                if (loose && c == w && s->geometry().intersects(area.adjusted(-kAir, 0, kAir, 0))) {
+                    Report(w, text, "touches " + Path(s));
                     return;
                 }
             }
         }
     }
 
+    // The text colour against the colour painted behind the widget: that of
+    // the nearest widget filling its own background. Disabled texts are
+    // meant to read faintly and are passed over.
+    void Readable(const QWidget* w, const QString& text) {
+        if (!w->isEnabled()) return;
+        const QWidget* back = w;
+        while (!back->autoFillBackground() && !back->isWindow()) back = back->parentWidget();
+        const QColor fore = w->palette().color(w->foregroundRole());
+        const QColor behind = back->palette().color(back->backgroundRole());
+        auto luminance = [](const QColor& c) {
+            auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                   0.0722 * channel(c.blueF());
+        };
+        const double a = luminance(fore), b = luminance(behind);
+        const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+        if (ratio < 3)
+            Report(w, text,
+                   QString("reads %1 on %2 behind it (contrast %3)")
+                       .arg(fore.name(), behind.name())
+                       .arg(ratio, 0, 'f', 1));
+    }
+
     void Label(QLabel* l) {
         if (l->text().isEmpty() || !l->pixmap().isNull()) return;
+        Readable(l, l->text());
         QSize need = l->sizeHint();
         if (l->wordWrap()) {
             // Wrapped: every line within the width (a word longer than the
@@ -125,7 +170,8 @@ class Walker {
         Compare(l, l->text(), need, l->size());
         Placed(l, l->text(),
                QStyle::alignedRect(l->layoutDirection(), l->alignment(), need.boundedTo(l->size()),
-                                   l->rect()));
+                                   l->rect()),
+               true);
     }
 
     void Button(QAbstractButton* b) {
@@ -171,13 +217,14 @@ class Walker {
                 need = QSize(need.width() + opt.iconSize.width() + (need.width() ? 4 : 0),
                              std::max(need.height(), opt.iconSize.height()));
             Compare(b, b->text(), need, area.size());
+            if (indicator != contents && !b->text().isEmpty()) Readable(b, b->text());
             // A push button centres its caption; the others start it at the left.
             const Qt::Alignment align =
                 indicator == contents ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
             used |=
                 QStyle::alignedRect(b->layoutDirection(), align, need.boundedTo(area.size()), area);
         }
-        if (!used.isEmpty()) Placed(b, b->text(), used);
+        if (!used.isEmpty()) Placed(b, b->text(), used, indicator != contents);
     }
 
     void Group(QGroupBox* g) {
@@ -246,7 +293,7 @@ class Walker {
         for (int i = 0; i < c->count(); ++i) {
             int need = c->fontMetrics().horizontalAdvance(c->itemText(i));
             if (!c->itemIcon(i).isNull()) need += c->iconSize().width() + 4;
-            if (need > field.width())
+            if (need + kAir > field.width())
                 Report(c, c->itemText(i),
                        "needs " + QString::number(need) + " px, has " +
                            QString::number(field.width()));

@@ -15,7 +15,8 @@ namespace glifora::test {
 // check box and radio button captions with their indicators, group box
 // titles, every item and header text of list and tree views, combo box items,
 // toolbars that hide actions behind their overflow button, and any of these
-// reaching outside a parent or covered by a sibling drawn above it.
+// reaching outside a parent or covered by a sibling drawn above it. Label
+// and check box texts must also stand out from the colour behind them.
 [[nodiscard]] std::vector<std::string> ClippedTexts(QWidget* root);
 
 }  // namespace glifora::test
