@@ -76,7 +76,7 @@ TEST(Screenshot, MainWindowAfterPlay) {
     QFontDialog font(QFont("DejaVu Sans Mono", 10));
     save(&font, "font_dialog.png");
     PageWriteCancel writing(&w);
-    save(w.findChild<QProgressDialog*>(), "page_progress.png");
+    save(&writing.Box(), "page_progress.png");
 }
 
 }  // namespace glifora
