@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <string>
+#include <utility>
 
 #include "app/working_picture.h"
 #include "platform/picture_decoder.h"
@@ -37,7 +38,8 @@ void BM_WindowLoad(benchmark::State& state) {
         WorkingPicture picture;
         PictureLoad load = DecodePicture(path);
         picture.Load(std::move(load.raster));
-        benchmark::DoNotOptimize(picture.Displayed().Bytes());
+        // Read as the window paints it: nothing is set apart.
+        benchmark::DoNotOptimize(std::as_const(picture).Displayed().Bytes());
     }
 }
 BENCHMARK(BM_WindowLoad)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
