@@ -34,24 +34,33 @@ Raster& WorkingPicture::Displayed() {
 void WorkingPicture::SetApart() {
     if (sourceIsDisplayed_) {
         source_ = std::make_shared<Raster>(displayed_);
-        undo_ = source_;
+        if (undoIsDisplayed_) undo_ = source_;
     } else if (undoIsDisplayed_) {
         undo_ = std::make_shared<Raster>(displayed_);
     }
     sourceIsDisplayed_ = undoIsDisplayed_ = false;
 }
 
-void WorkingPicture::Assign(Raster picture) {
+void WorkingPicture::KeepUndoForAssign() {
     if (undoIsDisplayed_) {
-        // The displayed picture stays the undo copy: its buffer moves there,
-        // and the displayed raster is drawn anew below.
         undo_ = std::make_shared<Raster>(std::move(displayed_));
         displayed_ = Raster();
-        sourceIsDisplayed_ = undoIsDisplayed_ = false;
+        undoIsDisplayed_ = false;
     }
     source_.reset();
-    source_ = std::make_shared<Raster>(std::move(picture));
-    CopyInto(displayed_, *source_);
+}
+
+void WorkingPicture::Assign(const Raster& picture) {
+    KeepUndoForAssign();
+    CopyInto(displayed_, picture);
+    sourceIsDisplayed_ = true;
+}
+
+void WorkingPicture::Assign(Raster&& picture) {
+    KeepUndoForAssign();
+    displayed_ = Raster();  // the old raster goes before the new one is kept
+    displayed_ = std::move(picture);
+    sourceIsDisplayed_ = true;
 }
 
 void WorkingPicture::Load(Raster picture) {
@@ -97,9 +106,10 @@ void WorkingPicture::Undo() {
         sourceIsDisplayed_ = true;
         return;
     }
-    if (!source_) return;  // nothing loaded
+    if (!sourceIsDisplayed_ && !source_) return;  // nothing loaded
     if (!undo_) undo_ = std::make_shared<Raster>();
     source_ = undo_;
+    sourceIsDisplayed_ = false;  // the source is replaced: nothing to set apart
     CopyInto(displayed_, *source_);
 }
 

@@ -43,7 +43,10 @@ class WorkingPicture {
     [[nodiscard]] int Height() const { return displayed_.Height(); }
 
     // Assigns a new source picture; the displayed raster is redrawn from it.
-    void Assign(Raster picture);
+    // The displayed raster itself holds it until first written. `picture`
+    // is none of this object's own rasters.
+    void Assign(const Raster& picture);
+    void Assign(Raster&& picture);
     // A loaded file: source picture, displayed raster and undo copy all take it.
     void Load(Raster picture);
     // Snapshot of the displayed raster as it is now.
@@ -68,11 +71,13 @@ class WorkingPicture {
     // Before the displayed raster is written: the source and undo copy that
     // are still that raster become copies of it.
     void SetApart();
+    // Before the displayed raster is replaced by a new source picture: an
+    // undo copy that is still that raster takes its buffer.
+    void KeepUndoForAssign();
 
-    // The source picture (set by a load) and the undo copy (set by a load or
-    // a snapshot) may be the displayed raster itself, unwritten since; the
-    // pointer is empty meanwhile. The source is only ever the displayed
-    // raster together with the undo copy.
+    // The source picture (set by a load or an assignment) and the undo copy
+    // (set by a load or a snapshot) may be the displayed raster itself,
+    // unwritten since; the pointer is empty meanwhile.
     bool sourceIsDisplayed_ = false;
     bool undoIsDisplayed_ = false;
     std::shared_ptr<Raster> source_;

@@ -71,11 +71,18 @@ TEST(WorkingPictureMemory, ALoadedPictureIsSetApartOnlyWhenFirstWritten) {
     EXPECT_EQ(std::as_const(p).Displayed(), loaded);
 
     // Assigned straight after a load (the strength dialog's "Aplicar"): the
-    // loaded picture stays the undo copy.
+    // loaded picture stays the undo copy, and the assigned picture is held
+    // once until written.
+    const Raster assigned(5, 4, 0x0A0B0C);
     p.Load(Raster(loaded));
-    p.Assign(Raster(3, 3, 9));
-    EXPECT_EQ(std::as_const(p).Displayed(), Raster(3, 3, 9));
+    p.Assign(assigned);
+    EXPECT_EQ(p.HeldBytes(), 2 * loaded.ByteCount());
+    p.Displayed().Fill(9);
+    p.Revert();
+    EXPECT_EQ(std::as_const(p).Displayed(), assigned);
     p.Undo();
+    EXPECT_EQ(std::as_const(p).Displayed(), loaded);
+    p.Undo();  // twice: the same picture
     EXPECT_EQ(std::as_const(p).Displayed(), loaded);
 
     // A second load replaces the first even when nothing was written.
