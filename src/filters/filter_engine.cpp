@@ -57,7 +57,7 @@ EffectOutcome FilterEngine::ApplyEffect(int code, Raster& picture, int parameter
     } else {
         // The working copy is filtered while the picture itself stays whole
         // for the repaints of the yields; a picture replaced during the run
-        // (a load, an undo) is never written into.
+        // (a load) is never written into, nor is its undo copy taken.
         const int width = picture.Width(), height = picture.Height();
         const uint8_t* bytes = picture.Bytes();
         Raster work = host_.LendUndoBuffer();
