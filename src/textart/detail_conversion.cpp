@@ -23,7 +23,7 @@ constexpr float kOvershoot = 100.0f;
 // The match cost of a glyph: its mean-grey difference squared, plus its
 // pattern's energy times this penalty (busy glyphs in flat areas look like
 // noise), minus twice its pattern's agreement with the cell's.
-constexpr float kPatternPenalty = 0.5f;
+constexpr float kPatternPenalty = 0.7f;
 // Blur of patterns, as a share of the cell: a quarter, the finest scale that
 // still reads as shape rather than as the font's pixels.
 constexpr double kPatternBlur = 0.25;
@@ -82,8 +82,20 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
 
 DetailSampling DetailSamplingFor(int cellWidth, int cellHeight) {
     // Patterns are blurred by a quarter cell before matching, so every other
-    // pixel of the cell carries nearly all they show, at a quarter of the cost.
-    return {std::clamp((cellWidth + 1) / 2, 0, 8), std::clamp((cellHeight + 1) / 2, 0, 16)};
+    // pixel row of the cell carries nearly all they show. Across, strokes are
+    // one pixel wide and a narrow cell has few columns: squeezing 7 columns
+    // into 4 smears strokes unevenly and the match stops telling glyphs apart,
+    // so narrow cells are sampled at every pixel.
+    const int across = cellWidth <= 8 ? cellWidth : (cellWidth + 1) / 2;
+    return {std::clamp(across, 0, 8), std::clamp((cellHeight + 1) / 2, 0, 16)};
+}
+
+DetailSampling DetailDecodeFor(int cellWidth, int cellHeight) {
+    // The picture is blurred by a quarter cell before matching: every other
+    // pixel of the cell is enough to decode; the conversion enlarges it to
+    // its sampling grid.
+    const DetailSampling s = DetailSamplingFor(cellWidth, cellHeight);
+    return {std::min(s.across, (cellWidth + 1) / 2), s.down};
 }
 
 std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
