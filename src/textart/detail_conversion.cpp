@@ -33,6 +33,7 @@ struct GlyphFeatures {
     std::vector<float> pattern;  // per glyph: n values, mean removed
     std::vector<float> mean;
     std::vector<float> norm;  // squared length of the pattern
+    std::vector<float> ink;   // per glyph: n values, its unblurred grey minus paper
 };
 
 // Blurred ink of every candidate glyph at the sampling grid, in the grey scale
@@ -59,6 +60,7 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
         for (size_t i = 0; i < cell.v.size(); ++i)
             if (shapes.ink[c][i]) cell.v[i] = inkGrey;
         const GreyPlane sampled = AreaResize(cell, s.across, s.down);
+        for (float v : sampled.v) f.ink.push_back(v - 255.0f);
         // Blurred with mirrored borders, which keeps the glyph's mean grey.
         const GreyPlane blurred = GaussianBlur(sampled, sigmaX, sigmaY);
         double sum = 0;
@@ -76,6 +78,126 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
         f.pattern.insert(f.pattern.end(), p.begin(), p.end());
     }
     return f;
+}
+
+
+// The refinement that follows the first choice: it weighs the tone error
+// after a blur of half a cell (times this weight) against the shape error
+// after a blur of a quarter cell, and busy glyphs get the same small bonus
+// as in the first choice.
+constexpr float kToneWeight = 1.0f;
+constexpr float kBusyBonus = 1.0f - kPatternPenalty;
+constexpr int kSweeps = 2;
+
+// Revisits every cell, replacing its glyph wherever that lowers
+//   toneWeight * |H (R - P)|^2 + |Q R - T|^2 + bonus terms,
+// R being the rendering at the sampling grid, P the plain picture, T the
+// boosted picture blurred by Q, H and Q Gaussians of half and a quarter
+// cell. A change touches R inside one cell only, so the change of the sum is
+// a dot product of that cell with the gradient plus a table lookup; the
+// gradient is then updated by the change's footprint. Unlike the first
+// choice, this sees ink that spills over a cell's border and the cells on
+// every side, not only the ones already chosen.
+void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows,
+            const GreyPlane& plain, const GreyPlane& target, double qx, double qy,
+            std::vector<int>& choice) {
+    const int n = s.across * s.down;
+    const int count = static_cast<int>(glyphs.codes.size());
+    const double hx = s.across * 0.5, hy = s.down * 0.5;
+    GreyPlane render(columns * s.across, rows * s.down);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < columns; ++col) {
+            const float* ink = &glyphs.ink[static_cast<size_t>(choice[row * columns + col]) * n];
+            for (int y = 0; y < s.down; ++y)
+                for (int x = 0; x < s.across; ++x)
+                    render.At(col * s.across + x, row * s.down + y) += ink[y * s.across + x];
+        }
+    GreyPlane grad = GaussianBlur(render, qx, qy);
+    {
+        for (size_t i = 0; i < grad.v.size(); ++i) grad.v[i] -= target.v[i];
+        grad = GaussianBlur(grad, qx, qy);
+        GreyPlane tone = GaussianBlur(render, hx, hy);
+        const GreyPlane want = GaussianBlur(plain, hx, hy);
+        for (size_t i = 0; i < tone.v.size(); ++i) tone.v[i] -= want.v[i];
+        tone = GaussianBlur(tone, hx, hy);
+        for (size_t i = 0; i < grad.v.size(); ++i) grad.v[i] += kToneWeight * tone.v[i];
+    }
+    // Footprint of every glyph's ink: both blurs applied twice (a Gaussian of
+    // sqrt(2) times the sigma), over the cell and a margin the blur reaches.
+    const double root2 = std::sqrt(2.0);
+    const int mx = static_cast<int>(std::ceil(3.0 * hx * root2));
+    const int my = static_cast<int>(std::ceil(3.0 * hy * root2));
+    const int pw = s.across + 2 * mx, ph = s.down + 2 * my;
+    const size_t footSize = static_cast<size_t>(pw) * ph;
+    std::vector<float> foot(footSize * count);
+    for (int g = 0; g < count; ++g) {
+        GreyPlane q(pw, ph, 0.0f);
+        for (int y = 0; y < s.down; ++y)
+            for (int x = 0; x < s.across; ++x)
+                q.At(mx + x, my + y) = glyphs.ink[static_cast<size_t>(g) * n + y * s.across + x];
+        const GreyPlane fq = GaussianBlur(q, qx * root2, qy * root2);
+        const GreyPlane fh = GaussianBlur(q, hx * root2, hy * root2);
+        for (size_t i = 0; i < footSize; ++i)
+            foot[g * footSize + i] = fq.v[i] + kToneWeight * fh.v[i];
+    }
+    // gram[a][b]: glyph a's ink against glyph b's footprint.
+    std::vector<float> gram(static_cast<size_t>(count) * count);
+    for (int a = 0; a < count; ++a)
+        for (int b = 0; b < count; ++b) {
+            double sum = 0;
+            for (int y = 0; y < s.down; ++y)
+                for (int x = 0; x < s.across; ++x)
+                    sum += static_cast<double>(glyphs.ink[static_cast<size_t>(a) * n + y * s.across + x]) *
+                           foot[b * footSize + static_cast<size_t>(my + y) * pw + mx + x];
+            gram[static_cast<size_t>(a) * count + b] = static_cast<float>(sum);
+        }
+    constexpr int kBlock = 8;
+    const int padded = (count + kBlock - 1) / kBlock * kBlock;
+    std::vector<float> inkByIndex(static_cast<size_t>(n) * padded, 0.0f);
+    for (int g = 0; g < count; ++g)
+        for (int i = 0; i < n; ++i)
+            inkByIndex[static_cast<size_t>(i) * padded + g] = glyphs.ink[static_cast<size_t>(g) * n + i];
+    std::vector<float> dot(padded);
+    for (int sweep = 0; sweep < kSweeps; ++sweep)
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < columns; ++col) {
+                std::fill(dot.begin(), dot.end(), 0.0f);
+                for (int y = 0; y < s.down; ++y) {
+                    const float* gr = grad.RowAt(col * s.across, row * s.down + y);
+                    for (int x = 0; x < s.across; ++x) {
+                        const float v = gr[x];
+                        const float* p = &inkByIndex[static_cast<size_t>(y * s.across + x) * padded];
+                        for (int g = 0; g < padded; g += kBlock)
+                            for (int j = 0; j < kBlock; ++j) dot[g + j] += v * p[g + j];
+                    }
+                }
+                int& chosen = choice[row * columns + col];
+                const int a = chosen;
+                const float* ga = &gram[static_cast<size_t>(a) * count];
+                const float base = gram[static_cast<size_t>(a) * count + a] - 2.0f * dot[a] +
+                                   kBusyBonus * glyphs.norm[a];
+                int best = a;
+                float bestDelta = 0.0f;
+                for (int b = 0; b < count; ++b) {
+                    const float delta = base + 2.0f * dot[b] + gram[static_cast<size_t>(b) * count + b] -
+                                        2.0f * ga[b] - kBusyBonus * glyphs.norm[b];
+                    // Only a clear gain counts, so rounding cannot swap glyphs back and forth.
+                    if (delta < bestDelta - 1e-3f * std::fabs(base)) {
+                        bestDelta = delta;
+                        best = b;
+                    }
+                }
+                if (best == a) continue;
+                chosen = best;
+                const float* fb = &foot[best * footSize];
+                const float* fa = &foot[a * footSize];
+                const int x0 = col * s.across - mx, y0 = row * s.down - my;
+                for (int y = std::max(0, -y0); y < ph && y0 + y < grad.height; ++y) {
+                    float* d = &grad.At(0, y0 + y);
+                    for (int x = std::max(0, -x0); x < pw && x0 + x < grad.width; ++x)
+                        d[x0 + x] += fb[static_cast<size_t>(y) * pw + x] - fa[static_cast<size_t>(y) * pw + x];
+                }
+            }
 }
 
 }  // namespace
@@ -124,6 +246,7 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
         // Negative text is read light on dark: ink stands for light.
         if (in.negative) v = 255.0f - v;
     }
+    const GreyPlane plain = ref;
     {
         // The one-cell blur is smooth at the scale of a cell: it is taken on
         // the cell means and spread back over each cell's samples.
@@ -141,16 +264,13 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
     std::vector<float> next(static_cast<size_t>(in.columns) + 2, 0.0f);
     std::vector<float> patch(static_cast<size_t>(n));
     std::vector<float> cost(padded, std::numeric_limits<float>::max());
-    std::string out;
-    out.reserve(static_cast<size_t>(in.columns + 2) * in.rows);
+    std::vector<int> choice(static_cast<size_t>(in.columns) * in.rows, 0);
     for (int row = 0; row < in.rows; ++row) {
-        if (row > 0) out += "\r\n";
         std::fill(next.begin(), next.end(), 0.0f);
         // Serpentine order: odd rows run right to left, so that carried tone
         // does not pile up along one side.
         const bool back = (row % 2) == 1;
         const int dir = back ? -1 : 1;
-        std::string line(static_cast<size_t>(in.columns), ' ');
         for (int i = 0; i < in.columns; ++i) {
             const int col = back ? in.columns - 1 - i : i;
             double sum = 0;
@@ -178,15 +298,22 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
             const size_t best = static_cast<size_t>(
                 std::min_element(cost.begin(), cost.begin() + static_cast<std::ptrdiff_t>(count)) -
                 cost.begin());
-            line[col] = static_cast<char>(glyphs.codes[best]);
+            choice[static_cast<size_t>(row) * in.columns + col] = static_cast<int>(best);
             const float err = kDiffusion * (mean - glyphs.mean[best]);
             carry[col + 1 + dir] += err * (7.0f / 16.0f);
             next[col + 1 - dir] += err * (3.0f / 16.0f);
             next[col + 1] += err * (5.0f / 16.0f);
             next[col + 1 + dir] += err * (1.0f / 16.0f);
         }
-        out += line;
         std::swap(carry, next);
+    }
+    Refine(glyphs, s, in.columns, in.rows, plain, features, sigmaX, sigmaY, choice);
+    std::string out;
+    out.reserve(static_cast<size_t>(in.columns + 2) * in.rows);
+    for (int row = 0; row < in.rows; ++row) {
+        if (row > 0) out += "\r\n";
+        for (int col = 0; col < in.columns; ++col)
+            out += static_cast<char>(glyphs.codes[choice[static_cast<size_t>(row) * in.columns + col]]);
     }
     return out;
 }
