@@ -15,7 +15,7 @@ constexpr float kDiffusion = 0.9f;
 // Local contrast boost of the picture before matching: the picture plus this
 // share of its difference from a blur of one cell. Glyphs only ever show a
 // cell's contrast weakened, so the boost brings back edges and stripes.
-constexpr float kSharpen = 1.15f;
+constexpr float kSharpen = 1.5f;
 constexpr double kSharpenCells = 1.0;
 // How far the boosted picture may leave the 0-255 range: overshoot is kept so
 // that the local mean, which the boost leaves unchanged, survives diffusion.
@@ -80,30 +80,40 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
     return f;
 }
 
-
-// The refinement that follows the first choice: it weighs the tone error
-// after a blur of half a cell (times this weight) against the shape error
-// after a blur of a quarter cell, and busy glyphs get the same small bonus
-// as in the first choice.
+// The refinement that follows the first choice: the weight of the tone error
+// (after a blur of half a cell) against the shape error (after a blur of a
+// quarter cell), and how many times every cell is revisited.
 constexpr float kToneWeight = 1.0f;
-constexpr float kBusyBonus = 1.0f - kPatternPenalty;
 constexpr int kSweeps = 2;
 
 // Revisits every cell, replacing its glyph wherever that lowers
-//   toneWeight * |H (R - P)|^2 + |Q R - T|^2 + bonus terms,
+//   toneWeight * |H (R - P)|^2 + |Q R - T|^2,
 // R being the rendering at the sampling grid, P the plain picture, T the
 // boosted picture blurred by Q, H and Q Gaussians of half and a quarter
 // cell. A change touches R inside one cell only, so the change of the sum is
 // a dot product of that cell with the gradient plus a table lookup; the
 // gradient is then updated by the change's footprint. Unlike the first
 // choice, this sees ink that spills over a cell's border and the cells on
-// every side, not only the ones already chosen.
+// every side, not only the ones already chosen. T is the boosted picture B
+// blurred by Q, as in the first choice.
+// A normalised Gaussian of radius ceil(3 sigma), as the blur of the planes uses.
+std::vector<float> GaussianKernel(double sigma) {
+    const int radius = std::max(1, static_cast<int>(std::ceil(3.0 * sigma)));
+    std::vector<float> k(static_cast<size_t>(2 * radius + 1));
+    double total = 0.0;
+    for (int i = -radius; i <= radius; ++i) total += std::exp(-0.5 * i * i / (sigma * sigma));
+    for (int i = -radius; i <= radius; ++i)
+        k[i + radius] = static_cast<float>(std::exp(-0.5 * i * i / (sigma * sigma)) / total);
+    return k;
+}
+
 void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows,
-            const GreyPlane& plain, const GreyPlane& target, double qx, double qy,
+            const GreyPlane& plain, const GreyPlane& boosted, double qx, double qy,
             std::vector<int>& choice) {
     const int n = s.across * s.down;
     const int count = static_cast<int>(glyphs.codes.size());
     const double hx = s.across * 0.5, hy = s.down * 0.5;
+    const double root2 = std::sqrt(2.0);
     GreyPlane render(columns * s.across, rows * s.down);
     for (int row = 0; row < rows; ++row)
         for (int col = 0; col < columns; ++col) {
@@ -112,33 +122,41 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
                 for (int x = 0; x < s.across; ++x)
                     render.At(col * s.across + x, row * s.down + y) += ink[y * s.across + x];
         }
-    GreyPlane grad = GaussianBlur(render, qx, qy);
-    {
-        for (size_t i = 0; i < grad.v.size(); ++i) grad.v[i] -= target.v[i];
-        grad = GaussianBlur(grad, qx, qy);
-        GreyPlane tone = GaussianBlur(render, hx, hy);
-        const GreyPlane want = GaussianBlur(plain, hx, hy);
-        for (size_t i = 0; i < tone.v.size(); ++i) tone.v[i] -= want.v[i];
-        tone = GaussianBlur(tone, hx, hy);
-        for (size_t i = 0; i < grad.v.size(); ++i) grad.v[i] += kToneWeight * tone.v[i];
-    }
+
     // Footprint of every glyph's ink: both blurs applied twice (a Gaussian of
-    // sqrt(2) times the sigma), over the cell and a margin the blur reaches.
-    const double root2 = std::sqrt(2.0);
-    const int mx = static_cast<int>(std::ceil(3.0 * hx * root2));
-    const int my = static_cast<int>(std::ceil(3.0 * hy * root2));
-    const int pw = s.across + 2 * mx, ph = s.down + 2 * my;
+    // sqrt(2) times the sigma), over the cell and the margin the wider blur
+    // reaches; rows padded to whole blocks of 8 with zeros.
+    constexpr int kBlock = 8;
+    const std::vector<float> qkx = GaussianKernel(qx * root2), qky = GaussianKernel(qy * root2);
+    const std::vector<float> hkx = GaussianKernel(hx * root2), hky = GaussianKernel(hy * root2);
+    const int mx = static_cast<int>(std::max(qkx.size(), hkx.size()) / 2);
+    const int my = static_cast<int>(std::max(qky.size(), hky.size()) / 2);
+    const int pw = (s.across + 2 * mx + kBlock - 1) / kBlock * kBlock, ph = s.down + 2 * my;
     const size_t footSize = static_cast<size_t>(pw) * ph;
-    std::vector<float> foot(footSize * count);
+    std::vector<float> foot(footSize * count, 0.0f);
+    std::vector<float> across(static_cast<size_t>(s.down) * pw);
     for (int g = 0; g < count; ++g) {
-        GreyPlane q(pw, ph, 0.0f);
-        for (int y = 0; y < s.down; ++y)
-            for (int x = 0; x < s.across; ++x)
-                q.At(mx + x, my + y) = glyphs.ink[static_cast<size_t>(g) * n + y * s.across + x];
-        const GreyPlane fq = GaussianBlur(q, qx * root2, qy * root2);
-        const GreyPlane fh = GaussianBlur(q, hx * root2, hy * root2);
-        for (size_t i = 0; i < footSize; ++i)
-            foot[g * footSize + i] = fq.v[i] + kToneWeight * fh.v[i];
+        const float* ink = &glyphs.ink[static_cast<size_t>(g) * n];
+        float* f = &foot[g * footSize];
+        for (int k = 0; k < 2; ++k) {
+            const std::vector<float>& kx = k == 0 ? qkx : hkx;
+            const std::vector<float>& ky = k == 0 ? qky : hky;
+            const float weight = k == 0 ? 1.0f : kToneWeight;
+            const int rx = static_cast<int>(kx.size() / 2), ry = static_cast<int>(ky.size() / 2);
+            std::fill(across.begin(), across.end(), 0.0f);
+            for (int y = 0; y < s.down; ++y)
+                for (int x = 0; x < s.across; ++x)
+                    for (int t = -rx; t <= rx; ++t)
+                        across[static_cast<size_t>(y) * pw + mx + x + t] +=
+                            ink[y * s.across + x] * kx[t + rx];
+            for (int y = 0; y < s.down; ++y)
+                for (int t = -ry; t <= ry; ++t) {
+                    float* d = f + static_cast<size_t>(my + y + t) * pw;
+                    const float w = weight * ky[t + ry];
+                    const float* a = &across[static_cast<size_t>(y) * pw];
+                    for (int x = 0; x < pw; ++x) d[x] += w * a[x];
+                }
+        }
     }
     // gram[a][b]: glyph a's ink against glyph b's footprint.
     std::vector<float> gram(static_cast<size_t>(count) * count);
@@ -147,26 +165,53 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
             double sum = 0;
             for (int y = 0; y < s.down; ++y)
                 for (int x = 0; x < s.across; ++x)
-                    sum += static_cast<double>(glyphs.ink[static_cast<size_t>(a) * n + y * s.across + x]) *
+                    sum += static_cast<double>(
+                               glyphs.ink[static_cast<size_t>(a) * n + y * s.across + x]) *
                            foot[b * footSize + static_cast<size_t>(my + y) * pw + mx + x];
             gram[static_cast<size_t>(a) * count + b] = static_cast<float>(sum);
         }
-    constexpr int kBlock = 8;
+    std::vector<float> diag(count);
+    for (int g = 0; g < count; ++g) diag[g] = gram[static_cast<size_t>(g) * count + g];
+
+    // Gradient of the sum, halved: H'H (R - P) * toneWeight + Q'Q R - Q'T.
+    // With T = Q B (B the boosted picture) and H, Q Gaussians, H'H and Q'Q
+    // are Gaussians of sqrt(2) times the sigma, so two blurs give it. It is
+    // kept with a margin of a footprint on every side, so that footprints
+    // are added without clipping.
+    GreyPlane shape = render, tone = render;
+    for (size_t i = 0; i < shape.v.size(); ++i) {
+        shape.v[i] -= boosted.v[i];
+        tone.v[i] -= plain.v[i];
+    }
+    shape = GaussianBlur(shape, qx * root2, qy * root2);
+    tone = GaussianBlur(tone, hx * root2, hy * root2);
+    const int gw = render.width + pw, gh = render.height + 2 * my;
+    std::vector<float> grad(static_cast<size_t>(gw) * gh, 0.0f);
+    auto gradAt = [&](int x, int y) { return &grad[static_cast<size_t>(y + my) * gw + x + mx]; };
+    for (int y = 0; y < render.height; ++y) {
+        float* d = gradAt(0, y);
+        const float* a = shape.RowAt(0, y);
+        const float* b = tone.RowAt(0, y);
+        for (int x = 0; x < render.width; ++x) d[x] = a[x] + kToneWeight * b[x];
+    }
+
     const int padded = (count + kBlock - 1) / kBlock * kBlock;
     std::vector<float> inkByIndex(static_cast<size_t>(n) * padded, 0.0f);
     for (int g = 0; g < count; ++g)
         for (int i = 0; i < n; ++i)
-            inkByIndex[static_cast<size_t>(i) * padded + g] = glyphs.ink[static_cast<size_t>(g) * n + i];
+            inkByIndex[static_cast<size_t>(i) * padded + g] =
+                glyphs.ink[static_cast<size_t>(g) * n + i];
     std::vector<float> dot(padded);
     for (int sweep = 0; sweep < kSweeps; ++sweep)
         for (int row = 0; row < rows; ++row)
             for (int col = 0; col < columns; ++col) {
                 std::fill(dot.begin(), dot.end(), 0.0f);
                 for (int y = 0; y < s.down; ++y) {
-                    const float* gr = grad.RowAt(col * s.across, row * s.down + y);
+                    const float* gr = gradAt(col * s.across, row * s.down + y);
                     for (int x = 0; x < s.across; ++x) {
                         const float v = gr[x];
-                        const float* p = &inkByIndex[static_cast<size_t>(y * s.across + x) * padded];
+                        const float* p =
+                            &inkByIndex[static_cast<size_t>(y * s.across + x) * padded];
                         for (int g = 0; g < padded; g += kBlock)
                             for (int j = 0; j < kBlock; ++j) dot[g + j] += v * p[g + j];
                     }
@@ -174,15 +219,15 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
                 int& chosen = choice[row * columns + col];
                 const int a = chosen;
                 const float* ga = &gram[static_cast<size_t>(a) * count];
-                const float base = gram[static_cast<size_t>(a) * count + a] - 2.0f * dot[a] +
-                                   kBusyBonus * glyphs.norm[a];
+                // The change of the sum from glyph a to b is base plus the
+                // terms of b; a itself gives exactly 0.
+                const float base = ga[a] - 2.0f * dot[a];
+                // Only a clear gain counts, so rounding cannot swap glyphs back and forth.
+                float bestDelta = -1e-3f * std::fabs(base) - 1e-3f;
                 int best = a;
-                float bestDelta = 0.0f;
                 for (int b = 0; b < count; ++b) {
-                    const float delta = base + 2.0f * dot[b] + gram[static_cast<size_t>(b) * count + b] -
-                                        2.0f * ga[b] - kBusyBonus * glyphs.norm[b];
-                    // Only a clear gain counts, so rounding cannot swap glyphs back and forth.
-                    if (delta < bestDelta - 1e-3f * std::fabs(base)) {
+                    const float delta = base + 2.0f * (dot[b] - ga[b]) + diag[b];
+                    if (delta < bestDelta) {
                         bestDelta = delta;
                         best = b;
                     }
@@ -191,11 +236,12 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
                 chosen = best;
                 const float* fb = &foot[best * footSize];
                 const float* fa = &foot[a * footSize];
-                const int x0 = col * s.across - mx, y0 = row * s.down - my;
-                for (int y = std::max(0, -y0); y < ph && y0 + y < grad.height; ++y) {
-                    float* d = &grad.At(0, y0 + y);
-                    for (int x = std::max(0, -x0); x < pw && x0 + x < grad.width; ++x)
-                        d[x0 + x] += fb[static_cast<size_t>(y) * pw + x] - fa[static_cast<size_t>(y) * pw + x];
+                for (int y = 0; y < ph; ++y) {
+                    float* d = gradAt(col * s.across - mx, row * s.down - my + y);
+                    const float* pb = fb + static_cast<size_t>(y) * pw;
+                    const float* pa = fa + static_cast<size_t>(y) * pw;
+                    for (int x = 0; x < pw; x += kBlock)
+                        for (int j = 0; j < kBlock; ++j) d[x + j] += pb[x + j] - pa[x + j];
                 }
             }
 }
@@ -204,20 +250,8 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
 
 DetailSampling DetailSamplingFor(int cellWidth, int cellHeight) {
     // Patterns are blurred by a quarter cell before matching, so every other
-    // pixel row of the cell carries nearly all they show. Across, strokes are
-    // one pixel wide and a narrow cell has few columns: squeezing 7 columns
-    // into 4 smears strokes unevenly and the match stops telling glyphs apart,
-    // so narrow cells are sampled at every pixel.
-    const int across = cellWidth <= 8 ? cellWidth : (cellWidth + 1) / 2;
-    return {std::clamp(across, 0, 8), std::clamp((cellHeight + 1) / 2, 0, 16)};
-}
-
-DetailSampling DetailDecodeFor(int cellWidth, int cellHeight) {
-    // The picture is blurred by a quarter cell before matching: every other
-    // pixel of the cell is enough to decode; the conversion enlarges it to
-    // its sampling grid.
-    const DetailSampling s = DetailSamplingFor(cellWidth, cellHeight);
-    return {std::min(s.across, (cellWidth + 1) / 2), s.down};
+    // pixel of the cell carries nearly all they show, at a quarter of the cost.
+    return {std::clamp((cellWidth + 1) / 2, 0, 8), std::clamp((cellHeight + 1) / 2, 0, 16)};
 }
 
 std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
@@ -307,13 +341,14 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
         }
         std::swap(carry, next);
     }
-    Refine(glyphs, s, in.columns, in.rows, plain, features, sigmaX, sigmaY, choice);
+    Refine(glyphs, s, in.columns, in.rows, plain, ref, sigmaX, sigmaY, choice);
     std::string out;
     out.reserve(static_cast<size_t>(in.columns + 2) * in.rows);
     for (int row = 0; row < in.rows; ++row) {
         if (row > 0) out += "\r\n";
         for (int col = 0; col < in.columns; ++col)
-            out += static_cast<char>(glyphs.codes[choice[static_cast<size_t>(row) * in.columns + col]]);
+            out += static_cast<char>(
+                glyphs.codes[choice[static_cast<size_t>(row) * in.columns + col]]);
     }
     return out;
 }

@@ -21,16 +21,13 @@ struct DetailInputs {
     const GlyphShapes* shapes = nullptr;
 };
 
-// Samples per cell across and down that the conversion looks at: every pixel
-// across a narrow cell (at most 8), every other one down (at most 16).
+// Samples per cell across and down that the conversion looks at: every other
+// pixel of the cell, at most 8 x 16 for large fonts.
 struct DetailSampling {
     int across = 0;
     int down = 0;
 };
 [[nodiscard]] DetailSampling DetailSamplingFor(int cellWidth, int cellHeight);
-// Samples per cell a picture needs to have before the conversion: fewer
-// across than it samples, since it enlarges the picture after a decode.
-[[nodiscard]] DetailSampling DetailDecodeFor(int cellWidth, int cellHeight);
 
 // Converts `picture` (grey, any size; it is resized here) to `rows` rows of
 // exactly `columns` characters joined with CR LF. Only printable codes of the

@@ -61,8 +61,8 @@ bool DetailTextArtFromFile(const std::string& path, DetailInputs in, std::string
         if (in.rows > 0) *text = ConvertDetail(LumaOf(load.raster), in);
         return true;
     }
-    // Only as many pixels as the conversion needs are decoded.
-    const DetailSampling s = DetailDecodeFor(in.shapes->width, in.shapes->height);
+    // Only as many pixels as the conversion samples are decoded.
+    const DetailSampling s = DetailSamplingFor(in.shapes->width, in.shapes->height);
     JpegReader reader;
     const bool opened = reader.OpenFileScaled(path, [&](int w, int h) {
         in.rows = RowsFor(w, h, in);
