@@ -96,6 +96,33 @@ constexpr int kSweeps = 2;
 // choice, this sees ink that spills over a cell's border and the cells on
 // every side, not only the ones already chosen. T is the boosted picture B
 // blurred by Q, as in the first choice.
+// Glyph tables are laid out sample by sample, padded to blocks of this many
+// glyphs that the compiler turns into vector operations.
+constexpr int kBlock = 8;
+
+// out[g] = the sum over k of values[k] * table[k * padded + g], for every g:
+// the sums of one block of glyphs stay in registers while k runs.
+void DotAll(const float* values, int n, const float* table, int padded, float* out) {
+    for (int g = 0; g < padded; g += kBlock) {
+        float acc[kBlock] = {};
+        for (int k = 0; k < n; ++k) {
+            const float v = values[k];
+            const float* p = table + static_cast<size_t>(k) * padded + g;
+            for (int j = 0; j < kBlock; ++j) acc[j] += v * p[j];
+        }
+        for (int j = 0; j < kBlock; ++j) out[g + j] = acc[j];
+    }
+}
+
+// The first of the lowest of `count` values.
+int IndexOfLowest(const float* v, int count) {
+    float lowest = v[0];
+    for (int i = 1; i < count; ++i) lowest = std::min(lowest, v[i]);
+    int i = 0;
+    while (v[i] != lowest) ++i;
+    return i;
+}
+
 // A normalised Gaussian of radius ceil(3 sigma), as the blur of the planes uses.
 std::vector<float> GaussianKernel(double sigma) {
     const int radius = std::max(1, static_cast<int>(std::ceil(3.0 * sigma)));
@@ -105,6 +132,55 @@ std::vector<float> GaussianKernel(double sigma) {
     for (int i = -radius; i <= radius; ++i)
         k[i + radius] = static_cast<float>(std::exp(-0.5 * i * i / (sigma * sigma)) / total);
     return k;
+}
+
+// The Gaussian blur of GaussianBlur (mirrored borders, the same kernels),
+// written in blocks of 8 values that the compiler turns into vector
+// operations: the planes the conversion blurs are large and this is most of
+// its time.
+GreyPlane FastBlur(const GreyPlane& src, double sigmaX, double sigmaY) {
+    constexpr int kLanes = 8;
+    const int w = src.width, h = src.height;
+    if (src.Empty()) return src;
+    const int stride = (w + kLanes - 1) / kLanes * kLanes;
+    auto mirror = [](int i, int n) {
+        if (n == 1) return 0;
+        const int period = 2 * n;
+        i %= period;
+        if (i < 0) i += period;
+        return i < n ? i : period - 1 - i;
+    };
+    const std::vector<float> kx = GaussianKernel(sigmaX), ky = GaussianKernel(sigmaY);
+    const int rx = static_cast<int>(kx.size() / 2), ry = static_cast<int>(ky.size() / 2);
+    std::vector<float> across(static_cast<size_t>(stride) * h);
+    std::vector<float> line(static_cast<size_t>(stride + 2 * rx), 0.0f);
+    for (int y = 0; y < h; ++y) {
+        const float* in = src.RowAt(0, y);
+        for (int i = -rx; i < w + rx; ++i) line[i + rx] = in[mirror(i, w)];
+        float* d = &across[static_cast<size_t>(y) * stride];
+        for (int x = 0; x < stride; x += kLanes) {
+            float acc[kLanes] = {};
+            for (int t = 0; t <= 2 * rx; ++t) {
+                const float k = kx[t];
+                const float* p = &line[x + t];
+                for (int j = 0; j < kLanes; ++j) acc[j] += k * p[j];
+            }
+            for (int j = 0; j < kLanes; ++j) d[x + j] = acc[j];
+        }
+    }
+    GreyPlane out(w, h, 0.0f);
+    std::vector<float> row(stride);
+    for (int y = 0; y < h; ++y) {
+        std::fill(row.begin(), row.end(), 0.0f);
+        for (int t = -ry; t <= ry; ++t) {
+            const float k = ky[t + ry];
+            const float* p = &across[static_cast<size_t>(mirror(y + t, h)) * stride];
+            for (int x = 0; x < stride; x += kLanes)
+                for (int j = 0; j < kLanes; ++j) row[x + j] += k * p[x + j];
+        }
+        std::copy(row.begin(), row.begin() + w, &out.At(0, y));
+    }
+    return out;
 }
 
 void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows,
@@ -126,7 +202,6 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
     // Footprint of every glyph's ink: both blurs applied twice (a Gaussian of
     // sqrt(2) times the sigma), over the cell and the margin the wider blur
     // reaches; rows padded to whole blocks of 8 with zeros.
-    constexpr int kBlock = 8;
     const std::vector<float> qkx = GaussianKernel(qx * root2), qky = GaussianKernel(qy * root2);
     const std::vector<float> hkx = GaussianKernel(hx * root2), hky = GaussianKernel(hy * root2);
     const int mx = static_cast<int>(std::max(qkx.size(), hkx.size()) / 2);
@@ -183,8 +258,8 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
         shape.v[i] -= boosted.v[i];
         tone.v[i] -= plain.v[i];
     }
-    shape = GaussianBlur(shape, qx * root2, qy * root2);
-    tone = GaussianBlur(tone, hx * root2, hy * root2);
+    shape = FastBlur(shape, qx * root2, qy * root2);
+    tone = FastBlur(tone, hx * root2, hy * root2);
     const int gw = render.width + pw, gh = render.height + 2 * my;
     std::vector<float> grad(static_cast<size_t>(gw) * gh, 0.0f);
     auto gradAt = [&](int x, int y) { return &grad[static_cast<size_t>(y + my) * gw + x + mx]; };
@@ -201,21 +276,14 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
         for (int i = 0; i < n; ++i)
             inkByIndex[static_cast<size_t>(i) * padded + g] =
                 glyphs.ink[static_cast<size_t>(g) * n + i];
-    std::vector<float> dot(padded);
+    std::vector<float> dot(padded), cellGrad(n);
     for (int sweep = 0; sweep < kSweeps; ++sweep)
         for (int row = 0; row < rows; ++row)
             for (int col = 0; col < columns; ++col) {
-                std::fill(dot.begin(), dot.end(), 0.0f);
-                for (int y = 0; y < s.down; ++y) {
-                    const float* gr = gradAt(col * s.across, row * s.down + y);
-                    for (int x = 0; x < s.across; ++x) {
-                        const float v = gr[x];
-                        const float* p =
-                            &inkByIndex[static_cast<size_t>(y * s.across + x) * padded];
-                        for (int g = 0; g < padded; g += kBlock)
-                            for (int j = 0; j < kBlock; ++j) dot[g + j] += v * p[g + j];
-                    }
-                }
+                for (int y = 0; y < s.down; ++y)
+                    std::copy_n(gradAt(col * s.across, row * s.down + y), s.across,
+                                &cellGrad[static_cast<size_t>(y) * s.across]);
+                DotAll(cellGrad.data(), n, inkByIndex.data(), padded, dot.data());
                 int& chosen = choice[row * columns + col];
                 const int a = chosen;
                 const float* ga = &gram[static_cast<size_t>(a) * count];
@@ -264,9 +332,7 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
     const int n = s.across * s.down;
     const size_t count = glyphs.codes.size();
     // Patterns sample by sample, so the agreement with every glyph is summed
-    // in one pass over the cell; padded to blocks of 8 glyphs that the
-    // compiler turns into vector operations. Padding glyphs never win.
-    constexpr size_t kBlock = 8;
+    // in one pass over the cell. Padding glyphs are never looked at.
     const size_t padded = (count + kBlock - 1) / kBlock * kBlock;
     std::vector<float> byIndex(static_cast<size_t>(n) * padded, 0.0f);
     for (size_t g = 0; g < count; ++g)
@@ -291,7 +357,7 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
             ref.v[i] = std::clamp(ref.v[i] + kSharpen * (ref.v[i] - spread.v[i]), -kOvershoot,
                                   255.0f + kOvershoot);
     }
-    const GreyPlane features = GaussianBlur(ref, sigmaX, sigmaY);
+    const GreyPlane features = FastBlur(ref, sigmaX, sigmaY);
 
     // Tone carried to cells not yet chosen: this row and the next.
     std::vector<float> carry(static_cast<size_t>(in.columns) + 2, 0.0f);
@@ -317,21 +383,15 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
             }
             const float rawMean = static_cast<float>(sum / n);
             const float mean = rawMean + carry[col + 1];
+            for (int k = 0; k < n; ++k) patch[k] = -2.0f * (patch[k] - rawMean);
+            DotAll(patch.data(), n, byIndex.data(), static_cast<int>(padded), cost.data());
             for (size_t g = 0; g < count; ++g) {
                 const float dm = mean - glyphs.mean[g];
-                cost[g] = kPatternPenalty * glyphs.norm[g] + static_cast<float>(n) * dm * dm;
-            }
-            for (int k = 0; k < n; ++k) {
-                const float v = -2.0f * (patch[k] - rawMean);
-                const float* p = &byIndex[static_cast<size_t>(k) * padded];
-                float* c = cost.data();
-                for (size_t g = 0; g < padded; g += kBlock)
-                    for (size_t j = 0; j < kBlock; ++j) c[g + j] += v * p[g + j];
+                cost[g] += kPatternPenalty * glyphs.norm[g] + static_cast<float>(n) * dm * dm;
             }
             // Ties go to the lowest code.
-            const size_t best = static_cast<size_t>(
-                std::min_element(cost.begin(), cost.begin() + static_cast<std::ptrdiff_t>(count)) -
-                cost.begin());
+            const size_t best =
+                static_cast<size_t>(IndexOfLowest(cost.data(), static_cast<int>(count)));
             choice[static_cast<size_t>(row) * in.columns + col] = static_cast<int>(best);
             const float err = kDiffusion * (mean - glyphs.mean[best]);
             carry[col + 1 + dir] += err * (7.0f / 16.0f);
