@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+#include <QSplitter>
 #include <QStringListModel>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -85,6 +86,15 @@ int ItemTextWidth(const QAbstractItemView* view, const QString& text) {
 
 // ---------------------------------------------------------------------------
 // Font dialog
+
+// Qt lays its font dialog out on a grid: the style caption, field and list
+// fill the third column. Null when the dialog is laid out otherwise.
+QListView* StyleList(QFontDialog& dialog) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    QLayoutItem* item = grid ? grid->itemAtPosition(2, 2) : nullptr;
+    auto* list = item ? qobject_cast<QListView*>(item->widget()) : nullptr;
+    return list && qobject_cast<QStringListModel*>(list->model()) ? list : nullptr;
+}
 
 // The Spanish names of the styles the list holds now, refreshed whenever
 // the dialog fills it for another family.
@@ -221,20 +231,64 @@ class DetailsFit final : public QObject {
         fit(kTypeColumn, SampleTypes(files));
         fit(kDateColumn, SampleDates());
 
+        const int taken = FitSideBar(dialog);
+
         int need = 0;
         for (int c = 0; c < header->count(); ++c)
             if (!header->isSectionHidden(c)) need += header->sectionSize(c);
         // The room the list has, leaving space for its vertical scroll bar.
-        const int have = tree_->width() - 2 * tree_->frameWidth() -
+        const int have = tree_->width() - taken - 2 * tree_->frameWidth() -
                          tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree_);
-        int extra = need - have;
-        if (extra <= 0) return;
+        const int missing = need - have;
+        if (missing <= 0) return;
+        int extra = missing;
         if (const QScreen* screen = dialog->screen())
-            extra = std::min(extra,
-                             screen->availableGeometry().width() - dialog->frameGeometry().width());
-        if (extra <= 0) return;
-        // Grown about its centre, as the dialog was placed over its owner.
-        dialog->setGeometry(dialog->geometry().adjusted(-extra / 2, 0, extra - extra / 2, 0));
+            extra = std::clamp(
+                screen->availableGeometry().width() - dialog->frameGeometry().width(), 0, missing);
+        // What a small screen cannot give comes off the names, which Qt
+        // makes generous and elides when cut; never below their header.
+        if (extra < missing) {
+            const int floor =
+                std::max(header->sectionSizeHint(0), 12 * tree_->fontMetrics().averageCharWidth());
+            header->resizeSection(0, std::max(floor, header->sectionSize(0) - (missing - extra)));
+        }
+        if (extra > 0) Widen(dialog, extra);
+    }
+
+    // Grown about its centre, as the dialog was placed over its owner, but
+    // kept on the screen.
+    static void Widen(QWidget* dialog, int extra) {
+        QRect grown = dialog->geometry().adjusted(-extra / 2, 0, extra - extra / 2, 0);
+        if (const QScreen* screen = dialog->screen()) {
+            const QRect room = screen->availableGeometry();
+            const QRect frame = dialog->frameGeometry();
+            const int left = room.left() + (dialog->geometry().left() - frame.left());
+            const int right = room.right() - (frame.right() - dialog->geometry().right());
+            if (grown.right() > right) grown.translate(right - grown.right(), 0);
+            if (grown.left() < left) grown.translate(left - grown.left(), 0);
+        }
+        dialog->setGeometry(grown);
+    }
+
+    // The places on the left (the computer, the user's folder) show whole:
+    // the splitter gives the side bar what its longest name needs. Returns
+    // the width it took from the file list.
+    static int FitSideBar(QWidget* dialog) {
+        auto* splitter = dialog->findChild<QSplitter*>("splitter");
+        auto* side = dialog->findChild<QListView*>("sidebar");
+        if (splitter == nullptr || side == nullptr || splitter->count() != 2 ||
+            splitter->widget(0) != side)
+            return 0;
+        const int need = side->sizeHintForColumn(0) + 2 * side->spacing() + 2 * side->frameWidth() +
+                         side->fontMetrics().averageCharWidth() +
+                         side->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, side);
+        QList<int> sizes = splitter->sizes();
+        if (sizes[0] >= need) return 0;
+        const int taken = need - sizes[0];
+        sizes[1] = std::max(0, sizes[1] - taken);
+        sizes[0] = need;
+        splitter->setSizes(sizes);
+        return taken;
     }
 
     QTreeView* tree_;
@@ -273,15 +327,12 @@ QStringList SpanishFontStyles(const QStringList& styles) {
 }
 
 void PrepareFontDialog(QFontDialog& dialog) {
-    // Qt lays its font dialog out on a grid: the style caption, field and
-    // list fill the third column, the field's focus going to the list.
+    QListView* list = StyleList(dialog);
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    QLayoutItem* fieldItem = grid ? grid->itemAtPosition(1, 2) : nullptr;
-    QLayoutItem* listItem = grid ? grid->itemAtPosition(2, 2) : nullptr;
+    QLayoutItem* fieldItem = list ? grid->itemAtPosition(1, 2) : nullptr;
     auto* field = fieldItem ? qobject_cast<QLineEdit*>(fieldItem->widget()) : nullptr;
-    auto* list = listItem ? qobject_cast<QListView*>(listItem->widget()) : nullptr;
-    auto* model = list ? qobject_cast<QStringListModel*>(list->model()) : nullptr;
-    if (field == nullptr || model == nullptr || field->focusProxy() != list) return;
+    if (field == nullptr || field->focusProxy() != list) return;
+    auto* model = qobject_cast<QStringListModel*>(list->model());
 
     auto* names = new StyleNames(model);
     list->setItemDelegate(new StyleDelegate(names, list));
@@ -321,6 +372,30 @@ void PrepareFontDialog(QFontDialog& dialog) {
                       list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const int cap = 40 * list->fontMetrics().averageCharWidth();
     list->setMinimumWidth(std::min(widest + frame, cap));
+}
+
+void SelectClosestStyle(QFontDialog& dialog, const QFont& wanted) {
+    QListView* list = StyleList(dialog);
+    if (list == nullptr || !list->currentIndex().isValid()) return;
+    const QString family = dialog.currentFont().family();
+    const QStringList styles = qobject_cast<QStringListModel*>(list->model())->stringList();
+    // Slant first, then weight; a style that also narrows or widens the
+    // letters only when nothing else matches.
+    auto distance = [&](const QString& style) {
+        const QFont font = QFontDatabase::font(family, style, 12);
+        static const QStringList widths = {"condensed", "narrow",   "compressed",
+                                           "expanded",  "extended", "wide"};
+        const bool width = std::any_of(widths.begin(), widths.end(), [&](const QString& w) {
+            return style.contains(w, Qt::CaseInsensitive);
+        });
+        return (font.italic() != wanted.italic() ? 100000 : 0) +
+               10 * std::abs(font.weight() - wanted.weight()) + (width ? 1 : 0);
+    };
+    int best = list->currentIndex().row();
+    int bestDistance = distance(styles.value(best));
+    for (int row = 0; row < styles.size(); ++row)
+        if (const int d = distance(styles[row]); d < bestDistance) best = row, bestDistance = d;
+    if (best != list->currentIndex().row()) list->setCurrentIndex(list->model()->index(best, 0));
 }
 
 void PrepareFileDialog(QFileDialog& dialog) {

@@ -3,12 +3,14 @@
 // its catalogues do not reach: the style names the font database reports
 // (in English, as fontconfig spells them) and the sizes and dates of the
 // file list (in the process's system locale, which may be C). Only what the
-// dialogs show changes; what they look up and return stays Qt's.
+// dialogs show changes; what they look up and return stays Qt's. And the
+// font dialog opens on the style asked for.
 
 #include <QString>
 #include <QStringList>
 
 class QFileDialog;
+class QFont;
 class QFontDialog;
 
 namespace glifora {
@@ -28,6 +30,13 @@ namespace glifora {
 // dialog asks the database by them: the font it returns does not change.
 // A dialog whose layout is not the one expected is left as it is.
 void PrepareFontDialog(QFontDialog& dialog);
+
+// Qt's dialog, opened on a family's regular face, selects the first style
+// the database lists when none is called "Normal" or "Regular": for DejaVu
+// Sans that is "Oblique", and accepting the dialog untouched returns a
+// slanted font. Selects instead the style closest to `wanted`: same slant,
+// nearest weight, normal width. Call after the dialog was given `wanted`.
+void SelectClosestStyle(QFontDialog& dialog, const QFont& wanted);
 
 // Shows the sizes and dates of the file dialog's details in the default
 // locale (Spanish), sizes its columns so headers and values show whole, and

@@ -110,6 +110,7 @@ FontChoice QtDialogs::ChooseFont(const FontRequest& request) {
     QFontDialog dialog(initial, owner_);
     dialog.setOption(QFontDialog::MonospacedFonts, false);
     PrepareFontDialog(dialog);
+    SelectClosestStyle(dialog, initial);
     if (dialog.exec() != QDialog::Accepted) return {};
     QFont chosen = dialog.selectedFont();
     int size = chosen.pointSize();

@@ -72,6 +72,31 @@ TEST(QtDialogTexts, FontStylesReadSpanishAndPickTheFontQtPicks) {
     }
 }
 
+TEST(QtDialogTexts, TheFontDialogOpensOnTheStyleAskedFor) {
+    struct Case {
+        const char* family;
+        bool italic, bold;
+        const char* style;
+    };
+    // Qt alone selects "Oblique" for the first two, the first style listed.
+    for (const Case& c :
+         {Case{"DejaVu Sans Mono", false, false, "Book"}, Case{"DejaVu Sans", false, false, "Book"},
+          Case{"DejaVu Serif", true, false, "Italic"},
+          Case{"DejaVu Sans", true, true, "Bold Oblique"},
+          Case{"Liberation Mono", false, false, "Regular"}}) {
+        QFont wanted(c.family, 10);
+        wanted.setItalic(c.italic);
+        wanted.setBold(c.bold);
+        QFontDialog dialog(wanted);
+        PrepareFontDialog(dialog);
+        SelectClosestStyle(dialog, wanted);
+        EXPECT_EQ(StyleList(dialog)->currentIndex().data().toString(), c.style) << c.family;
+        dialog.accept();
+        EXPECT_EQ(dialog.selectedFont().italic(), c.italic) << c.family;
+        EXPECT_EQ(dialog.selectedFont().pointSize(), 10) << c.family;
+    }
+}
+
 // Waits for Qt's file model to list `rows` entries of the shown folder.
 bool WaitForRows(QTreeView* tree, int rows) {
     QElapsedTimer clock;
@@ -111,6 +136,7 @@ TEST(QtDialogTexts, FileSizesAndDatesReadSpanishAndShowWhole) {
         const std::string date = name.siblingAtColumn(3).data().toString().toStdString();
         if (name.data().toString() == "carpeta") {
             EXPECT_EQ(size, "");
+            EXPECT_EQ(name.siblingAtColumn(2).data().toString(), "Carpeta");
         } else {
             EXPECT_EQ(size, "12,06 KiB");
             EXPECT_EQ(date, "5/3/26 14:07");
