@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -80,6 +81,8 @@ TEST(Screenshot, MainWindowAfterPlay) {
     PrepareFontDialog(font);
     SelectClosestStyle(font, QFont("DejaVu Sans", 10));
     save(&font, "font_dialog.png");
+    QColorDialog colour;
+    save(&colour, "colour_dialog.png");
     test::WriteFile(dir.filePath("dibujo.bmp").toStdString(), "BM");
     QFileDialog files(nullptr, "Abrir", dir.path());
     files.setNameFilters({"Imágenes (*.bmp *.jpg *.gif)", "Todos los archivos (*.*)"});
