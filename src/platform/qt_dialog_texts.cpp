@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSet>
 #include <QSplitter>
 #include <QStringListModel>
@@ -24,6 +24,7 @@
 #include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -217,8 +218,9 @@ class DetailsFit final : public QObject {
 
   private:
     void Fit(QWidget* dialog) {
-        auto* files = qobject_cast<QFileSystemModel*>(
-            static_cast<QFileDialog*>(dialog)->proxyModel()->sourceModel());
+        const QAbstractProxyModel* proxy = static_cast<QFileDialog*>(dialog)->proxyModel();
+        const auto* files =
+            proxy ? qobject_cast<const QFileSystemModel*>(proxy->sourceModel()) : nullptr;
         if (files == nullptr) return;
         QHeaderView* header = tree_->header();
         const int air = tree_->fontMetrics().averageCharWidth();
