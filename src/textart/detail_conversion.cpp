@@ -253,21 +253,21 @@ void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows
     // are Gaussians of sqrt(2) times the sigma, so two blurs give it. It is
     // kept with a margin of a footprint on every side, so that footprints
     // are added without clipping.
-    GreyPlane shape = render, tone = render;
-    for (size_t i = 0; i < shape.v.size(); ++i) {
-        shape.v[i] -= boosted.v[i];
-        tone.v[i] -= plain.v[i];
-    }
+    GreyPlane shape = render;
+    for (size_t i = 0; i < shape.v.size(); ++i) shape.v[i] -= boosted.v[i];
     shape = FastBlur(shape, qx * root2, qy * root2);
-    tone = FastBlur(tone, hx * root2, hy * root2);
+    // The rendering itself is not needed again: it becomes the tone error.
     const int gw = render.width + pw, gh = render.height + 2 * my;
+    GreyPlane tone = std::move(render);
+    for (size_t i = 0; i < tone.v.size(); ++i) tone.v[i] -= plain.v[i];
+    tone = FastBlur(tone, hx * root2, hy * root2);
     std::vector<float> grad(static_cast<size_t>(gw) * gh, 0.0f);
     auto gradAt = [&](int x, int y) { return &grad[static_cast<size_t>(y + my) * gw + x + mx]; };
-    for (int y = 0; y < render.height; ++y) {
+    for (int y = 0; y < tone.height; ++y) {
         float* d = gradAt(0, y);
         const float* a = shape.RowAt(0, y);
         const float* b = tone.RowAt(0, y);
-        for (int x = 0; x < render.width; ++x) d[x] = a[x] + kToneWeight * b[x];
+        for (int x = 0; x < tone.width; ++x) d[x] = a[x] + kToneWeight * b[x];
     }
 
     const int padded = (count + kBlock - 1) / kBlock * kBlock;
@@ -357,7 +357,7 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
             ref.v[i] = std::clamp(ref.v[i] + kSharpen * (ref.v[i] - spread.v[i]), -kOvershoot,
                                   255.0f + kOvershoot);
     }
-    const GreyPlane features = FastBlur(ref, sigmaX, sigmaY);
+    GreyPlane features = FastBlur(ref, sigmaX, sigmaY);
 
     // Tone carried to cells not yet chosen: this row and the next.
     std::vector<float> carry(static_cast<size_t>(in.columns) + 2, 0.0f);
@@ -401,6 +401,7 @@ std::string ConvertDetail(const GreyPlane& picture, const DetailInputs& in) {
         }
         std::swap(carry, next);
     }
+    features = GreyPlane();  // freed for the refinement's planes
     Refine(glyphs, s, in.columns, in.rows, plain, ref, sigmaX, sigmaY, choice);
     std::string out;
     out.reserve(static_cast<size_t>(in.columns + 2) * in.rows);
