@@ -86,16 +86,6 @@ GlyphFeatures FeaturesOf(const DetailInputs& in, DetailSampling s, double sigmaX
 constexpr float kToneWeight = 1.0f;
 constexpr int kSweeps = 2;
 
-// Revisits every cell, replacing its glyph wherever that lowers
-//   toneWeight * |H (R - P)|^2 + |Q R - T|^2,
-// R being the rendering at the sampling grid, P the plain picture, T the
-// boosted picture blurred by Q, H and Q Gaussians of half and a quarter
-// cell. A change touches R inside one cell only, so the change of the sum is
-// a dot product of that cell with the gradient plus a table lookup; the
-// gradient is then updated by the change's footprint. Unlike the first
-// choice, this sees ink that spills over a cell's border and the cells on
-// every side, not only the ones already chosen. T is the boosted picture B
-// blurred by Q, as in the first choice.
 // Glyph tables are laid out sample by sample, padded to blocks of this many
 // glyphs that the compiler turns into vector operations.
 constexpr int kBlock = 8;
@@ -183,6 +173,14 @@ GreyPlane FastBlur(const GreyPlane& src, double sigmaX, double sigmaY) {
     return out;
 }
 
+// Revisits every cell, replacing its glyph wherever that lowers
+//   toneWeight * |H (R - P)|^2 + |Q R - T|^2,
+// R being the rendering at the sampling grid, P the plain picture, T the
+// boosted picture blurred by Q (as the first choice sees it), H and Q
+// Gaussians of half and a quarter cell. A change touches R inside one cell only, so the change of
+// the sum is a dot product of that cell with the gradient plus a table lookup; the gradient is then
+// updated by the change's footprint. Unlike the first choice, this sees ink that spills over a
+// cell's border and the cells on every side, not only the ones already chosen.
 void Refine(const GlyphFeatures& glyphs, DetailSampling s, int columns, int rows,
             const GreyPlane& plain, const GreyPlane& boosted, double qx, double qy,
             std::vector<int>& choice) {
