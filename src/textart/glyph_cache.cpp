@@ -15,7 +15,7 @@ namespace glifora {
 namespace {
 
 // Bump whenever the layout or what is measured changes: older files are then
-// foreign and replaced.
+// foreign and replaced. (The program's version is part of every key too.)
 constexpr uint32_t kFormat = 1;
 constexpr char kMagic[16] = {'G', 'L', 'I', 'F', 'O', 'R', 'A',  ' ',
                              'G', 'L', 'Y', 'P', 'H', 'S', '\n', '\0'};
@@ -44,7 +44,8 @@ const char* const kEnvironment[] = {
 std::string KeyOf(const GlyphCacheRequest& r) {
     std::string key = "face=" + r.font.FontName + "\nsize=" + std::to_string(r.font.FontSize) +
                       "\npalette=" + std::to_string(r.palette) +
-                      "\nnegative=" + (r.negative ? "1" : "0") + "\nqt=" + qVersion() + "\n";
+                      "\nnegative=" + (r.negative ? "1" : "0") + "\nqt=" + qVersion() +
+                      "\nglifora=" GLIFORA_VERSION "\n";
     for (const char* name : kEnvironment) {
         const char* v = std::getenv(name);
         key += std::string(name) + (v ? "=" + std::string(v) : "") + "\n";

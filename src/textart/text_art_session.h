@@ -18,6 +18,7 @@ struct MeasuredSession {
     TextExtent cell;
     int palette = -1;
     GlyphTables tables;
+    friend bool operator==(const MeasuredSession&, const MeasuredSession&) = default;
 };
 
 class TextArtSession {

@@ -15,26 +15,6 @@
 namespace glifora {
 namespace {
 
-void ExpectSame(const MeasuredSession& a, const MeasuredSession& b, const std::string& what) {
-    SCOPED_TRACE(what);
-    EXPECT_EQ(a.family, b.family);
-    EXPECT_EQ(a.cell.width, b.cell.width);
-    EXPECT_EQ(a.cell.height, b.cell.height);
-    EXPECT_EQ(a.palette, b.palette);
-    const GlyphTables& x = a.tables;
-    const GlyphTables& y = b.tables;
-    EXPECT_EQ(x.PaletteFirst, y.PaletteFirst);
-    EXPECT_EQ(x.PaletteLast, y.PaletteLast);
-    EXPECT_EQ(x.GlyphTable, y.GlyphTable);
-    EXPECT_EQ(x.MinBrightness, y.MinBrightness);
-    EXPECT_EQ(x.MaxBrightness, y.MaxBrightness);
-    EXPECT_EQ(x.LevelMap, y.LevelMap);
-    EXPECT_EQ(x.CountedColor, y.CountedColor);
-    EXPECT_EQ(x.Shapes.width, y.Shapes.width);
-    EXPECT_EQ(x.Shapes.height, y.Shapes.height);
-    EXPECT_EQ(x.Shapes.ink, y.Shapes.ink);
-}
-
 TextArtSettings SettingsFor(int palette, bool negative, int points = 6) {
     TextArtSettings s;
     s.font = {"DejaVu Sans Mono", points};
@@ -86,8 +66,8 @@ TEST_F(GlyphCacheTest, KeptTablesAreThoseMeasuredForEveryPaletteInBothModes) {
             TextArtSession second{TextArtSession::Deferred{}};
             PrepareSession(second, s, &cache);  // restored
             const MeasuredSession measured = Fresh(s);
-            ExpectSame(first.Measured(), measured, what);
-            ExpectSame(second.Measured(), measured, what);
+            EXPECT_TRUE(first.Measured() == measured) << what;
+            EXPECT_TRUE(second.Measured() == measured) << what;
             TextArtSession plain;
             PrepareSession(plain, s);
             for (Algorithm a : {Algorithm::Tonal, Algorithm::Outline, Algorithm::Detail}) {
@@ -111,7 +91,7 @@ TEST_F(GlyphCacheTest, ARestoredSessionMeasuresInTheFontItWasKeptFor) {
     EXPECT_EQ(restored.QtFont().pixelSize(), PointsToPixels(9));
     restored.SelectPalette(3);
     restored.SetNegative(true);
-    ExpectSame(restored.Measured(), Fresh(SettingsFor(3, true, 9)), "after a change");
+    EXPECT_TRUE(restored.Measured() == Fresh(SettingsFor(3, true, 9))) << "after a change";
 }
 
 TEST_F(GlyphCacheTest, DamagedForeignOrOtherFilesAreMeasuredAgainAndReplaced) {
@@ -147,7 +127,7 @@ TEST_F(GlyphCacheTest, DamagedForeignOrOtherFilesAreMeasuredAgainAndReplaced) {
         EXPECT_FALSE(cache.Load(request)) << what;
         TextArtSession again{TextArtSession::Deferred{}};
         PrepareSession(again, s, &cache);
-        ExpectSame(again.Measured(), measured, what);
+        EXPECT_TRUE(again.Measured() == measured) << what;
         EXPECT_EQ(test::ReadFile(file), good) << what << ": not rewritten";
     }
 }
@@ -178,7 +158,7 @@ TEST_F(GlyphCacheTest, AnUnwritableFolderOnlyMeansMeasuringEachTime) {
     const TextArtSettings s = SettingsFor(1, false);
     TextArtSession session{TextArtSession::Deferred{}};
     PrepareSession(session, s, &blocked);
-    ExpectSame(session.Measured(), Fresh(s), "blocked");
+    EXPECT_TRUE(session.Measured() == Fresh(s)) << "blocked";
     EXPECT_FALSE(blocked.Load({s.font, s.palette, s.negative}));
 }
 
