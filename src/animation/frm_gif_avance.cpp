@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "animation/gif_frames.h"
@@ -51,6 +52,15 @@ frmGIFAvance::frmGIFAvance(int frameCount, std::vector<std::string>& selection,
     lstwGIF->setHeaderLabels({"Listado de Fotogramas"});
     lstwGIF->setRootIsDecorated(false);
     lstwGIF->setIconSize(QSize(16, 16));
+    const QIcon icon = FrameIcon();
+    for (int i = 1; i <= frameCount; ++i) {
+        auto* item = new QTreeWidgetItem(lstwGIF);
+        item->setText(0, "Fotograma " + QString::fromStdString(FrameNumberText(i)));
+        item->setData(0, Qt::UserRole, "F" + QString::number(i));  // the item's key
+        item->setIcon(0, icon);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, Qt::Unchecked);
+    }
 
     cmdAll = new QPushButton("&Todos", this);
     cmdAll->setObjectName("cmdAll");
@@ -65,16 +75,8 @@ frmGIFAvance::frmGIFAvance(int frameCount, std::vector<std::string>& selection,
     imgGIFPreview->setObjectName("imgGIFPreview");
     imgGIFPreview->setGeometry(Twips(2310, 90, 3855, 3705));
     imgGIFPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitListToItems();
 
-    const QIcon icon = FrameIcon();
-    for (int i = 1; i <= frameCount; ++i) {
-        auto* item = new QTreeWidgetItem(lstwGIF);
-        item->setText(0, "Fotograma " + QString::fromStdString(FrameNumberText(i)));
-        item->setData(0, Qt::UserRole, "F" + QString::number(i));  // the item's key
-        item->setIcon(0, icon);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-    }
     ShowFrame("Fotograma 01");
     for (const std::string& number : selection_) {
         bool ok = false;
@@ -88,6 +90,26 @@ frmGIFAvance::frmGIFAvance(int frameCount, std::vector<std::string>& selection,
     connect(cmdAll, &QPushButton::clicked, this, [this] { CheckAll(true); });
     connect(cmdNome, &QPushButton::clicked, this, [this] { CheckAll(false); });
     connect(cmdAceptar, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmGIFAvance::FitListToItems() {
+    // Every item, down to the last and longest number, and the header must
+    // read in full: the list grows to the widest of them with room for its
+    // scroll bar, and the preview, the buttons and the dialog follow it.
+    lstwGIF->ensurePolished();
+    lstwGIF->header()->ensurePolished();
+    lstwGIF->header()->setResizeContentsPrecision(-1);  // measure every item
+    const int items = static_cast<QAbstractItemView*>(lstwGIF)->sizeHintForColumn(0);
+    const int text = std::max(items, lstwGIF->header()->sectionSizeHint(0));
+    const int width = text + 2 * lstwGIF->frameWidth() +
+                      lstwGIF->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstwGIF);
+    const int grow = std::max(0, width - lstwGIF->width());
+    if (grow == 0) return;
+    lstwGIF->resize(lstwGIF->width() + grow, lstwGIF->height());
+    cmdNome->move(cmdNome->x() + grow, cmdNome->y());
+    cmdAceptar->resize(cmdAceptar->width() + grow, cmdAceptar->height());
+    imgGIFPreview->move(imgGIFPreview->x() + grow, imgGIFPreview->y());
+    resize(this->width() + grow, height());
 }
 
 void frmGIFAvance::ShowFrame(const QString& itemText) {
@@ -116,7 +138,8 @@ void frmGIFAvance::done(int result) {
 
 void frmGIFAvance::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    imgGIFPreview->resize(std::max(0, width() - 2300 / kTwipsPerPixel),
+    // The preview takes what the list leaves, up to the dialog's right edge.
+    imgGIFPreview->resize(std::max(0, width() - imgGIFPreview->x() + 1),
                           std::max(0, height() - 500 / kTwipsPerPixel));
 }
 

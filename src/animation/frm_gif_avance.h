@@ -39,6 +39,7 @@ class frmGIFAvance : public QDialog {
     // decoded leaves the preview as it was.
     void ShowFrame(const QString& itemText);
     void CheckAll(bool checked);
+    void FitListToItems();
 
     std::vector<std::string>& selection_;
     std::string workFolder_;

@@ -17,7 +17,7 @@ TextArtPanel::TextArtPanel(QWidget* parent) : QFrame(parent) {
     setGeometry(4, 322, 301, 195);
     Caption(this, "Paleta de texto", 8, 8);
     cboPaletas = Named(new QComboBox(this), "cboPaletas");
-    cboPaletas->setGeometry(100, 4, 194, 22);
+    cboPaletas->setGeometry(104, 4, 192, 22);
     for (const Palette& palette : kPalettes) cboPaletas->addItem(QString::fromUtf8(palette.name));
 
     Caption(this, QStringLiteral("Tamaño"), 8, 36);

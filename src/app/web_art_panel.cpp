@@ -32,14 +32,14 @@ WebArtPanel::WebArtPanel(QWidget* parent) : QFrame(parent) {
     setGeometry(310, 322, 301, 195);
     Caption(this, "Paleta de texto", 8, 8);
     cboPaletaWeb = Named(new QComboBox(this), "cboPaletaWeb");
-    cboPaletaWeb->setGeometry(100, 4, 194, 22);
+    cboPaletaWeb->setGeometry(104, 4, 192, 22);
     cboPaletaWeb->addItems({"Binaria (0-1)", "Texto del usuario"});
     Caption(this, "Texto", 8, 36);
     txtPaletaWeb = Named(new QLineEdit(this), "txtPaletaWeb");
-    txtPaletaWeb->setGeometry(100, 32, 194, 22);
+    txtPaletaWeb->setGeometry(104, 32, 192, 22);
     Caption(this, "Color del fondo", 8, 62);
     lblWebBackColor = Named(new ClickLabel("", this), "lblWebBackColor");
-    lblWebBackColor->setGeometry(100, 61, 22, 16);
+    lblWebBackColor->setGeometry(104, 61, 22, 16);
     Caption(this, QStringLiteral("Añadir Bordes"), 8, 84);
     TBBordesWeb = Named(new QToolBar(this), "TBBordesWeb");
     TBBordesWeb->setGeometry(100, 78, 124, 26);

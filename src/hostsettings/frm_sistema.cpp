@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QStyle>
+#include <algorithm>
 
 #include "hostsettings/host_settings.h"
 #include "platform/ansi.h"
@@ -68,6 +69,19 @@ frmSistema::frmSistema(ValueStore store, QWidget* parent)
     connect(chkNAjuste, &QCheckBox::clicked, this, [this] { OnWrapClicked(); });
 
     Load();
+    FitExplanation();
+}
+
+void frmSistema::FitExplanation() {
+    // Every line of the explanation shows: the label takes the height its
+    // wrapped text needs, and the frames and the window move down by as much.
+    const int grow = std::max(
+        0, lblExplicacion->heightForWidth(lblExplicacion->width()) - lblExplicacion->height());
+    if (grow == 0) return;
+    lblExplicacion->resize(lblExplicacion->width(), lblExplicacion->height() + grow);
+    for (QWidget* frame : {static_cast<QWidget*>(mrcNotePad), static_cast<QWidget*>(mrcExplorer)})
+        frame->move(frame->x(), frame->y() + grow);
+    setFixedSize(width(), height() + grow);
 }
 
 void frmSistema::Load() {

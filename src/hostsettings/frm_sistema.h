@@ -41,6 +41,8 @@ class frmSistema : public QDialog {
     // Fills the panel from the store; selecting the stored browser size
     // writes it back, as a choice of the user would.
     void Load();
+    // Grows the explanation to its whole text and moves the rest below it.
+    void FitExplanation();
     // cboESize's click: stores the selected size.
     void OnSizeClicked();
     // chkNAjuste's click: shows the stored state again.

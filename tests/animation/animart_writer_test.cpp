@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include "animation/gif_frames.h"
 #include "gif_bytes.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
@@ -87,10 +86,9 @@ TEST(AnimArtPage, FrameBlockEscapesItsTextAndNamesItsFixedFace) {
     EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 6);  // five lines and the text's own
 }
 
-class AnimArt : public ::testing::Test {
+class AnimArt : public test::InTempDir {
   protected:
-    std::string Path(const QString& name) { return dir.filePath(name).toStdString(); }
-    std::string MakeFolder(const QString& name) {
+    std::string MakeFolder(const char* name) {
         QDir(dir.path()).mkpath(name);
         return Path(name);
     }
@@ -98,7 +96,6 @@ class AnimArt : public ::testing::Test {
         test::WriteFile(path, test::EncodePicture(Raster(2, 2, c), "BMP"));
     }
 
-    QTemporaryDir dir;
     FakeWindow window;
 };
 

@@ -23,11 +23,20 @@ namespace {
 
 constexpr const char* kChromium = "/usr/bin/chromium";
 
-// Opens `page` and returns the text of the element "probe" that the page's
-// appended script fills in, after `budgetMs` of virtual time.
-std::string RunProbe(const QTemporaryDir& dir, const std::string& page, int budgetMs) {
+// Opens `page` with `probe` appended and returns the text the probe hands to
+// report(), after `budgetMs` of virtual time.
+std::string RunProbe(const QTemporaryDir& dir, const std::string& page, const char* probe,
+                     int budgetMs) {
     const QString path = dir.filePath("page.html");
-    test::WriteFile(path.toStdString(), page);
+    test::WriteFile(path.toStdString(), page + R"(<script>
+function report(text) {
+  var p = document.createElement('pre');
+  p.id = 'probe';
+  p.textContent = text;
+  document.body.appendChild(p);
+}
+</script>
+)" + probe);
     QProcess chromium;
     chromium.setProgram(kChromium);
     chromium.setArguments({"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -69,12 +78,6 @@ function visible() {
   }
   return v.join(',');
 }
-function report() {
-  var p = document.createElement('pre');
-  p.id = 'probe';
-  p.textContent = probe.join(';');
-  document.body.appendChild(p);
-}
 window.addEventListener('load', function () {
   probe.push('start=' + visible());
   probe.push('text1=' + document.getElementById('text1').textContent.trim());
@@ -106,7 +109,7 @@ window.addEventListener('load', function () {
         setTimeout(function () {
           clearInterval(poll2);
           probe.push('changes=' + changes);
-          report();
+          report(probe.join(';'));
         }, 1500);
       }, 400);
     }, 100);
@@ -116,11 +119,11 @@ window.addEventListener('load', function () {
 )";
 
 TEST_F(Browser, AnimationPagePlaysPausesStepsAndTakesANewDelay) {
-    const std::string page =
-        AnimArtPageHead(3) + AnimArtFrameBlock(1, "one <1>", "DejaVu Sans Mono") +
-        AnimArtFrameBlock(2, "two", "DejaVu Sans Mono") +
-        AnimArtFrameBlock(3, "three", "DejaVu Sans Mono") + AnimArtPageTail() + kAnimProbe;
-    const std::string seen = RunProbe(dir, page, 6000);
+    const std::string page = AnimArtPageHead(3) +
+                             AnimArtFrameBlock(1, "one <1>", "DejaVu Sans Mono") +
+                             AnimArtFrameBlock(2, "two", "DejaVu Sans Mono") +
+                             AnimArtFrameBlock(3, "three", "DejaVu Sans Mono") + AnimArtPageTail();
+    const std::string seen = RunProbe(dir, page, kAnimProbe, 6000);
     EXPECT_NE(seen.find("start=1;"), std::string::npos) << seen;
     EXPECT_NE(seen.find("text1=one &lt;1&gt;;"), std::string::npos) << seen;  // shown as typed
     EXPECT_NE(seen.find("seen=1/2/3;"), std::string::npos) << seen;
@@ -147,19 +150,16 @@ TEST_F(Browser, QualityWebArtShowsEachSampleInItsColour) {
     s.size = 5;
     s.borders.left = true;
     WebArtState state;
-    const std::string page = WebArtPage(picture, s, state) + R"(<script>
+    const char* probe = R"(<script>
 var out = [], fonts = document.getElementsByTagName('font');
 // The parser reopens the page's last, unclosed element after the closing
 // div; that copy holds only the line break.
 for (var i = 0; i < fonts.length; i++)
   if (fonts[i].textContent.charAt(0) == '0') out.push(getComputedStyle(fonts[i]).color + ' ' + fonts[i].textContent.charAt(0));
-var p = document.createElement('pre');
-p.id = 'probe';
-p.textContent = out.join('|');
-document.body.appendChild(p);
+report(out.join('|'));
 </script>
 )";
-    EXPECT_EQ(RunProbe(dir, page, 1000),
+    EXPECT_EQ(RunProbe(dir, WebArtPage(picture, s, state), probe, 1000),
               "rgb(0, 0, 0) 0|rgb(255, 0, 0) 0|rgb(0, 128, 0) 0|rgb(10, 0, 255) 0");
 }
 
@@ -183,11 +183,8 @@ window.addEventListener('load', function () {
   plain.style.fontFamily = 'serif';
   plain.style.fontSize = '16px';
   document.body.appendChild(plain);
-  var p = document.createElement('pre');
-  p.id = 'probe';
-  p.textContent = width(e, 'iiiiiiii') + ' ' + width(e, 'MMMMMMMM') + ' ' +
-    width(plain, 'iiiiiiii') + ' ' + width(plain, 'MMMMMMMM');
-  document.body.appendChild(p);
+  report(width(e, 'iiiiiiii') + ' ' + width(e, 'MMMMMMMM') + ' ' +
+    width(plain, 'iiiiiiii') + ' ' + width(plain, 'MMMMMMMM'));
 });
 </script>
 )";
@@ -216,9 +213,9 @@ TEST_F(Browser, AnimationFramesAreDrawnInAFixedPitchFace) {
     // fixed-pitch face, never to the proportional default.
     for (const std::string& face : {MeasuredFace(MakeTextArtFont("Lucida Console", 6)),
                                     std::string("Liberation Mono"), std::string("MS Sans Serif")}) {
-        const std::string page = AnimArtPageHead(1) + AnimArtFrameBlock(1, "#%.", face) +
-                                 AnimArtPageTail() + PitchProbe("#text1 font");
-        ExpectFixedPitch(RunProbe(dir, page, 1000), face);
+        const std::string page =
+            AnimArtPageHead(1) + AnimArtFrameBlock(1, "#%.", face) + AnimArtPageTail();
+        ExpectFixedPitch(RunProbe(dir, page, PitchProbe("#text1 font").c_str(), 1000), face);
     }
 }
 
@@ -228,9 +225,8 @@ TEST_F(Browser, NormalWebArtIsDrawnInAFixedPitchFace) {
     s.userText = "iM";
     WebArtState state;
     PrepareWebPalette(s, state);
-    const std::string page =
-        WebArtPage(Raster(20, 20, 0xFFFFFF), s, state) + PitchProbe("font[face]");
-    ExpectFixedPitch(RunProbe(dir, page, 1000), "normal mode");
+    const std::string page = WebArtPage(Raster(20, 20, 0xFFFFFF), s, state);
+    ExpectFixedPitch(RunProbe(dir, page, PitchProbe("font[face]").c_str(), 1000), "normal mode");
 }
 
 // The drawn samples' box, "width height", in CSS pixels.
@@ -239,10 +235,7 @@ window.addEventListener('load', function () {
   var range = document.createRange();
   range.selectNodeContents(document.querySelector('div[align=center]'));
   var box = range.getBoundingClientRect();
-  var p = document.createElement('pre');
-  p.id = 'probe';
-  p.textContent = box.width.toFixed(2) + ' ' + box.height.toFixed(2);
-  document.body.appendChild(p);
+  report(box.width.toFixed(2) + ' ' + box.height.toFixed(2));
 });
 </script>
 )";
@@ -258,10 +251,10 @@ TEST_F(Browser, QualityWebArtKeepsThePicturesProportions) {
             s.size = size;
             WebArtState state;
             const Raster picture = test::RandomRaster(shape.w, shape.h, 7);
-            const std::string page = WebArtPage(picture, s, state) + kExtentProbe;
+            const std::string page = WebArtPage(picture, s, state);
             const std::string label = std::to_string(shape.w) + "x" + std::to_string(shape.h) +
                                       " size " + std::to_string(size);
-            const std::vector<double> box = Widths(RunProbe(dir, page, 2000));
+            const std::vector<double> box = Widths(RunProbe(dir, page, kExtentProbe, 2000));
             ASSERT_EQ(box.size(), 2u) << label;
             ASSERT_GT(box[1], 0.0) << label;
             const double aspect = static_cast<double>(shape.w) / shape.h;

@@ -1,5 +1,6 @@
 #include "animation/frm_gif_avance.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "animation/gif_frames.h"
+#include "app/clipped_texts.h"
 #include "gif_bytes.h"
 
 namespace glifora {
@@ -75,6 +77,18 @@ TEST(FrameDialog, ClickedFrameIsPreviewed) {
     EXPECT_EQ(shown(), 0u);
     dialog.accept();
     EXPECT_EQ(selection, (Selection{"01", "02", "03"}));
+}
+
+TEST(FrameDialog, EveryNameAndTheHeaderReadInFull) {
+    // Numbers up to three digits; the preview and the buttons make way for
+    // the wider list, and nothing covers it.
+    Selection selection;
+    for (int frames : {2, 150}) {
+        frmGIFAvance dialog(frames, selection, "/nonexistent");
+        dialog.show();
+        EXPECT_THAT(test::ClippedTexts(&dialog), ::testing::IsEmpty()) << frames;
+        EXPECT_GE(dialog.imgGIFPreview->width(), 200);
+    }
 }
 
 }  // namespace

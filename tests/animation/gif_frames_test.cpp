@@ -98,6 +98,8 @@ class SplitIntoWorkFolder : public ::testing::Test {
     QStringList Files(const std::string& folder) {
         return QDir(QString::fromStdString(folder)).entryList(QDir::Files, QDir::Name);
     }
+    FrameState state;
+    RecordedControls controls;
 };
 
 TEST_F(SplitIntoWorkFolder, EveryFrameIsKeptAndSelected) {
@@ -107,8 +109,6 @@ TEST_F(SplitIntoWorkFolder, EveryFrameIsKeptAndSelected) {
     test::WriteFile(folder.FilePath("keep.txt"), "other");
     std::string gif = GifHeader();
     for (int i = 0; i < 60; ++i) gif += GifFrame(i % 2);
-    FrameState state;
-    RecordedControls controls;
     const SplitResult r = SplitGifFrames(Write("a.gif", gif + ";"), folder, state, controls);
     EXPECT_TRUE(r.error.empty()) << r.error;
     EXPECT_EQ(r.frames, 60);
@@ -127,9 +127,7 @@ TEST_F(SplitIntoWorkFolder, EveryFrameIsKeptAndSelected) {
 
 TEST_F(SplitIntoWorkFolder, FewerThanTwoFramesDisableAnimation) {
     const WorkFolder folder = WorkFolder::Create(temp.path().toStdString());
-    FrameState state;
     state.selection = {"02", "03"};
-    RecordedControls controls;
     for (const std::string& bytes : {GifHeader() + GifFrame(0) + ";", std::string("GIF? no"),
                                      GifHeader() + GifFrame(0) + GifFrame(1) + ";"}) {
         (void)SplitGifFrames(Write("b.gif", bytes), folder, state, controls);
@@ -145,9 +143,7 @@ TEST_F(SplitIntoWorkFolder, FewerThanTwoFramesDisableAnimation) {
 
 TEST_F(SplitIntoWorkFolder, UnreadableGifLeavesNoFrames) {
     const WorkFolder folder = WorkFolder::Create(temp.path().toStdString());
-    FrameState state;
     state.lstGIFFrames = {"14", "40"};
-    RecordedControls controls;
     const SplitResult r =
         SplitGifFrames(temp.filePath("none.gif").toStdString(), folder, state, controls);
     EXPECT_FALSE(r.error.empty());
@@ -166,8 +162,6 @@ TEST_F(SplitIntoWorkFolder, ALinkedOrForeignFolderIsNeverUsed) {
     ASSERT_EQ(symlink(victim.c_str(), (parent + "/GLF").c_str()), 0);
     const WorkFolder folder = WorkFolder::Create(parent);
     EXPECT_FALSE(folder.Usable());
-    FrameState state;
-    RecordedControls controls;
     const SplitResult r = SplitGifFrames(
         Write("c.gif", GifHeader() + GifFrame(0) + GifFrame(1) + ";"), folder, state, controls);
     EXPECT_FALSE(r.error.empty());

@@ -11,26 +11,17 @@
 
 #include "app/frm_main.h"
 #include "app/widgets.h"
+#include "gif_bytes.h"
 #include "platform/random.h"
 #include "scripted_dialogs.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
 
-// Two 1 x 1 frames, red then blue, each with a graphic control extension.
-std::string TwoFrameGif() {
-    std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff", 19);
-    const std::string gce("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
-    const std::string red("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00", 15);
-    const std::string blue("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4C\x01\x00", 15);
-    return gif + gce + red + gce + blue + ";";
-}
-
-class WindowAnimation : public ::testing::Test {
+class WindowAnimation : public test::InTempDir {
   protected:
     QTemporaryDir runtime;  // stands for the per-user temporary folder
-    QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     std::unique_ptr<frmMain> w;
     test::RecordedShell shell;
@@ -45,10 +36,17 @@ class WindowAnimation : public ::testing::Test {
         qputenv("XDG_RUNTIME_DIR", previousRuntime);
     }
     std::string Folder() const { return runtime.filePath("GLF").toStdString(); }
-    std::string File(const char* name, const std::string& bytes) {
-        const std::string path = dir.filePath(name).toStdString();
-        test::WriteFile(path, bytes);
-        return path;
+    // Two 1 x 1 frames, white then black.
+    std::string TwoFrameGif(const char* name) {
+        test::WriteFile(Path(name),
+                        test::GifHeader() + test::GifFrame(0) + test::GifFrame(1) + ";");
+        return Path(name);
+    }
+    // A folder "pics" holding one picture.
+    std::string Pictures() {
+        QDir(dir.path()).mkpath("pics");
+        Bmp("pics/a.bmp", Raster(2, 2, 0));
+        return Path("pics");
     }
 };
 
@@ -60,28 +58,28 @@ TEST_F(WindowAnimation, StartUpCreatesThePrivateWorkingFolder) {
 }
 
 TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
-    ASSERT_TRUE(w->LoadPictureFile(File("anim.Gif", TwoFrameGif())));
+    ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("anim.Gif")));
     EXPECT_EQ(QDir(QString::fromStdString(Folder())).entryList({"*.bmp"}, QDir::Files).size(), 2);
     EXPECT_TRUE(w->chkAnimArt->isEnabled());
     EXPECT_TRUE(w->cmdGIFAvance->isEnabled());
     EXPECT_EQ(w->Frames().selection, (std::vector<std::string>{"01", "02"}));
     w->chkAnimArt->setChecked(true);
-    const std::string page = dir.filePath("anim.html").toStdString();
+    const std::string page = Path("anim.html");
     dialogs.savePaths.push_back(page);
     w->Play();
     EXPECT_NE(test::ReadFile(page).find("<html>"), std::string::npos);
     EXPECT_FALSE(w->prgBar1->isVisible());
-    // The working picture went through the frames: the last one is blue.
-    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(0, 0, 255));
+    // The working picture went through the frames: the last one is black.
+    EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), 0);
 }
 
 TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIsThere) {
-    ASSERT_TRUE(w->LoadPictureFile(File("a.gif", TwoFrameGif())));
+    ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("a.gif")));
     w->close();
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Folder())));
 
     auto second = std::make_unique<frmMain>(dialogs);
-    ASSERT_TRUE(second->LoadPictureFile(File("b.gif", TwoFrameGif())));
+    ASSERT_TRUE(second->LoadPictureFile(TwoFrameGif("b.gif")));
     test::WriteFile(Folder() + "/notas.txt", "mine");
     second->Action("mnuSalir")->trigger();  // the same clean-up as closing
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(Folder() + "/notas.txt")));
@@ -89,13 +87,12 @@ TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIs
 }
 
 TEST_F(WindowAnimation, PlayInWebModeWritesThePageAndPreviewsIt) {
-    ASSERT_TRUE(
-        w->LoadPictureFile(File("p.bmp", test::EncodePicture(Raster(12, 12, 0xFF), "BMP"))));
+    ASSERT_TRUE(w->LoadPictureFile(Bmp("p.bmp", Raster(12, 12, 0xFF))));
     w->SetMode(false);
     w->chkWebCalidad->click();
     EXPECT_EQ(w->sldWTamaño->value(), 5);
     w->chkWebArtPrev->setChecked(true);
-    const std::string page = dir.filePath("web.html").toStdString();
+    const std::string page = Path("web.html");
     dialogs.savePaths.push_back(page);
     w->Play();
     EXPECT_NE(test::ReadFile(page).find("rgb(255,0,0)"), std::string::npos);
@@ -104,7 +101,7 @@ TEST_F(WindowAnimation, PlayInWebModeWritesThePageAndPreviewsIt) {
 
 TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
     const Raster red(2, 2, MakeColor(255, 0, 0));
-    ASSERT_TRUE(w->LoadPictureFile(File("p.bmp", test::EncodePicture(red, "BMP"))));
+    ASSERT_TRUE(w->LoadPictureFile(Bmp("p.bmp", red)));
     w->SetMode(false);
     w->chkWebArtPrev->setChecked(true);
     dialogs.colors = {MakeColor(10, 0, 255), -1};
@@ -115,7 +112,7 @@ TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
     w->Play();  // the save dialog cancelled: nothing written or opened
     EXPECT_TRUE(shell.opened.empty());
 
-    const std::string page = dir.filePath("page.html").toStdString();
+    const std::string page = Path("page.html");
     dialogs.savePaths = {page};
     SeedRandom(3);
     w->Play();
@@ -129,7 +126,7 @@ TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
     EXPECT_EQ(test::ReadFile(page), WebArtPage(red, settings, same));
     EXPECT_EQ(shell.opened, std::vector<std::string>{page});
 
-    const std::string missing = dir.filePath("missing/page.html").toStdString();
+    const std::string missing = Path("missing/page.html");
     dialogs.savePaths = {missing};
     w->Play();
     ASSERT_EQ(dialogs.Count("message"), 1);
@@ -140,23 +137,21 @@ TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
 }
 
 TEST_F(WindowAnimation, NoFrameSelectedIsSaidAndNothingWritten) {
-    ASSERT_TRUE(w->LoadPictureFile(File("anim.gif", TwoFrameGif())));
+    ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("anim.gif")));
     w->chkAnimArt->setChecked(true);
     w->Frames().selection.clear();  // "Ninguno" in the frame dialog
-    dialogs.savePaths.push_back(dir.filePath("none.html").toStdString());
+    dialogs.savePaths.push_back(Path("none.html"));
     w->Play();
     EXPECT_EQ(dialogs.Count("save"), 0);
     ASSERT_EQ(dialogs.Count("message"), 1);
     EXPECT_NE(dialogs.Last("message")->text.find("fotograma"), std::string::npos);
-    EXPECT_FALSE(test::FileExists(dir.filePath("none.html").toStdString()));
+    EXPECT_FALSE(test::FileExists(Path("none.html")));
 }
 
 TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
-    QDir(dir.path()).mkpath("pics");
-    const std::string folder = dir.filePath("pics").toStdString();
-    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    const std::string folder = Pictures();
     w->chkAsciiPrev->setChecked(true);
-    for (const std::string& page : {dir.filePath("no/such/a.html").toStdString(), folder}) {
+    for (const std::string& page : {Path("no/such/a.html"), folder}) {
         dialogs.answers = {true};
         dialogs.folders = {folder};
         dialogs.savePaths = {page};
@@ -164,14 +159,12 @@ TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
         ASSERT_NE(dialogs.Last("message"), nullptr);
         EXPECT_NE(dialogs.Last("message")->text.find(page), std::string::npos);
     }
-    EXPECT_FALSE(test::FileExists(dir.filePath("no").toStdString()));
+    EXPECT_FALSE(test::FileExists(Path("no")));
     EXPECT_TRUE(shell.opened.empty());
 }
 
 TEST_F(WindowAnimation, FolderMenuAsksFirst) {
-    QDir(dir.path()).mkpath("pics");
-    const std::string folder = dir.filePath("pics").toStdString();
-    test::WriteFile(folder + "/a.bmp", test::EncodePicture(Raster(2, 2, 0), "BMP"));
+    const std::string folder = Pictures();
     w->AnimArtFromDirectory();  // answered No
     ASSERT_EQ(dialogs.Count("ask"), 1);
     EXPECT_EQ(dialogs.Last("ask")->title, "");
@@ -182,7 +175,7 @@ TEST_F(WindowAnimation, FolderMenuAsksFirst) {
               "archivos,este proceso puede llevar bastante tiempo.\n ¿Desea continuar?");
     EXPECT_EQ(dialogs.Count("folder"), 0);
 
-    const std::string page = dir.filePath("x.html").toStdString();
+    const std::string page = Path("x.html");
     dialogs.answers = {true, true};
     dialogs.folders = {"", folder};
     dialogs.savePaths = {page};

@@ -13,28 +13,24 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "app/frm_main.h"
 #include "filters/frm_efect_config.h"
 #include "scripted_dialogs.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
 
-class WindowKeys : public ::testing::Test {
+class WindowKeys : public test::InTempDir {
   protected:
     test::ScriptedDialogs dialogs;
-    QTemporaryDir dir;
     frmMain w{dialogs};
 
     QAction* Tool(const char* key) { return w.Toolbar1->findChild<QAction*>(key); }
     void LoadAndPlay() {
-        const std::string path = dir.filePath("p.bmp").toStdString();
-        test::WriteFile(path, test::EncodePicture(Raster(60, 40, 0), "BMP"));
-        ASSERT_TRUE(w.LoadPictureFile(path));
+        ASSERT_TRUE(w.LoadPictureFile(Bmp("p.bmp", Raster(60, 40, 0))));
         w.Play();
     }
 };
@@ -107,12 +103,6 @@ TEST_F(WindowKeys, UsualKeysAndEscapeLeavesThePreview) {
     QApplication::sendEvent(w.Preview()->txtAscii, &escape);
     EXPECT_FALSE(w.Preview()->isVisible());
 }
-
-}  // namespace
-}  // namespace glifora
-
-namespace glifora {
-namespace {
 
 TEST_F(WindowKeys, TheBorderNoteFitsOnOneLineAndTicksShowOnTheNavyFrames) {
     const QLabel* note = w.mrcWeb->findChild<QLabel*>("lblBordesNota");

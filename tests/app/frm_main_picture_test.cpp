@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "app/frm_main.h"
@@ -14,24 +13,20 @@
 #include "platform/picture_decoder.h"
 #include "platform/text_metrics.h"
 #include "scripted_dialogs.h"
-#include "test_support.h"
+#include "test_helpers.h"
 #include "textart/art_picture.h"
 
 namespace glifora {
 namespace {
 
-class SavePicture : public ::testing::Test {
+class SavePicture : public test::InTempDir {
   protected:
     test::ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
     std::string Gradient() {
         Raster r(120, 60);
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 120; ++x) r.SetPixel(x, y, MakeColor(x * 2, x * 2, y * 4));
-        const std::string path = Path("g.bmp");
-        test::WriteFile(path, test::EncodePicture(r, "BMP"));
-        return path;
+        return Bmp("g.bmp", r);
     }
 };
 

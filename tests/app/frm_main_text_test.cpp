@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDialog>
-#include <QFontInfo>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -17,16 +15,13 @@
 #include "app/frm_opc_algoritmo.h"
 #include "app/widgets.h"
 #include "platform/qt_dialogs.h"
-#include "platform/text_metrics.h"
 #include "scripted_dialogs.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
 
-std::string UsedFace(const char* face, int points = 6) {
-    return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();
-}
+using test::UsedFace;
 
 TEST(TextArtSessionFace, NamesTheFaceTheGlyphsAreMeasuredIn) {
     TextArtSession session;
@@ -64,22 +59,16 @@ TEST(FontDialog, OpensOnTheCurrentFaceAndSizeAndKeepsTheSizePicked) {
     }
 }
 
-class WindowText : public ::testing::Test {
+class WindowText : public test::InTempDir {
   protected:
     test::ScriptedDialogs dialogs;
-    QTemporaryDir dir;
     frmMain w{dialogs};
 
     void LoadAndPlay() {
         w.show();
         for (int i = 0; i < 100 && !w.windowHandle()->isExposed(); ++i)
             QApplication::processEvents();
-        const std::string path = dir.filePath("p.bmp").toStdString();
-        Raster r(120, 80, 0xFFFFFF);
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 60; ++x) r.SetPixel(x, y, 0);
-        test::WriteFile(path, test::EncodePicture(r, "BMP"));
-        ASSERT_TRUE(w.LoadPictureFile(path));
+        ASSERT_TRUE(w.LoadPictureFile(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF))));
         w.Play();
     }
     // The colours the box shows on screen (what was last painted, not a fresh

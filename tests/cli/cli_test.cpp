@@ -2,36 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFontInfo>
-#include <QTemporaryDir>
 
-#include "platform/raster.h"
-#include "platform/text_metrics.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
 
 using test::RunGlifora;
+using test::UsedFace;
 
-// The family the glyphs are measured in when `face` is asked for.
-std::string UsedFace(const char* face, int points) {
-    return QFontInfo(MakeTextArtFont(face, points)).family().toStdString();
-}
-
-class Cli : public ::testing::Test {
+class Cli : public test::InTempDir {
   protected:
-    QTemporaryDir dir;
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
-    std::string Picture() {
-        Raster r(80, 40, 0xFFFFFF);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) r.SetPixel(x, y, 0);
-        const std::string path = Path("half.bmp");
-        test::WriteFile(path, test::EncodePicture(r, "BMP"));
-        return path;
-    }
+    std::string Picture() { return Bmp("half.bmp", test::HalfAndHalf(80, 40, 0, 0xFFFFFF)); }
 };
 
 TEST_F(Cli, AsciiPrintsTheSamplePictureWithoutArguments) {
@@ -126,7 +108,15 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"ascii", "--font", ""}, 2, "--font no puede estar vacío"},
         {{"ascii", "--seed", "-1"}, 2, "--seed"},
         {{"ascii", "PIC", "-o", ""}, 2, "-o"},
-        {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido"},
+        {{"ascii", "PIC", "--fg", "000000"}, 2, "--fg solo vale con -o"},
+        {{"ascii", "PIC", "-o", "OUT.txt", "--scale", "2"}, 2, "--scale solo vale con -o"},
+        {{"ascii", "PIC", "-o", "OUT.png", "--scale", "0"}, 2, "--scale debe ser"},
+        {{"ascii", "PIC", "-o", "OUT.png", "--background", "000000"}, 2, "--background solo"},
+        {{"ascii", "PIC", "-o", "OUT.txt", "--color"}, 2, "--color no vale con -o"},
+        {{"ascii", "PIC", "--color=sometimes"}, 2, "«sometimes»"},
+        {{"ascii", "PIC", "--color-depth", "16"}, 2, "--color-depth admite"},
+        {{"ascii", "PIC", "--bg", "12345", "-o", "OUT.png"}, 2, "--bg necesita"},
+        {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido: nada"},
         {{"ascii", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
         {{"web", "PIC"}, 2, "falta -o"},
         {{"web", "PIC", "-o", "OUT", "--size", "6"}, 2, "--size"},
@@ -140,6 +130,8 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"anim", "GONE", "-o", "OUT"}, 1, "no se puede leer"},
         {{"anim", "DIR", "-o", "OUT", "--frames", "1"}, 2, "--frames"},
         {{"anim", "PIC", "-o", "OUT", "--font", ""}, 2, "--font no puede estar vacío"},
+        {{"anim", "PIC", "--color", "-o", "OUT.html"}, 2, "no se usa con -o"},
+        {{"anim", "PIC", "--color-depth", "24", "-o", "OUT.html"}, 2, "solo vale con --color"},
         {{"filter", "PIC"}, 2, "falta -o"},
         {{"filter", "PIC", "-o", "OUT.jpg"}, 2, ".bmp o .png"},
         {{"filter", "-o", "OUT.bmp"}, 2, "faltan argumentos"},
@@ -164,13 +156,11 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
     for (const Row& row : rows) {
         std::vector<std::string> args;
         for (const std::string& a : row.args)
-            args.push_back(a == "PIC"       ? picture
-                           : a == "GONE"    ? Path("gone.bmp")
-                           : a == "DIR"     ? dir.path().toStdString()
-                           : a == "OUT"     ? out
-                           : a == "OUT.jpg" ? out + ".jpg"
-                           : a == "OUT.bmp" ? out + ".bmp"
-                                            : a);
+            args.push_back(a == "PIC"             ? picture
+                           : a == "GONE"          ? Path("gone.bmp")
+                           : a == "DIR"           ? dir.path().toStdString()
+                           : a.starts_with("OUT") ? out + a.substr(3)
+                                                  : a);
         const auto r = RunGlifora(args);
         const std::string label = ::testing::PrintToString(row.args);
         EXPECT_EQ(r.status, row.status) << label << ": " << r.err;
@@ -180,7 +170,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
             EXPECT_NE(r.err.find("Uso: glifora"), std::string::npos) << label;
         }
         EXPECT_TRUE(r.out.empty()) << label;
-        for (const char* suffix : {"", ".jpg", ".bmp"})
+        for (const char* suffix : {"", ".jpg", ".bmp", ".png", ".txt", ".html"})
             EXPECT_FALSE(test::FileExists(out + suffix)) << label;
     }
     EXPECT_EQ(RunGlifora({"--help"}).status, 0);
@@ -212,8 +202,7 @@ TEST_F(Cli, EverySubcommandRunsWithoutADisplay) {
 }
 
 TEST_F(Cli, ShapeKeepsTheColumnsIsRepeatableAndServesAnim) {
-    const std::string picture = dir.filePath("p.bmp").toStdString();
-    test::WriteFile(picture, test::EncodePicture(test::RandomRaster(90, 60, 8), "BMP"));
+    const std::string picture = Bmp("p.bmp", test::RandomRaster(90, 60, 8));
     const auto a = RunGlifora({"ascii", picture, "--shape", "--columns", "17"});
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(RunGlifora({"ascii", picture, "--shape", "--columns", "17"}).out, a.out);

@@ -15,17 +15,10 @@ using test::RecordingCanvas;
 using test::RowText;
 using Print = RecordingCanvas::Print;
 
-class Document : public ::testing::Test {
+class Document : public test::CanvasDocumentTest {
   protected:
-    EditorDocument doc;
-    RecordingCanvas canvas;
     RubberBand band{doc};
 
-    void SetUp() override {
-        doc.SetCanvas(&canvas);
-        doc.ClearScreen();
-        canvas = {};
-    }
     void Drag(double x1, double y1, double x2, double y2, bool fill, const std::string& c = "#") {
         band.Down(x1, y1);
         band.Move(x2, y2);

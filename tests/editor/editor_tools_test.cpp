@@ -11,17 +11,10 @@ namespace {
 using test::RecordingCanvas;
 using test::RowText;
 
-class Tools : public ::testing::Test {
+class Tools : public test::CanvasDocumentTest {
   protected:
-    EditorDocument doc;
-    RecordingCanvas canvas;
     EditorTools tools{doc};
 
-    void SetUp() override {
-        doc.SetCanvas(&canvas);
-        doc.ClearScreen();
-        canvas = {};
-    }
     std::optional<std::string> Down(double x, double y, bool left = true) {
         return tools.Mouse(MouseAction::Down, left, x, y);
     }

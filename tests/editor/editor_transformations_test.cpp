@@ -15,15 +15,8 @@ namespace {
 using test::RecordingCanvas;
 using test::RowText;
 
-class Transform : public ::testing::Test {
+class Transform : public test::CanvasDocumentTest {
   protected:
-    EditorDocument doc;
-    RecordingCanvas canvas;
-
-    void SetUp() override {
-        doc.SetCanvas(&canvas);
-        doc.ClearScreen();
-    }
     // Every visible cell, "" kept apart from " ".
     std::vector<std::string> Visible() const {
         std::vector<std::string> cells;

@@ -66,17 +66,13 @@ class EditorWindow : public ::testing::Test {
     }
 };
 
-TEST_F(EditorWindow, OpensWithItsLayoutAndNoToolChosen) {
-    EXPECT_EQ(w->picDraw->size(), QSize(800, 900));
-    EXPECT_EQ(w->picDraw->parentWidget(), w->Picture1);
+TEST_F(EditorWindow, OpensWithItsGridAndNoToolChosen) {
     EXPECT_EQ(w->picDraw->GlyphFont(), MakeTextArtFont("DejaVu Sans Mono", 10));
+    // The button shows "Libre" pressed, yet no tool is chosen: a click does nothing.
     EXPECT_TRUE(w->TbTool->findChild<QAction*>("Libre")->isChecked());
     EXPECT_EQ(w->Tools().Tool(), EditorTool::None);
-    EXPECT_EQ(w->Tools().Character(), "");
     EXPECT_EQ(w->picDraw->Image().pixel(8, 5), qRgb(0xE0, 0xE0, 0xE0));  // a grid line
     EXPECT_EQ(w->picDraw->Image().pixel(4, 5), qRgb(255, 255, 255));
-
-    // With no tool a click does nothing.
     Press({20, 30});
     Release({20, 30});
     EXPECT_EQ(doc.Cell(3, 3), " ");
@@ -213,17 +209,8 @@ TEST_F(EditorWindow, MenusTransformTheGrid) {
     EXPECT_EQ(doc.Cell(1, 1), " ");
 }
 
-}  // namespace
-}  // namespace glifora
-
-namespace glifora {
-namespace {
-
-TEST(EditorCaptions, TheSmallButtonShowsItsWholeCaption) {
-    test::ScriptedDialogs dialogs;
-    EditorDocument doc;
-    frmEditor w(dialogs, doc, TextFont{"DejaVu Sans Mono", 8});
-    EXPECT_LE(w.cmd1->fontMetrics().horizontalAdvance(w.cmd1->text()), w.cmd1->width() - 2);
+TEST_F(EditorWindow, TheSmallButtonShowsItsWholeCaption) {
+    EXPECT_LE(w->cmd1->fontMetrics().horizontalAdvance(w->cmd1->text()), w->cmd1->width() - 2);
 }
 
 }  // namespace

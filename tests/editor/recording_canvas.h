@@ -1,6 +1,8 @@
 #pragma once
 // An editor canvas that records what the document asks it to draw.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -25,6 +27,19 @@ class RecordingCanvas final : public EditorCanvas {
     }
     void ClearCanvas() override { ++clears; }
     void InvertRectangle(CanvasPoint a, CanvasPoint b) override { inversions.push_back({a, b}); }
+};
+
+// A cleared document drawing on a recording canvas, which starts empty.
+class CanvasDocumentTest : public ::testing::Test {
+  protected:
+    EditorDocument doc;
+    RecordingCanvas canvas;
+
+    void SetUp() override {
+        doc.SetCanvas(&canvas);
+        doc.ClearScreen();
+        canvas = {};
+    }
 };
 
 // The characters of cells (first..last columns) of one row, "" shown as "_".

@@ -1,5 +1,6 @@
 #include "hostsettings/frm_sistema.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "app/clipped_texts.h"
 #include "test_support.h"
 
 namespace glifora {
@@ -77,6 +79,12 @@ TEST_F(Panel, WordWrapBoxShowsTheStoredStateAgain) {
     WriteFile(Path(), StoreWith(7, "00000078", "hex:00"));
     panel.chkNAjuste->click();
     EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
+}
+
+TEST_F(Panel, EveryExplanationLineShowsAboveTheFrames) {
+    frmSistema panel{ValueStore(Path())};
+    panel.show();
+    EXPECT_THAT(test::ClippedTexts(&panel), ::testing::IsEmpty());
 }
 
 }  // namespace

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include "platform/jpeg_reader.h"
 #include "platform/shrink.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
@@ -26,17 +25,13 @@ Raster Smooth(int w, int h) {
     return r;
 }
 
-class Decoding : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
-};
+using Decoding = test::InTempDir;
 
 TEST_F(Decoding, ReadsEachFormatByContentNotByName) {
     const Raster r = test::RandomRaster(5, 4, 7);
     // Lossless formats come back exactly, whatever the file is called.
     for (const char* format : {"BMP", "PNG", "ICO"}) {
-        const std::string path = Path((std::string("picture_") + format + ".jpg").c_str());
+        const std::string path = Path(std::string("picture_") + format + ".jpg");
         test::WriteFile(path, test::EncodePicture(r, format));
         const PictureLoad load = DecodePicture(path);
         ASSERT_TRUE(load.Ok()) << format << ": " << load.error;

@@ -24,9 +24,6 @@ namespace {
 // A tiny metafile writer: records of 16-bit words, then the headers.
 class Wmf {
   public:
-    Wmf& Rec(uint16_t function, std::initializer_list<int> words, std::string raw = "") {
-        return Rec(function, std::vector<int>(words), std::move(raw));
-    }
     Wmf& Rec(uint16_t function, const std::vector<int>& words, std::string raw = "") {
         std::string body;
         for (int w : words) Put16(body, w);

@@ -7,7 +7,7 @@
 #include "platform/picture_decoder.h"
 #include "platform/shrink.h"
 #include "platform/text_metrics.h"
-#include "test_support.h"
+#include "test_helpers.h"
 #include "textart/ansi_color_writer.h"
 #include "textart/art_picture.h"
 #include "textart/text_art_job.h"
@@ -15,17 +15,7 @@
 namespace glifora {
 namespace {
 
-std::string StripSgr(const std::string& text) {
-    std::string plain;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\x1b' && i + 1 < text.size() && text[i + 1] == '[') {
-            i = text.find('m', i);
-            continue;
-        }
-        plain.push_back(text[i]);
-    }
-    return plain;
-}
+using test::StripSgr;
 
 TEST(CellColors, SpansSplitTheSourceAndHoldTheShrinkSample) {
     for (int source : {1, 2, 3, 5, 6, 7, 100, 101, 4000})

@@ -40,6 +40,15 @@ Raster RedGreen() {
     return r;
 }
 
+// Normal mode with the user's text as the palette.
+WebArtSettings UserText(const char* text, int size = 5) {
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = text;
+    s.size = size;
+    return s;
+}
+
 std::string Page(const Raster& picture, const WebArtSettings& s, WebArtState& state) {
     PrepareWebPalette(s, state);
     return WebArtPage(picture, s, state);
@@ -72,10 +81,7 @@ TEST(WebArtPage, QualityModeWithEachBorder) {
 }
 
 TEST(WebArtPage, BordersDoNothingWithoutQuality) {
-    WebArtSettings s;
-    s.palette = kWebPaletteUserText;
-    s.userText = "x";
-    s.size = 5;
+    WebArtSettings s = UserText("x");
     s.borders = {true, true, true, true};
     WebArtState state;
     EXPECT_EQ(Page(RedGreen(), s, state),
@@ -85,10 +91,7 @@ TEST(WebArtPage, BordersDoNothingWithoutQuality) {
 TEST(WebArtPage, UserPaletteRunsOnAcrossRowsAndPages) {
     // 3 x 3 white at step 1 across, 2 down: rows 0 and 2. The colour carries
     // over from row to row, so the page holds one font element.
-    WebArtSettings s;
-    s.palette = kWebPaletteUserText;
-    s.userText = "AB";
-    s.size = 5;
+    WebArtSettings s = UserText("AB");
     WebArtState state;
     const Raster white(3, 3, 0xFFFFFF);
     EXPECT_EQ(Page(white, s, state),
@@ -101,10 +104,7 @@ TEST(WebArtPage, UserPaletteRunsOnAcrossRowsAndPages) {
 }
 
 TEST(WebArtPage, UserTextIsEscapedAndAnEmptyPaletteWritesNoCharacters) {
-    WebArtSettings s;
-    s.palette = kWebPaletteUserText;
-    s.userText = "<&>";
-    s.size = 5;
+    WebArtSettings s = UserText("<&>");
     WebArtState state;
     EXPECT_EQ(Page(Raster(3, 1, 0), s, state),
               kNormalHead + Open("0,0,0") + "&lt;&amp;&gt;<br>\r\n" + kFoot);
@@ -118,10 +118,7 @@ TEST(WebArtPage, StepsFollowTheSizeSlider) {
     Raster r(11, 21, 0);
     r.SetPixel(5, 10, MakeColor(1, 2, 3));
     r.SetPixel(4, 10, MakeColor(9, 9, 9));  // between samples: never read
-    WebArtSettings s;
-    s.palette = kWebPaletteUserText;
-    s.userText = "#";
-    s.size = 1;
+    WebArtSettings s = UserText("#", 1);
     WebArtState state;
     EXPECT_EQ(Page(r, s, state), kNormalHead + Open("0,0,0") + "###<br>\r\n#" + Switch("1,2,3") +
                                      "#" + Switch("0,0,0") + "#<br>\r\n###<br>\r\n" + kFoot);
@@ -154,15 +151,6 @@ TEST(WebArtPage, BinaryPaletteIsTwoHundredFreshDigits) {
     s.palette = -1;  // nothing selected: the palette stays
     PrepareWebPalette(s, again);
     EXPECT_EQ(again.WebPalette, first);
-}
-
-TEST(WebArtColors, SplitAndBackgroundText) {
-    EXPECT_EQ(SplitSampleColor(-1), (SampleColor{-1, 0, 0}));
-    EXPECT_EQ(WebColorText(MakeColor(10, 0, 255)), "#0A00FF");
-    WebArtState state;
-    state.WebBackColor = "#0A00FF";
-    const std::string page = WebArtPage(Raster(1, 1), WebArtSettings{}, state);
-    EXPECT_NE(page.find("<head><body bgcolor=\"#0A00FF\">\r\n"), std::string::npos);
 }
 
 // The samples of a page as plainly as they can be written: one pixel read,
