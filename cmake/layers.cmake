@@ -1,5 +1,5 @@
 # The layers of the build: logic and command-line libraries reach Qt Core and
-# Qt Gui at most; only the *_ui libraries and the executable link Qt Widgets.
+# Qt Gui at most; only the *_ui libraries and the desktop module link Qt Widgets.
 # glifora_check_layers() walks each logic library's link interface, as it
 # stands once every library is defined, and writes what it finds to a report
 # that the `layers` test reads.

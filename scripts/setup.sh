@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n qt6-gtk-platformtheme
-  libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg62-turbo-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   libwmf-bin

@@ -18,6 +18,12 @@ int main(int argc, char** argv) {
     runtime.setAutoRemove(true);
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    // And a cache folder of its own: the programs it runs keep glyph tables
+    // there, never in the user's cache, and never find one left by an older
+    // build.
+    QTemporaryDir cache;
+    cache.setAutoRemove(true);
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QApplication app(argc, argv);
     glifora::InitPictureDecoding();
     return RUN_ALL_TESTS();

@@ -9,18 +9,33 @@ namespace glifora {
 
 namespace {
 
-// Qt's Spanish catalogue spells the modifiers out ("Control+Z",
+// Installed after Qt's catalogue, so it is asked first; it answers only the
+// texts below. Qt's Spanish catalogue spells the modifiers out ("Control+Z",
 // "Mayúsculas+S"); the program's help and Spanish keyboards write the short
-// names "Ctrl+Z" and "Mayús+S". Installed after the catalogue, so it is
-// asked first and answers only those texts.
-class ShortcutNames final : public QTranslator {
+// names "Ctrl+Z" and "Mayús+S". And the catalogue has no entry for the file
+// kinds the file dialog lists ("Folder"), named since Qt 6 by the icon
+// provider.
+class OwnTexts final : public QTranslator {
   public:
     [[nodiscard]] bool isEmpty() const override { return false; }
     [[nodiscard]] QString translate(const char* context, const char* source,
                                     const char* /*disambiguation*/, int /*n*/) const override {
-        if (qstrcmp(context, "QShortcut") != 0) return {};
-        if (qstrcmp(source, "Ctrl") == 0) return QStringLiteral("Ctrl");
-        if (qstrcmp(source, "Shift") == 0) return QStringLiteral("Mayús");
+        struct Text {
+            const char* context;
+            const char* source;
+            const char* spanish;
+        };
+        static constexpr Text kTexts[] = {
+            {"QShortcut", "Ctrl", "Ctrl"},
+            {"QShortcut", "Shift", "Mayús"},
+            {"QAbstractFileIconProvider", "Folder", "Carpeta"},
+            {"QAbstractFileIconProvider", "File Folder", "Carpeta de archivos"},
+            {"QAbstractFileIconProvider", "Drive", "Unidad"},
+            {"QAbstractFileIconProvider", "File", "Archivo"},
+        };
+        for (const Text& t : kTexts)
+            if (qstrcmp(context, t.context) == 0 && qstrcmp(source, t.source) == 0)
+                return QString::fromUtf8(t.spanish);
         return {};
     }
 };
@@ -39,7 +54,7 @@ bool InstallSpanish() {
     found =
         qtbase->load(spanish, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (found) QCoreApplication::installTranslator(qtbase);
-    QCoreApplication::installTranslator(new ShortcutNames);
+    QCoreApplication::installTranslator(new OwnTexts);
     return found;
 }
 

@@ -1,11 +1,12 @@
 #include "cli/cli.h"
 
-#include <QGuiApplication>
+#include <QtGlobal>
 #include <cstdlib>
 #include <iostream>
 
 #include "cli/cli_color.h"
 #include "cli/cli_common.h"
+#include "platform/gui_on_demand.h"
 #include "platform/picture_decoder.h"
 
 namespace glifora::cli {
@@ -183,11 +184,10 @@ int RunCli(int argc, char** argv) {
             std::cout << "Uso: glifora " << sub->usage << "\n";
             return kExitOk;
         }
-    // Headless: no window is ever shown, so no display is needed.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtMessages);
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
+    // Qt's application object is made only if a font is used; a web page or
+    // a filter never needs one, nor text art whose glyphs are in the cache.
+    GuiOnDemand gui(argv[0]);
     InitPictureDecoding();
     try {
         const ParsedArgs parsed = ParseArgs(args, sub->options);

@@ -107,7 +107,7 @@ int RunAnim(const ParsedArgs& args) {
 
     if (AnimArtFramePaths(request).empty() && !request.fromGif)
         return Fail("no hay fotogramas que escribir");
-    TextArtSession session;
+    TextArtSession session{TextArtSession::Deferred{}};
     PrepareSessionFor(session, settings.text);
     if (printing) {
         PrintingFrameMaker maker(settings.text, session, color);

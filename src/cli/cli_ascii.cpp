@@ -46,7 +46,7 @@ int RunAscii(const ParsedArgs& args) {
     }
     SeedFromArgs(args);
 
-    TextArtSession session;
+    TextArtSession session{TextArtSession::Deferred{}};
     PrepareSessionFor(session, s);
     TextArtResult art;
     if (args.positionals.empty()) {

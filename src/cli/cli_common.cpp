@@ -80,7 +80,8 @@ std::vector<EffectStep> EffectStepsFromArgs(const ParsedArgs& args) {
 }
 
 void PrepareSessionFor(TextArtSession& session, const TextArtSettings& settings) {
-    PrepareSession(session, settings);
+    const GlyphCache cache = GlyphCache::ForUser();
+    PrepareSession(session, settings, &cache);
     // The default face falls back silently; a face asked for by name says so.
     const std::string& used = session.Font().FontName;
     if (settings.font.FontName != TextFont{}.FontName && used != settings.font.FontName)

@@ -33,8 +33,9 @@ int Fail(const std::string& message);
 // every argument is checked and before any picture is decoded.
 void SeedFromArgs(const ParsedArgs& args);
 
-// The session for the settings; a --font that is not installed is named on
-// stderr with the face used instead.
+// The session for the settings, from the user's glyph cache when it holds
+// them; a --font that is not installed is named on stderr with the face used
+// instead. `session` should be a deferred one, so nothing is drawn on a hit.
 void PrepareSessionFor(TextArtSession& session, const TextArtSettings& settings);
 
 // Draws a filter step's progress on stderr.

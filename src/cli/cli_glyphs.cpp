@@ -7,7 +7,7 @@ namespace glifora::cli {
 
 int RunGlyphs(const ParsedArgs& args) {
     const TextArtSettings s = FontSettingsFromArgs(args);
-    TextArtSession session;
+    TextArtSession session{TextArtSession::Deferred{}};
     PrepareSessionFor(session, s);
     const GlyphTables& t = session.Tables();
     std::printf("celda %d %d\n", session.Cell().width, session.Cell().height);

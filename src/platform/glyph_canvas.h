@@ -12,6 +12,7 @@ namespace glifora {
 struct TextExtent {
     int width = 0;
     int height = 0;
+    friend bool operator==(const TextExtent&, const TextExtent&) = default;
 };
 
 class GlyphCanvas {

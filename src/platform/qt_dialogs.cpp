@@ -7,6 +7,8 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "platform/qt_dialog_texts.h"
+
 namespace glifora {
 namespace {
 
@@ -40,6 +42,7 @@ std::string QtDialogs::ShowOpenDialog(const std::string& filter, const std::stri
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(NameFilters(filter));
+    PrepareFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first().trimmed().toStdString();
 }
@@ -53,6 +56,7 @@ std::string QtDialogs::ShowSaveDialog(const std::string& filter, const std::stri
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(NameFilters(filter));
         dialog.setDefaultSuffix(Q(defaultExtension));
+        PrepareFileDialog(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         const QString path = dialog.selectedFiles().first().trimmed();
         // The overwrite question is the dialog's own; the creation question is ours.
@@ -86,12 +90,14 @@ ColorValue QtDialogs::ShowColorDialog() {
 }
 
 std::string QtDialogs::BrowseForFolder() {
-    const QString dir = QFileDialog::getExistingDirectory(
-        owner_, QStringLiteral("Seleccione la carpeta donde están los bmp"), QString(),
-        QFileDialog::ShowDirsOnly);
+    QFileDialog dialog(owner_, QStringLiteral("Seleccione la carpeta donde están los bmp"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    PrepareFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString dir = dialog.selectedFiles().first();
     if (dir.isEmpty()) return {};
-    QString path = QDir::cleanPath(dir);
-    return path.toStdString();
+    return QDir::cleanPath(dir).toStdString();
 }
 
 FontChoice QtDialogs::ChooseFont(const FontRequest& request) {
@@ -103,6 +109,8 @@ FontChoice QtDialogs::ChooseFont(const FontRequest& request) {
     initial.setItalic(request.italic);
     QFontDialog dialog(initial, owner_);
     dialog.setOption(QFontDialog::MonospacedFonts, false);
+    PrepareFontDialog(dialog);
+    SelectClosestStyle(dialog, initial);
     if (dialog.exec() != QDialog::Accepted) return {};
     QFont chosen = dialog.selectedFont();
     int size = chosen.pointSize();

@@ -8,6 +8,7 @@
 
 #include "platform/ansi.h"
 #include "platform/arith.h"
+#include "platform/gui_on_demand.h"
 #include "platform/qt_raster.h"
 
 namespace glifora {
@@ -17,6 +18,7 @@ int PointsToPixels(int points) {
 }
 
 QFont MakeTextArtFont(const std::string& face, int points) {
+    RequireGui();
     QFont font(QString::fromStdString(face));
     font.setStyleHint(QFont::Monospace, QFont::NoAntialias);
     font.setFixedPitch(true);

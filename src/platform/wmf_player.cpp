@@ -6,6 +6,7 @@
 #include <span>
 
 #include "platform/arith.h"
+#include "platform/gui_on_demand.h"
 #include "platform/qt_raster.h"
 #include "platform/wmf_playback.h"
 #include "platform/wmf_records.h"
@@ -363,6 +364,7 @@ bool LooksLikeWmf(std::string_view b) {
 }
 
 PictureLoad PlayWmf(std::string_view bytes, uint64_t byteLimit) {
+    RequireGui();  // text records draw with fonts
     return wmf::Player(bytes, byteLimit).Run();
 }
 

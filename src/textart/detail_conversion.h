@@ -3,6 +3,9 @@
 // well as its tone. Each cell's blurred sub-cell pattern is matched against
 // every glyph's blurred ink, weighing shape against mean grey, and the tone
 // each choice misses is carried to the cells not yet chosen (error diffusion).
+// A refinement then revisits every cell with all its neighbours chosen,
+// weighing the tone of the whole rendering, seen through a blur of half a
+// cell, against its shape.
 
 #include <string>
 

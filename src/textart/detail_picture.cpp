@@ -12,9 +12,10 @@ namespace glifora {
 bool DetailSizeAllowed(int columns, int rows, int cellWidth, int cellHeight) {
     if (columns <= 0 || rows <= 0) return true;
     const DetailSampling s = DetailSamplingFor(cellWidth, cellHeight);
-    // Three planes of floats are alive at once.
+    // At most six planes of floats are alive at once (the picture at the
+    // sampling grid, boosted and plain, and four while the refinement blurs).
     return static_cast<uint64_t>(columns) * static_cast<uint64_t>(rows) *
-               static_cast<uint64_t>(s.across * s.down) * 12 <=
+               static_cast<uint64_t>(s.across * s.down) * 24 <=
            kDecodeByteLimit;
 }
 

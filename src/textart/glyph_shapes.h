@@ -17,6 +17,7 @@ struct GlyphShapes {
     // Per code: width x height bytes, row by row, 1 where the glyph puts ink
     // (any pixel that is not white). Empty for codes that were not drawn.
     std::array<std::vector<uint8_t>, 256> ink;
+    friend bool operator==(const GlyphShapes&, const GlyphShapes&) = default;
 };
 
 // Forgets every shape and takes the new cell size.

@@ -52,6 +52,8 @@ struct GlyphTables {
     ColorValue CountedColor = kCountWhite;
     // The ink of every code of the palette range, for the detail conversion.
     GlyphShapes Shapes;
+    // Exact: a kept table must be bit for bit the measured one.
+    friend bool operator==(const GlyphTables&, const GlyphTables&) = default;
 };
 
 // Selects palette `index` (outside 0-3 keeps the current range), clears both

@@ -35,10 +35,18 @@ DetailInputs DetailInputsFor(const TextArtSettings& s, const TextArtSession& ses
 
 }  // namespace
 
-void PrepareSession(TextArtSession& session, const TextArtSettings& settings) {
+void PrepareSession(TextArtSession& session, const TextArtSettings& settings,
+                    const GlyphCache* cache) {
+    const GlyphCacheRequest request{settings.font, settings.palette, settings.negative};
+    if (cache != nullptr)
+        if (std::optional<MeasuredSession> kept = cache->Load(request)) {
+            session.Restore(settings.font, std::move(*kept));
+            return;
+        }
     session.ApplyFont(settings.font);
     session.SelectPalette(settings.palette);
     if (settings.negative) session.SetNegative(true);
+    if (cache != nullptr) cache->Store(request, session.Measured(), session.QtFont());
 }
 
 int ColumnsFor(const TextArtSettings& settings, int cellWidth) {

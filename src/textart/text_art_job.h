@@ -13,6 +13,7 @@
 #include "platform/raster.h"
 #include "platform/text_font.h"
 #include "textart/cell_colors.h"
+#include "textart/glyph_cache.h"
 #include "textart/text_art_session.h"
 #include "textart/text_conversion.h"
 
@@ -36,8 +37,11 @@ struct TextArtSettings {
 };
 
 // The session measured for the settings' font, palette and negative option,
-// in the order of start-up: font, palette (scan and map), negative.
-void PrepareSession(TextArtSession& session, const TextArtSettings& settings);
+// in the order of start-up: font, palette (scan and map), negative. With a
+// cache that holds that state the session is restored and nothing is drawn;
+// otherwise the measurement is kept there.
+void PrepareSession(TextArtSession& session, const TextArtSettings& settings,
+                    const GlyphCache* cache = nullptr);
 
 // Columns for the settings and a cell of `cellWidth` pixels.
 [[nodiscard]] int ColumnsFor(const TextArtSettings& settings, int cellWidth);

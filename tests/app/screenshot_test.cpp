@@ -7,13 +7,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMenu>
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "animation/frm_gif_avance.h"
 #include "app/frm_about.h"
@@ -25,6 +28,7 @@
 #include "filters/frm_efect_config.h"
 #include "fonts/frm_fonts.h"
 #include "hostsettings/frm_sistema.h"
+#include "platform/qt_dialog_texts.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 
@@ -73,8 +77,19 @@ TEST(Screenshot, MainWindowAfterPlay) {
     save(&about, "about.png");
     frmFonts fonts([](const std::string&) {});
     save(&fonts, "fixed_fonts.png");
-    QFontDialog font(QFont("DejaVu Sans Mono", 10));
+    QFontDialog font(QFont("DejaVu Sans", 10));
+    PrepareFontDialog(font);
+    SelectClosestStyle(font, QFont("DejaVu Sans", 10));
     save(&font, "font_dialog.png");
+    QColorDialog colour;
+    save(&colour, "colour_dialog.png");
+    test::WriteFile(dir.filePath("dibujo.bmp").toStdString(), "BM");
+    QFileDialog files(nullptr, "Abrir", dir.path());
+    files.setNameFilters({"Imágenes (*.bmp *.jpg *.gif)", "Todos los archivos (*.*)"});
+    PrepareFileDialog(files);
+    files.show();
+    for (int i = 0; i < 50; ++i, QThread::msleep(10)) QApplication::processEvents();
+    save(&files, "file_dialog.png");
     PageWriteCancel writing(&w);
     save(&writing.Box(), "page_progress.png");
 }

@@ -25,6 +25,7 @@
 #include "filters/frm_efect_config.h"
 #include "fonts/frm_fonts.h"
 #include "hostsettings/frm_sistema.h"
+#include "platform/qt_dialog_texts.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
 
@@ -104,6 +105,7 @@ TEST_F(TextsFit, FontDialogsAndTheFixedFontList) {
     // As the font command opens it: any face, the text art's face selected.
     QFontDialog font(QFont("DejaVu Sans Mono", 10));
     font.setOption(QFontDialog::MonospacedFonts, false);
+    PrepareFontDialog(font);
     ExpectFits(&font, "font dialog");
     QColorDialog colour;
     ExpectFits(&colour, "colour dialog");
