@@ -30,18 +30,11 @@ TEST(WindowPictureMemory, ShowingAndPreviewingCopyNothingAndMenuRunsStayWithinTh
     EXPECT_EQ(w.Picture().HeldBytes(), one);
     w.EfectConfig()->hide();
 
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 4; ++run) {
         w.Action("mnuNegativo")->trigger();
         EXPECT_LE(w.Picture().HeldBytes(), 3 * one);
     }
-    const Raster& shown = std::as_const(w.Picture()).Displayed();
-    EXPECT_NE(shown, picture);  // three negatives: one
-    w.Action("mnuNegativo")->trigger();
-    EXPECT_EQ(shown, picture);
-    w.Action("mnuUndoPicture")->trigger();
-    EXPECT_NE(shown, picture);
-    w.Action("mnuNegativo")->trigger();
-    EXPECT_EQ(shown, picture);
+    EXPECT_EQ(std::as_const(w.Picture()).Displayed(), picture);  // four negatives
 }
 
 }  // namespace
