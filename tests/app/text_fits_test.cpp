@@ -1,6 +1,8 @@
 // Every window and dialog of the desktop program, in the states a user meets
 // them, shows each caption, item and header whole: measured with the fonts
-// and style in use, against the widgets' geometry.
+// and style in use, against the widgets' geometry. With GLIFORA_SCREENSHOT_DIR
+// set, the same windows are also saved there as pictures for a person to look
+// at (under a virtual display: QT_QPA_PLATFORM=xcb xvfb-run ...).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,11 +10,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
+#include <functional>
 
 #include "animation/frm_gif_avance.h"
 #include "app/clipped_texts.h"
@@ -32,27 +38,77 @@
 namespace glifora {
 namespace {
 
-using ::testing::IsEmpty;
-
-class TextsFit : public ::testing::Test {
+class EveryWindow : public ::testing::Test {
   protected:
     // Qt's own dialogs and buttons speak Spanish in the program, and Spanish
     // words are longer.
     static void SetUpTestSuite() { InstallSpanish(); }
 
-    // Shows `w` as the user sees it and expects nothing clipped.
-    static void ExpectFits(QWidget* w, const char* state) {
-        w->show();
-        QApplication::processEvents();
-        EXPECT_THAT(test::ClippedTexts(w), IsEmpty()) << state;
-    }
-
-    // The main window with every control shown and a converted picture.
-    void LoadAndPlay() {
+    // Shows each window in each state as the user sees it, then hands it to
+    // `look` with a name for the state.
+    void Tour(const std::function<void(QWidget*, const char*)>& look) {
+        const auto show = [&](QWidget* w, const char* name) {
+            w->show();
+            QApplication::processEvents();
+            look(w, name);
+        };
+        show(&window, "main_start");
         const std::string picture = dir.filePath("sample.bmp").toStdString();
         test::WriteFile(picture, test::EncodePicture(SamplePicture(), "BMP"));
         ASSERT_TRUE(window.LoadPictureFile(picture));
         window.Play();
+        window.chkAsciiNegativo->setChecked(true);
+        window.chkAnimArt->setChecked(true);
+        window.Command1->click();  // the algorithm options, inside the window
+        show(&window, "main");
+        window.SetMode(false);
+        window.chkWebCalidad->click();
+        show(&window, "main_web");
+
+        window.Action("mnuEditor")->trigger();
+        auto* editor = window.findChild<frmEditor*>();
+        ASSERT_NE(editor, nullptr);
+        show(editor, "editor");
+        editor->cmd1->click();
+        show(editor, "editor_characters");
+        // The first image entry that asks for a strength.
+        for (QMenu* menu : window.Menu("mnuImagen")->findChildren<QMenu*>())
+            for (QAction* a : menu->actions())
+                if (!window.EfectConfig()->isVisible() && !a->menu() && !a->isSeparator())
+                    a->trigger();
+        ASSERT_TRUE(window.EfectConfig()->isVisible());
+        show(window.EfectConfig(), "strength");
+
+        frmFonts fonts([](const std::string&) {});
+        show(&fonts, "fixed_fonts");
+        frmFonts many([](const std::string&) {}, nullptr,
+                      [] {
+                          return std::vector<std::string>{"DejaVu Sans Mono", "Liberation Mono",
+                                                          "Nimbus Mono PS", "Noto Sans Mono",
+                                                          "Courier New"};
+                      });
+        show(&many, "fixed_fonts_listed");
+        // As the font command opens it: any face, the text art's face selected.
+        QFontDialog font(QFont("DejaVu Sans Mono", 10));
+        font.setOption(QFontDialog::MonospacedFonts, false);
+        PrepareFontDialog(font);
+        SelectClosestStyle(font, QFont("DejaVu Sans Mono", 10));
+        show(&font, "font_dialog");
+        QColorDialog colour;
+        show(&colour, "colour_dialog");
+
+        std::vector<std::string> selection = {"01", "100"};
+        frmGIFAvance gif(150, selection, "/nonexistent");
+        show(&gif, "frames");
+        test::WriteFile(dir.filePath("r.reg").toStdString(),
+                        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Notepad]\r\n"
+                        "\"lfFaceName\"=\"Lucida Console\"\r\n\"iPointSize\"=dword:00000069\r\n");
+        frmSistema host{ValueStore(dir.filePath("r.reg").toStdString())};
+        show(&host, "host_settings");
+        frmAbout about(nullptr);
+        show(&about, "about");
+        PageWriteCancel writing(&window);
+        show(&writing.Box(), "page_progress");
     }
 
     QTemporaryDir dir;
@@ -60,70 +116,26 @@ class TextsFit : public ::testing::Test {
     frmMain window{dialogs, MainOptions{true}};
 };
 
-TEST_F(TextsFit, MainWindowInBothModesWithTheHiddenControls) {
-    ExpectFits(&window, "at start");
-    LoadAndPlay();
-    window.chkAsciiNegativo->setChecked(true);
-    window.chkAnimArt->setChecked(true);
-    window.Command1->click();  // the algorithm options, inside the window
-    ExpectFits(&window, "ASCII mode");
-    window.SetMode(false);
-    window.chkWebCalidad->click();
-    ExpectFits(&window, "web mode");
+TEST_F(EveryWindow, ShowsEveryTextWhole) {
+    Tour([](QWidget* w, const char* state) {
+        EXPECT_THAT(test::ClippedTexts(w), ::testing::IsEmpty()) << state;
+    });
 }
 
-TEST_F(TextsFit, EditorWithItsCharacterList) {
-    LoadAndPlay();
-    window.Action("mnuEditor")->trigger();
-    auto* editor = window.findChild<frmEditor*>();
-    ASSERT_NE(editor, nullptr);
-    ExpectFits(editor, "editor");
-    editor->cmd1->click();
-    ExpectFits(editor, "editor with its characters");
-}
-
-TEST_F(TextsFit, StrengthDialog) {
-    LoadAndPlay();
-    // The first image entry that asks for a strength.
-    for (QMenu* menu : window.Menu("mnuImagen")->findChildren<QMenu*>())
-        for (QAction* a : menu->actions())
-            if (!window.EfectConfig()->isVisible() && !a->menu() && !a->isSeparator()) a->trigger();
-    ASSERT_TRUE(window.EfectConfig()->isVisible());
-    ExpectFits(window.EfectConfig(), "strength");
-}
-
-TEST_F(TextsFit, FontDialogsAndTheFixedFontList) {
-    frmFonts fonts([](const std::string&) {});
-    ExpectFits(&fonts, "fixed fonts installed");
-    frmFonts many([](const std::string&) {}, nullptr,
-                  [] {
-                      return std::vector<std::string>{"DejaVu Sans Mono", "Liberation Mono",
-                                                      "Nimbus Mono PS", "Noto Sans Mono",
-                                                      "Courier New"};
-                  });
-    ExpectFits(&many, "fixed fonts listed");
-    // As the font command opens it: any face, the text art's face selected.
-    QFontDialog font(QFont("DejaVu Sans Mono", 10));
-    font.setOption(QFontDialog::MonospacedFonts, false);
-    PrepareFontDialog(font);
-    ExpectFits(&font, "font dialog");
-    QColorDialog colour;
-    ExpectFits(&colour, "colour dialog");
-}
-
-TEST_F(TextsFit, FrameSelectionHostSettingsAboutAndPageProgress) {
-    std::vector<std::string> selection = {"01", "100"};
-    frmGIFAvance gif(150, selection, "/nonexistent");
-    ExpectFits(&gif, "frame selection");
-    test::WriteFile(dir.filePath("r.reg").toStdString(),
-                    "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Notepad]\r\n"
-                    "\"lfFaceName\"=\"Lucida Console\"\r\n\"iPointSize\"=dword:00000069\r\n");
-    frmSistema host{ValueStore(dir.filePath("r.reg").toStdString())};
-    ExpectFits(&host, "host settings");
-    frmAbout about(nullptr);
-    ExpectFits(&about, "about");
-    PageWriteCancel writing(&window);
-    ExpectFits(&writing.Box(), "page progress");
+TEST_F(EveryWindow, SavesScreenshotsWhenAsked) {
+    const QString out = qEnvironmentVariable("GLIFORA_SCREENSHOT_DIR");
+    if (out.isEmpty()) GTEST_SKIP() << "GLIFORA_SCREENSHOT_DIR not set";
+    const auto save = [&](QWidget* w, const char* name) {
+        EXPECT_TRUE(w->grab().save(QDir(out).filePath(QString(name) + ".png"))) << name;
+    };
+    Tour(save);
+    test::WriteFile(dir.filePath("dibujo.bmp").toStdString(), "BM");
+    QFileDialog files(nullptr, "Abrir", dir.path());
+    files.setNameFilters({"Imágenes (*.bmp *.jpg *.gif)", "Todos los archivos (*.*)"});
+    PrepareFileDialog(files);
+    files.show();
+    for (int i = 0; i < 50; ++i, QThread::msleep(10)) QApplication::processEvents();
+    save(&files, "file_dialog");
 }
 
 }  // namespace
