@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "fake_effect_host.h"
 #include "filtered.h"
 #include "filters/effect_menu.h"
@@ -28,16 +26,8 @@ class FakeDialog : public StrengthDialog {
     }
 };
 
-// Runs `onRow` at each yield, as pending events would.
-class YieldingProgress : public FilterProgress {
-  public:
-    std::function<void()> onRow;
-    void SetValue(int) override {
-        if (onRow) onRow();
-    }
-};
-
 using test::Filtered;
+using test::YieldingProgress;
 
 TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     test::FakeEffectHost host;
@@ -66,11 +56,7 @@ TEST(FilterEngine, APictureReplacedDuringTheRunIsNotWrittenInto) {
     FilterEngine engine(host);
     YieldingProgress progress;
     const Raster loaded = test::RandomRaster(6, 5, 2);
-    bool replaced = false;
-    progress.onRow = [&] {  // a picture loaded meanwhile
-        if (!replaced) host.displayed = loaded;
-        replaced = true;
-    };
+    progress.once = [&] { host.displayed = loaded; };  // a picture loaded meanwhile
     engine.ApplyEffect(2, host.displayed, 0, progress);
     EXPECT_TRUE(host.displayed == loaded);
 }
@@ -143,22 +129,20 @@ TEST(Geometric, CommandsSnapshotAndRepaint) {
 
 TEST(EffectMenu, BuiltFromTheCatalogue) {
     const std::vector<ImageMenuItem> menu = ImageMenuModel();
-    std::vector<std::string> captions;
-    for (const ImageMenuItem& m : menu) captions.push_back(m.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Girar", "Colores", "Intensidad", "Bordes",
-                                                  "Efectos", "Espejos"}));
-    const auto names = [](const ImageMenuItem& sub) {
+    const auto names = [](const std::vector<ImageMenuItem>& items) {
         std::vector<std::string> n;
-        for (const ImageMenuItem& m : sub.children) n.push_back(m.caption);
+        for (const ImageMenuItem& m : items) n.push_back(m.caption);
         return n;
     };
+    EXPECT_EQ(names(menu), (std::vector<std::string>{"Girar", "Colores", "Intensidad", "Bordes",
+                                                     "Efectos", "Espejos"}));
     // Each submenu in catalogue order; spot checks at both ends.
-    EXPECT_EQ(names(menu[1]).size(), 5u);
-    EXPECT_EQ(names(menu[3]).size(), 8u);
-    EXPECT_EQ(names(menu[3]).back(), "Marcar contornos unidos");
-    EXPECT_EQ(names(menu[4]).size(), 12u);
-    EXPECT_EQ(names(menu[4]).front(), "Acuarela");
-    EXPECT_EQ(names(menu[4]).back(), "Pixelizar");
+    EXPECT_EQ(names(menu[1].children).size(), 5u);
+    EXPECT_EQ(names(menu[3].children).size(), 8u);
+    EXPECT_EQ(names(menu[3].children).back(), "Marcar contornos unidos");
+    EXPECT_EQ(names(menu[4].children).size(), 12u);
+    EXPECT_EQ(names(menu[4].children).front(), "Acuarela");
+    EXPECT_EQ(names(menu[4].children).back(), "Pixelizar");
     const ImageMenuItem& rgb = menu[1].children[3];
     ASSERT_EQ(rgb.children.size(), 5u);
     EXPECT_EQ(rgb.children[3].caption, "RGB -> BGR");
@@ -172,39 +156,27 @@ TEST(EffectMenu, BuiltFromTheCatalogue) {
     EXPECT_EQ(menu[0].children[1].op, GeometricOp::FlipVertical);
 }
 
-TEST(EffectCatalogue, SettingsAndParameters) {
+TEST(EffectCatalogue, ParametersTheMenuAndTheCommandLineAccept) {
     int configurable = 0;
     for (int code = 1; code <= 32; ++code) configurable += EffectSettings()[code].Configurable;
     EXPECT_EQ(configurable, 7);
-    EXPECT_EQ(EffectSettings()[15].Minimum, 1);
-    EXPECT_EQ(EffectSettings()[15].Maximum, 20);
+    EXPECT_EQ(EffectSettingOf(99).Configurable, false);
     EXPECT_EQ(FindEffect("Grises"), FindEffect(12));
     EXPECT_EQ(FindEffect("7")->DefaultParameter(), 0xFFFFFF);
     EXPECT_EQ(FindEffect("nada"), nullptr);
     EXPECT_EQ(FindEffect(""), nullptr);
-    EXPECT_TRUE(ParameterProblem(*FindEffect(31), 0).empty());
-    EXPECT_FALSE(ParameterProblem(*FindEffect(15), 0).empty());
-    EXPECT_FALSE(ParameterProblem(*FindEffect(6), -1).empty());
-    EXPECT_FALSE(ParameterProblem(*FindEffect(22), 0).empty());
-    EXPECT_EQ(EffectSettingOf(99).Configurable, false);
-    const SplitParts s = SplitColor(MakeColor(1, 2, 3));
-    EXPECT_EQ(s.red + 10 * s.green + 100 * s.blue, 321);
-}
-
-TEST(EffectCatalogue, ParameterRulesLiveInTheRows) {
+    EXPECT_TRUE(ParameterProblem(*FindEffect(31), 0).empty());   // gamma takes 0 as 1
+    EXPECT_FALSE(ParameterProblem(*FindEffect(15), 0).empty());  // below the range
+    for (auto [code, zeroDivisor] : {std::pair{1, -8}, {6, -1}, {21, 0}, {22, 0}, {23, 0}})
+        EXPECT_FALSE(ParameterProblem(*FindEffect(code), zeroDivisor).empty()) << code;
     for (const Effect& e : EffectCatalogue()) {
         // Every parameter a menu entry passes is one the command line accepts.
         for (const EffectMenuEntry& m : e.entries)
             EXPECT_TRUE(ParameterProblem(e, m.parameter).empty()) << m.caption;
-        if (e.forbiddenParameter) {
-            EXPECT_FALSE(ParameterProblem(e, *e.forbiddenParameter).empty()) << e.name;
-        }
-        EXPECT_EQ(e.EffectiveParameter(0), e.zeroMeansOne ? 1 : 0) << e.name;
         EXPECT_EQ(EffectSettingOf(e.code).Configurable, e.configurable) << e.name;
     }
-    EXPECT_EQ(FindEffect("realce-borde")->forbiddenParameter, -1);
-    EXPECT_EQ(FindEffect("metodo5")->forbiddenParameter, 0);
-    EXPECT_TRUE(FindEffect("gamma")->zeroMeansOne);
+    const SplitParts s = SplitColor(MakeColor(1, 2, 3));
+    EXPECT_EQ(s.red + 10 * s.green + 100 * s.blue, 321);
 }
 
 }  // namespace

@@ -121,6 +121,11 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
         for (int y = 1; y <= H; ++y)
             for (int x = 1; x <= W; ++x) fn(x, y);
     };
+    auto everyChannel = [&](auto fn) {
+        everyPixel([&](int x, int y) {
+            for (int c = 1; c <= 3; ++c) fn(c, x, y);
+        });
+    };
     auto inner = [&](auto fn) {  // x = 2..W-1, y = 2..H-1, each channel
         for (int y = 2; y <= H - 1; ++y)
             for (int x = 2; x <= W - 1; ++x)
@@ -128,18 +133,15 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
     };
     switch (code) {
         case 2:
-            everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = 255 - p.Wk(c, x, y);
-            });
+            everyChannel([&](int c, int x, int y) { p.Wk(c, x, y) = 255 - p.Wk(c, x, y); });
             break;
         case 12:
             everyPixel([&](int x, int y) { setAll(p, x, y, grey(p, x, y, false)); });
             break;
         case 14: {
             const double f = single((param + 100) / 100.0);
-            everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = clampi(rnd_even(p.S(c, x, y) * f));
-            });
+            everyChannel(
+                [&](int c, int x, int y) { p.Wk(c, x, y) = clampi(rnd_even(p.S(c, x, y) * f)); });
             break;
         }
         case 17: {
@@ -157,19 +159,16 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
         }
         case 30: {
             const double f = single(param / 100.0);
-            everyPixel([&](int x, int y) {
+            everyChannel([&](int c, int x, int y) {
                 const int gr = grey(p, x, y, true);
-                for (int c = 1; c <= 3; ++c)
-                    p.Wk(c, x, y) = clampi(rnd_even((p.S(c, x, y) - gr) * f + p.S(c, x, y)));
+                p.Wk(c, x, y) = clampi(rnd_even((p.S(c, x, y) - gr) * f + p.S(c, x, y)));
             });
             break;
         }
         case 31: {
             const double e = 1.0 / (param < 1 ? 1 : param);
-            everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c)
-                    p.Wk(c, x, y) =
-                        static_cast<int>(rnd_even(std::pow(p.S(c, x, y) / 255.0, e) * 255));
+            everyChannel([&](int c, int x, int y) {
+                p.Wk(c, x, y) = static_cast<int>(rnd_even(std::pow(p.S(c, x, y) / 255.0, e) * 255));
             });
             break;
         }
@@ -177,9 +176,8 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             // Source channel (1 blue, 2 green, 3 red) of the new blue, green and red.
             const int from[5][3] = {{2, 3, 1}, {3, 1, 2}, {2, 1, 3}, {3, 2, 1}, {1, 3, 2}};
             if (param < 1 || param > 5) break;
-            everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c) p.Wk(c, x, y) = p.S(from[param - 1][c - 1], x, y);
-            });
+            everyChannel(
+                [&](int c, int x, int y) { p.Wk(c, x, y) = p.S(from[param - 1][c - 1], x, y); });
             break;
         }
         case 32:
@@ -292,10 +290,9 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
                     }
             break;
         case 29:
-            everyPixel([&](int x, int y) {
-                for (int c = 1; c <= 3; ++c)
-                    p.Wk(c, x, y) = clampi(rnd_even(
-                        p.S(c, x, y) + ((2.0 * param + 1) * static_cast<double>(Rnd()) - param)));
+            everyChannel([&](int c, int x, int y) {
+                p.Wk(c, x, y) = clampi(rnd_even(
+                    p.S(c, x, y) + ((2.0 * param + 1) * static_cast<double>(Rnd()) - param)));
             });
             break;
         case 4: {
@@ -311,17 +308,12 @@ void ReferenceEffect(int code, RefPixels& p, int param) {
             break;
         }
         case 15:
-            everyPixel([&](int x, int y) {
+            everyChannel([&](int c, int x, int y) {
                 const int bx = (x - 1) / param * param + 1, by = (y - 1) / param * param + 1;
-                for (int c = 1; c <= 3; ++c) {
-                    long long sum = 0, n = 0;
-                    for (int j = by; j < by + param && j <= H; ++j)
-                        for (int i = bx; i < bx + param && i <= W; ++i) {
-                            sum += p.S(c, i, j);
-                            ++n;
-                        }
-                    p.Wk(c, x, y) = static_cast<int>(sum / n);
-                }
+                long long sum = 0, n = 0;
+                for (int j = by; j < by + param && j <= H; ++j)
+                    for (int i = bx; i < bx + param && i <= W; ++i, ++n) sum += p.S(c, i, j);
+                p.Wk(c, x, y) = static_cast<int>(sum / n);
             });
             break;
         // Black and white.

@@ -40,28 +40,30 @@ Outcome Filter(const Effect& e, const Raster& picture, int p, int threads) {
     return r;
 }
 
+// Two, three and seven threads against one.
+void ExpectSameOnAnyThreads(const Effect& e, const Raster& picture, int p) {
+    const Outcome one = Filter(e, picture, p, 1);
+    for (int threads : {2, 3, 7}) {
+        SCOPED_TRACE(std::string(e.name) + " p " + std::to_string(p) + " on " +
+                     std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()) +
+                     ", " + std::to_string(threads) + " threads");
+        const Outcome many = Filter(e, picture, p, threads);
+        ASSERT_TRUE(many.picture == one.picture);
+        EXPECT_EQ(many.progress, one.progress);
+        EXPECT_EQ(many.nextDraw, one.nextDraw);
+    }
+}
+
 TEST(FilterThreads, SameResultOnAnyNumberOfThreads) {
-    const std::vector<std::pair<int, int>> sizes = {{1, 1},  {3, 2},  {2, 9},    {5, 5},
-                                                    {9, 17}, {33, 7}, {300, 41}, {517, 66}};
     unsigned seed = 40;
     for (const Effect& e : EffectCatalogue()) {
         if (!e.filter) continue;
         std::vector<int> parameters{e.DefaultParameter()};
         if (e.configurable) parameters.push_back(e.maximum);
-        for (int p : parameters) {
-            for (auto [w, h] : sizes) {
-                const Raster picture = test::RandomRaster(w, h, seed++);
-                const Outcome one = Filter(e, picture, p, 1);
-                for (int threads : {2, 3, 7}) {
-                    const Outcome many = Filter(e, picture, p, threads);
-                    ASSERT_TRUE(many.picture == one.picture)
-                        << e.name << " p " << p << " on " << w << " x " << h << ", " << threads
-                        << " threads";
-                    EXPECT_EQ(many.progress, one.progress) << e.name << " " << w << " x " << h;
-                    EXPECT_EQ(many.nextDraw, one.nextDraw) << e.name;
-                }
-            }
-        }
+        for (int p : parameters)
+            for (auto [w, h] :
+                 {std::pair{1, 1}, {3, 2}, {2, 9}, {5, 5}, {9, 17}, {33, 7}, {300, 41}, {517, 66}})
+                ExpectSameOnAnyThreads(e, test::RandomRaster(w, h, seed++), p);
     }
 }
 
@@ -69,20 +71,10 @@ TEST(FilterThreads, SameResultOnAnyNumberOfThreads) {
 // its wavefront needs pictures several stretches wide and several groups of
 // rows high before it runs on more than one thread.
 TEST(FilterThreads, DiffusionAsAWavefrontMatchesOneThread) {
-    const Effect& diffuse = *FindEffect("difuminar");
     unsigned seed = 90;
     for (auto [w, h] : {std::pair{1030, 17}, {1300, 70}, {2100, 35}}) {
         const Raster picture = test::RandomRaster(w, h, seed++);
-        for (int p : {1, 6, 12, 100}) {
-            const Outcome one = Filter(diffuse, picture, p, 1);
-            for (int threads : {2, 3, 7}) {
-                const Outcome many = Filter(diffuse, picture, p, threads);
-                ASSERT_TRUE(many.picture == one.picture)
-                    << "p " << p << " on " << w << " x " << h << ", " << threads << " threads";
-                EXPECT_EQ(many.progress, one.progress);
-                EXPECT_EQ(many.nextDraw, one.nextDraw);
-            }
-        }
+        for (int p : {1, 6, 12, 100}) ExpectSameOnAnyThreads(*FindEffect("difuminar"), picture, p);
     }
 }
 

@@ -62,15 +62,13 @@ TEST(ToneFilters, WorkedCases) {
 }
 
 TEST(ToneFilters, ContrastBalancing) {
-    int b = -10, g = 100, r = 100;
-    filters::BalanceChannels(b, g, r);
-    EXPECT_EQ((Bgr{b, g, r}), (Bgr{0, 95, 95}));
-    b = 300, g = 250, r = 250;
-    filters::BalanceChannels(b, g, r);
-    EXPECT_EQ((Bgr{b, g, r}), (Bgr{255, 255, 255}));
-    b = 256, g = 100, r = 7;  // an excess of 1 is simply lost
-    filters::BalanceChannels(b, g, r);
-    EXPECT_EQ((Bgr{b, g, r}), (Bgr{255, 100, 7}));
+    // An excess of 1 is simply lost.
+    for (auto [in, out] : {std::pair{Bgr{-10, 100, 100}, Bgr{0, 95, 95}},
+                           {{300, 250, 250}, {255, 255, 255}},
+                           {{256, 100, 7}, {255, 100, 7}}}) {
+        filters::BalanceChannels(in.b, in.g, in.r);
+        EXPECT_EQ(in, out);
+    }
 }
 
 TEST(NeighbourhoodFilters, BlurSmearsTowardTheLowerRight) {
