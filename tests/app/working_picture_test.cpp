@@ -6,11 +6,11 @@
 #include <QAction>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 #include "app/frm_main.h"
-#include "filters/filter_engine.h"
+#include "filters/fake_effect_host.h"
+#include "filters/filtered.h"
 #include "filters/frm_efect_config.h"
 #include "scripted_dialogs.h"
 #include "test_support.h"
@@ -85,20 +85,6 @@ class PictureHost : public EffectHost {
     void AssignPicture(const Raster& p) override { picture.Assign(p); }
 };
 
-class Yielding : public FilterProgress {
-  public:
-    std::function<void()> onRow;
-    void SetValue(int) override {
-        if (onRow) onRow();
-    }
-};
-
-Raster Expected(int code, Raster picture, int parameter) {
-    NullProgress none;
-    RunEffect(*FindEffect(code), picture, parameter, none, 1);
-    return picture;
-}
-
 // Menu runs filter a working copy in the buffer of the former undo copy: the
 // results, the undo copies and the picture shown during a run are those of
 // a fresh copy per run, and no run holds more than three pictures.
@@ -108,7 +94,7 @@ TEST(WorkingPictureFilterRuns, RepeatedRunsReuseTheUndoBufferWithTheSameResults)
     Raster expected = test::RandomRaster(70, 50, 11), before;
     host.picture.Load(Raster(expected));
     size_t most = 0;
-    Yielding progress;
+    test::YieldingProgress progress;
     progress.onRow = [&] {  // a repaint: the picture is shown whole, unfiltered
         most = std::max(most, host.picture.HeldBytes());
         EXPECT_EQ(host.Shown(), before);
@@ -116,7 +102,7 @@ TEST(WorkingPictureFilterRuns, RepeatedRunsReuseTheUndoBufferWithTheSameResults)
     std::vector<const uint8_t*> buffers;
     for (const auto& [code, parameter] : {std::pair{2, 0}, {3, 0}, {7, 0xFFFFFF}, {5, 0}}) {
         before = expected;
-        expected = Expected(code, expected, parameter);
+        expected = test::Filtered(code, expected, parameter, 1);
         (void)engine.ApplyEffect(code, host.picture.DisplayedForRun(), parameter, progress);
         EXPECT_EQ(host.Shown(), expected) << code;
         EXPECT_EQ(host.picture.UndoCopy(), before) << code;
@@ -133,13 +119,8 @@ TEST(WorkingPictureFilterRuns, ALoadOrAnUndoDuringARunKeepsThePicturesRight) {
     FilterEngine engine(host);
     const Raster first = test::RandomRaster(40, 30, 12), second = test::RandomRaster(40, 30, 13);
     host.picture.Load(Raster(first));
-    Yielding progress;
-    const auto once = [&](std::function<void()> act) {
-        progress.onRow = [act, done = false]() mutable {
-            if (!std::exchange(done, true)) act();
-        };
-    };
-    once([&] { host.picture.Load(Raster(second)); });
+    test::YieldingProgress progress;
+    progress.once = [&] { host.picture.Load(Raster(second)); };
     (void)engine.ApplyEffect(2, host.Displayed(), 0, progress);
     EXPECT_EQ(host.Shown(), second);
     EXPECT_EQ(host.picture.UndoCopy(), second);
@@ -147,9 +128,9 @@ TEST(WorkingPictureFilterRuns, ALoadOrAnUndoDuringARunKeepsThePicturesRight) {
     host.picture.SaveUndo();
     host.Displayed().Fill(3);
     const Raster three = host.Shown();
-    once([&] { host.picture.Undo(); });
+    progress.once = [&] { host.picture.Undo(); };
     (void)engine.ApplyEffect(2, host.Displayed(), 0, progress);
-    EXPECT_EQ(host.Shown(), Expected(2, three, 0));
+    EXPECT_EQ(host.Shown(), test::Filtered(2, three, 0, 1));
     host.picture.Revert();
     EXPECT_EQ(host.Shown(), three);
 }

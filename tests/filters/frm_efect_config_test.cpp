@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <functional>
-#include <utility>
 
 #include "fake_effect_host.h"
 #include "filtered.h"
@@ -63,6 +61,14 @@ TEST_F(DialogTest, ReloadsForAnotherEffectKeepingTheSliderInRange) {
     EXPECT_EQ(dialog.sldEfecto->value(), 1);
     EXPECT_EQ(host.saveUndoCalls, undoBefore);  // reloading filters nothing
     EXPECT_TRUE(dialog.Picture1Raster() == host.displayed);
+    // Opened afresh, gamma starts at 1, its identity, without filtering;
+    // the menu's 0 is taken as 1.
+    dialog.cmdCancel->click();
+    Menu(31, 0);
+    EXPECT_EQ(dialog.sldEfecto->value(), 1);
+    EXPECT_EQ(host.saveUndoCalls, undoBefore);
+    EXPECT_EQ(Menu(31, 0), EffectOutcome::Filtered);
+    EXPECT_TRUE(host.displayed == original);
 }
 
 TEST_F(DialogTest, StrengthsDoNotAccumulateAndUndoFollowsAplicar) {
@@ -105,14 +111,6 @@ TEST_F(DialogTest, OtherFiltersMeanwhileAreReplacedByAplicar) {
     EXPECT_TRUE(host.displayed == Filtered(17, original, 30));
 }
 
-TEST_F(DialogTest, GammaOpensAtOneWithoutFiltering) {
-    Menu(31, 0);
-    EXPECT_EQ(dialog.sldEfecto->value(), 1);
-    EXPECT_EQ(host.saveUndoCalls, 0);
-    EXPECT_EQ(Menu(31, 0), EffectOutcome::Filtered);  // the menu's 0 taken as 1
-    EXPECT_TRUE(host.displayed == original);
-}
-
 TEST_F(DialogTest, PreviewFitsTheBox) {
     Menu(14, 10);
     EXPECT_FALSE(dialog.PreviewStretched());  // 40 x 30 is shown at its own size
@@ -136,12 +134,7 @@ class DuringPreview : public DialogTest {
         dialog.SetProgressForTest(&yielding);
         Menu(14, 10);
     }
-    struct Yielding : FilterProgress {
-        std::function<void()> once;
-        void SetValue(int) override {
-            if (once) std::exchange(once, {})();
-        }
-    } yielding;
+    test::YieldingProgress yielding;
 };
 
 TEST_F(DuringPreview, SliderMovesArePreviewedAfterTheRunTheLastOneWins) {
