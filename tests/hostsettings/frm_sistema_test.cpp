@@ -1,16 +1,13 @@
 #include "hostsettings/frm_sistema.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
 
-#include "app/clipped_texts.h"
 #include "test_support.h"
 
 namespace glifora {
@@ -79,12 +76,6 @@ TEST_F(Panel, WordWrapBoxShowsTheStoredStateAgain) {
     WriteFile(Path(), StoreWith(7, "00000078", "hex:00"));
     panel.chkNAjuste->click();
     EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
-}
-
-TEST_F(Panel, EveryExplanationLineShowsAboveTheFrames) {
-    frmSistema panel{ValueStore(Path())};
-    panel.show();
-    EXPECT_THAT(test::ClippedTexts(&panel), ::testing::IsEmpty());
 }
 
 }  // namespace
