@@ -29,12 +29,17 @@ class FakeDialog : public StrengthDialog {
 using test::Filtered;
 using test::YieldingProgress;
 
-TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
+class FilterEngineTest : public ::testing::Test {
+  protected:
+    FilterEngineTest() { host.displayed = original; }
+    const Raster original = test::RandomRaster(6, 5, 1);
     test::FakeEffectHost host;
-    host.displayed = test::RandomRaster(6, 5, 1);
-    const Raster original = host.displayed;
-    FilterEngine engine(host);
+    FilterEngine engine{host};
     YieldingProgress progress;
+    NullProgress none;
+};
+
+TEST_F(FilterEngineTest, RefusesASecondRunWhileOneIsGoing) {
     std::vector<EffectOutcome> inner;
     progress.onRow = [&] {
         EXPECT_TRUE(engine.FilterBusy());
@@ -50,25 +55,16 @@ TEST(FilterEngine, RefusesASecondRunWhileOneIsGoing) {
     EXPECT_EQ(host.repaints, 1);
 }
 
-TEST(FilterEngine, APictureReplacedDuringTheRunIsNotWrittenInto) {
-    test::FakeEffectHost host;
-    host.displayed = test::RandomRaster(6, 5, 1);
-    FilterEngine engine(host);
-    YieldingProgress progress;
+TEST_F(FilterEngineTest, APictureReplacedDuringTheRunIsNotWrittenInto) {
     const Raster loaded = test::RandomRaster(6, 5, 2);
     progress.once = [&] { host.displayed = loaded; };  // a picture loaded meanwhile
     engine.ApplyEffect(2, host.displayed, 0, progress);
     EXPECT_TRUE(host.displayed == loaded);
 }
 
-TEST(FilterEngine, ConfigurableEffectsGoThroughTheDialog) {
-    test::FakeEffectHost host;
-    host.displayed = test::RandomRaster(6, 5, 3);
-    const Raster original = host.displayed;
-    FilterEngine engine(host);
+TEST_F(FilterEngineTest, ConfigurableEffectsGoThroughTheDialog) {
     FakeDialog dialog;
     engine.SetStrengthDialog(&dialog);
-    NullProgress none;
 
     EXPECT_EQ(engine.ApplyEffect(14, host.displayed, 10, none), EffectOutcome::DialogLoaded);
     EXPECT_TRUE(host.displayed == original);
@@ -84,18 +80,14 @@ TEST(FilterEngine, ConfigurableEffectsGoThroughTheDialog) {
     EXPECT_EQ(dialog.opens, 3);
 }
 
-TEST(FilterEngine, CodesWithoutFilterAndEmptyPictures) {
-    test::FakeEffectHost host;
-    FilterEngine engine(host);
-    NullProgress none;
+TEST_F(FilterEngineTest, CodesWithoutFilterAndEmptyPictures) {
+    engine.ApplyEffect(28, host.displayed, 0, none);
+    EXPECT_TRUE(host.displayed == original);
+    host.displayed = Raster();
     for (int code : {28, 0, 33, -4, 17, 19, 21, 15}) {
         EXPECT_EQ(engine.ApplyEffect(code, host.displayed, 0, none), EffectOutcome::Filtered);
         EXPECT_TRUE(host.displayed.Empty());
     }
-    host.displayed = test::RandomRaster(2, 2, 4);
-    const Raster two = host.displayed;
-    engine.ApplyEffect(28, host.displayed, 0, none);
-    EXPECT_TRUE(host.displayed == two);
 }
 
 TEST(ThrottledProgress, SetsEveryValueButYieldsSparingly) {

@@ -43,18 +43,17 @@ TEST(ToneFilters, WorkedCases) {
     // Brightness scales: f held in single precision is just above 1.1.
     EXPECT_EQ(One(14, {15, 255, 0}, 10), (Bgr{17, 255, 0}));
     EXPECT_EQ(One(14, {15, 5, 200}, -10), (Bgr{13, 4, 180}));
-    EXPECT_TRUE(Filtered(14, photo, 0) == photo);
     EXPECT_EQ(One(14, {90, 255, 3}, -100), (Bgr{0, 0, 0}));
     EXPECT_EQ(One(30, {0, 0, 255}, -100), (Bgr{85, 85, 85}));
-    EXPECT_TRUE(Filtered(31, photo, 1) == photo);
-    EXPECT_TRUE(Filtered(31, photo, 0) == photo);  // the menu's 0 is taken as 1
     EXPECT_EQ(One(31, {64, 0, 255}, 2), (Bgr{128, 0, 255}));
     EXPECT_EQ(One(32, {255, 255, 255}, 0), (Bgr{255, 255, 255}));
     EXPECT_EQ(One(32, {0, 0, 0}, 0), (Bgr{8, 24, 64}));
     EXPECT_TRUE(Filtered(16, Filtered(16, photo, 4), 4) == photo);
     EXPECT_TRUE(Filtered(16, Filtered(16, Filtered(16, photo, 1), 1), 1) == photo);
     EXPECT_EQ(One(16, {1, 2, 3}, 1), (Bgr{2, 3, 1}));  // BRG: R' = b, G' = r, B' = g
-    EXPECT_TRUE(Filtered(16, photo, 7) == photo);
+    // Unchanged: strength 0, gamma 1 (the menu's 0 taken as 1), no channel order.
+    for (auto [code, p] : {std::pair{14, 0}, {31, 1}, {31, 0}, {16, 7}})
+        EXPECT_TRUE(Filtered(code, photo, p) == photo) << code << " " << p;
     for (int p : {-100, -10, 10, 100}) {
         const Raster grey = Uniform(5, 4, {77, 77, 77});
         EXPECT_TRUE(Filtered(17, grey, p) == grey) << p;
@@ -117,15 +116,13 @@ TEST(NeighbourhoodFilters, SinglePixels) {
 
 TEST(SpecialEffects, WorkedCases) {
     const Raster flat = Uniform(8, 6, {40, 50, 60});
-    SeedRandom(1);
-    EXPECT_TRUE(Filtered(24, flat, 0) == flat);
-    EXPECT_TRUE(Filtered(4, flat, 12) == flat);
-    EXPECT_TRUE(Filtered(15, flat, 3) == flat);
-    EXPECT_FALSE(Filtered(29, flat, 50) == flat);
     const Raster small = test::RandomRaster(4, 4, 2);
-    EXPECT_TRUE(Filtered(24, small, 0) == small);
-    EXPECT_TRUE(Filtered(4, small, 0) == small);
-    EXPECT_TRUE(Filtered(15, small, 1) == small);
+    SeedRandom(1);
+    for (auto [code, strong, weak] : {std::tuple{24, 0, 0}, {4, 12, 0}, {15, 3, 1}}) {
+        EXPECT_TRUE(Filtered(code, flat, strong) == flat) << code;
+        EXPECT_TRUE(Filtered(code, small, weak) == small) << code;
+    }
+    EXPECT_FALSE(Filtered(29, flat, 50) == flat);
 
     // Watercolour keeps a black-white edge sharp.
     Raster edge = Uniform(10, 8, {0, 0, 0});
