@@ -73,27 +73,22 @@ TEST(QtDialogTexts, FontStylesReadSpanishAndPickTheFontQtPicks) {
 }
 
 TEST(QtDialogTexts, TheFontDialogOpensOnTheStyleAskedFor) {
-    struct Case {
-        const char* family;
-        bool italic, bold;
-        const char* style;
-    };
     // Qt alone selects "Oblique" for the first two, the first style listed.
-    for (const Case& c :
-         {Case{"DejaVu Sans Mono", false, false, "Book"}, Case{"DejaVu Sans", false, false, "Book"},
-          Case{"DejaVu Serif", true, false, "Italic"},
-          Case{"DejaVu Sans", true, true, "Bold Oblique"},
-          Case{"Liberation Mono", false, false, "Regular"}}) {
-        QFont wanted(c.family, 10);
-        wanted.setItalic(c.italic);
-        wanted.setBold(c.bold);
+    for (auto [family, italic, bold, style] : {std::tuple{"DejaVu Sans Mono", false, false, "Book"},
+                                               {"DejaVu Sans", false, false, "Book"},
+                                               {"DejaVu Serif", true, false, "Italic"},
+                                               {"DejaVu Sans", true, true, "Bold Oblique"},
+                                               {"Liberation Mono", false, false, "Regular"}}) {
+        QFont wanted(family, 10);
+        wanted.setItalic(italic);
+        wanted.setBold(bold);
         QFontDialog dialog(wanted);
         PrepareFontDialog(dialog);
         SelectClosestStyle(dialog, wanted);
-        EXPECT_EQ(StyleList(dialog)->currentIndex().data().toString(), c.style) << c.family;
+        EXPECT_EQ(StyleList(dialog)->currentIndex().data().toString(), style) << family;
         dialog.accept();
-        EXPECT_EQ(dialog.selectedFont().italic(), c.italic) << c.family;
-        EXPECT_EQ(dialog.selectedFont().pointSize(), 10) << c.family;
+        EXPECT_EQ(dialog.selectedFont().italic(), italic) << family;
+        EXPECT_EQ(dialog.selectedFont().pointSize(), 10) << family;
     }
 }
 
