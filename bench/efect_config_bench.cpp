@@ -161,7 +161,8 @@ void Measure(const char* title, EffectHost& host, Raster& picture, double pictur
 
 // Three runs of "Desenfocar" from the menu on a freshly loaded picture,
 // handed over as the window hands it.
-void MeasureMenuRuns(const char* title, EffectHost& host, Raster& picture, double pictureBytes) {
+void MeasureMenuRuns(const char* title, EffectHost& host,
+                     Raster& /*picture: made ready by the caller*/, double pictureBytes) {
     FilterEngine engine(host);
     NullProgress none;
     std::printf("%s\n", title);
