@@ -28,7 +28,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/working_picture.h"
+#include "app/working_picture_host.h"
 #include "filters/filter_engine.h"
 #include "filters/frm_efect_config.h"
 #include "platform/raster.h"
@@ -78,29 +78,18 @@ Raster Photo(int side) {
 }
 
 // The main window's side of the engine, over its WorkingPicture.
-class WindowHost : public EffectHost {
+class WindowHost : public WorkingPictureHost {
   public:
-    WorkingPicture picture;
-    Raster& Displayed() override { return picture.Displayed(); }
-    const Raster& Shown() override { return std::as_const(picture).Displayed(); }
-    void SaveUndo() override { picture.SaveUndo(); }
-    Raster LendUndoBuffer() override { return picture.LendUndoBuffer(); }
-    void TakeUndo(Raster snapshot) override { picture.TakeUndo(std::move(snapshot)); }
     void Repaint() override {}
-    void AssignPicture(const Raster& p) override { picture.Assign(p); }
 };
 
 // The same picture without lending its undo buffer to menu runs: each run
 // takes the snapshot by a copy and filters a fresh working copy, as menu runs
 // did before the undo buffer was lent.
-class CopyingWindowHost : public EffectHost {
+class CopyingWindowHost : public WindowHost {
   public:
-    WorkingPicture picture;
-    Raster& Displayed() override { return picture.Displayed(); }
-    const Raster& Shown() override { return std::as_const(picture).Displayed(); }
-    void SaveUndo() override { picture.SaveUndo(); }
-    void Repaint() override {}
-    void AssignPicture(const Raster& p) override { picture.Assign(p); }
+    Raster LendUndoBuffer() override { return EffectHost::LendUndoBuffer(); }
+    void TakeUndo(Raster /*snapshot*/) override {}
 };
 
 // Only the picture and its undo copy, the undo retaken into its own memory.
@@ -205,9 +194,9 @@ int main(int argc, char** argv) {
     }
     {
         WindowHost host;
-        host.picture.Load(Photo(side));
+        host.Picture().Load(Photo(side));
         Measure("host: the window's WorkingPicture (source, displayed, undo)", host,
-                host.picture.DisplayedForRun(), pictureBytes);
+                host.Picture().DisplayedForRun(), pictureBytes);
     }
     {
         ModelHost host;
@@ -217,15 +206,15 @@ int main(int argc, char** argv) {
     }
     {
         WindowHost host;
-        host.picture.Load(Photo(side));
+        host.Picture().Load(Photo(side));
         MeasureMenuRuns("menu runs, WorkingPicture lending its undo buffer", host,
-                        host.picture.DisplayedForRun(), pictureBytes);
+                        host.Picture().DisplayedForRun(), pictureBytes);
     }
     {
         CopyingWindowHost host;
-        host.picture.Load(Photo(side));
+        host.Picture().Load(Photo(side));
         MeasureMenuRuns("menu runs, WorkingPicture with a copy per snapshot and run", host,
-                        host.picture.Displayed(), pictureBytes);
+                        host.Picture().Displayed(), pictureBytes);
     }
     return 0;
 }

@@ -17,7 +17,7 @@
 #include "animation/work_folder.h"
 #include "app/frm_opc_algoritmo.h"
 #include "app/frm_preview.h"
-#include "app/working_picture.h"
+#include "app/working_picture_host.h"
 #include "editor/editor_document.h"
 #include "filters/filter_engine.h"
 #include "filters/throttled_progress.h"
@@ -61,7 +61,7 @@ class frmEfectConfig;
 class frmEditor;
 class frmFonts;
 
-class frmMain : public QMainWindow, public EffectHost {
+class frmMain : public QMainWindow, public WorkingPictureHost {
     Q_OBJECT
   public:
     using Options = MainOptions;
@@ -71,7 +71,6 @@ class frmMain : public QMainWindow, public EffectHost {
 
     // --- State read by tests and by the other windows ---
     [[nodiscard]] const std::string& TextArt() const { return textArt_; }
-    [[nodiscard]] WorkingPicture& Picture() { return picture_; }
     [[nodiscard]] const Raster& Resized() const { return picResized_; }
     [[nodiscard]] TextArtSession& Session() { return session_; }
     [[nodiscard]] int ColumnCount() const { return columnCount_; }
@@ -102,9 +101,6 @@ class frmMain : public QMainWindow, public EffectHost {
     void TakeFontFace(const std::string& face);
     void ComputeColumnCount();
     void UpdateScrollBars();
-    void SaveUndo() override;
-    Raster LendUndoBuffer() override { return picture_.LendUndoBuffer(); }
-    void TakeUndo(Raster snapshot) override { picture_.TakeUndo(std::move(snapshot)); }
     void UndoPicture();
     void RevertPicture();
     void SetMode(bool ascii);
@@ -117,11 +113,8 @@ class frmMain : public QMainWindow, public EffectHost {
     // Shows the picture's displayed raster again (after it changed in place).
     void RepaintPicture(bool now = false);
 
-    // EffectHost: what the filter engine and the strength dialog need.
-    Raster& Displayed() override { return picture_.Displayed(); }
-    const Raster& Shown() override { return std::as_const(picture_).Displayed(); }
+    // The filter engine's repaint of the working picture.
     void Repaint() override { RepaintPicture(); }
-    void AssignPicture(const Raster& picture) override;
     [[nodiscard]] FilterEngine& Engine() { return engine_; }
     [[nodiscard]] frmEfectConfig* EfectConfig() const { return efectConfig_; }
     void ApplyMenuEffect(int code, int parameter);
@@ -228,7 +221,6 @@ class frmMain : public QMainWindow, public EffectHost {
     Dialogs& dialogs_;
     Options options_;
     TextArtSession session_;
-    WorkingPicture picture_;
     Raster picResized_;
     std::string textArt_;
     int columnCount_ = 250;

@@ -106,10 +106,6 @@ void frmMain::RepaintPicture(bool now) {
     picturePanel_->Show(&std::as_const(picture_).Displayed(), now);
 }
 
-void frmMain::SaveUndo() {
-    picture_.SaveUndo();
-}
-
 void frmMain::UndoPicture() {
     picture_.Undo();
     RepaintPicture();

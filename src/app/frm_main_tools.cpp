@@ -23,11 +23,6 @@
 
 namespace glifora {
 
-void frmMain::AssignPicture(const Raster& picture) {
-    picture_.Assign(picture);
-    RepaintPicture();
-}
-
 void frmMain::ApplyMenuEffect(int code, int parameter) {
     (void)engine_.ApplyEffect(code, picture_.DisplayedForRun(), parameter, filterProgress_);
 }

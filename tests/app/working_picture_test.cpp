@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/frm_main.h"
+#include "app/working_picture_host.h"
 #include "filters/fake_effect_host.h"
 #include "filters/filtered.h"
 #include "filters/frm_efect_config.h"
@@ -72,17 +73,10 @@ TEST(WorkingPictureMemory, LoadedAndAssignedPicturesAreSetApartOnlyWhenWritten) 
     EXPECT_EQ(std::as_const(p).Displayed(), loaded);
 }
 
-// The window's side of the engine, as frmMain wires it.
-class PictureHost : public EffectHost {
+// The window's side of the engine, as frmMain wires it, repainting nothing.
+class PictureHost : public WorkingPictureHost {
   public:
-    WorkingPicture picture;
-    Raster& Displayed() override { return picture.Displayed(); }
-    const Raster& Shown() override { return std::as_const(picture).Displayed(); }
-    void SaveUndo() override { picture.SaveUndo(); }
-    Raster LendUndoBuffer() override { return picture.LendUndoBuffer(); }
-    void TakeUndo(Raster snapshot) override { picture.TakeUndo(std::move(snapshot)); }
     void Repaint() override {}
-    void AssignPicture(const Raster& p) override { picture.Assign(p); }
 };
 
 // Menu runs filter a working copy in the buffer of the former undo copy: the
@@ -92,20 +86,20 @@ TEST(WorkingPictureFilterRuns, RepeatedRunsReuseTheUndoBufferWithTheSameResults)
     PictureHost host;
     FilterEngine engine(host);
     Raster expected = test::RandomRaster(70, 50, 11), before;
-    host.picture.Load(Raster(expected));
+    host.Picture().Load(Raster(expected));
     size_t most = 0;
     test::YieldingProgress progress;
     progress.onRow = [&] {  // a repaint: the picture is shown whole, unfiltered
-        most = std::max(most, host.picture.HeldBytes());
+        most = std::max(most, host.Picture().HeldBytes());
         EXPECT_EQ(host.Shown(), before);
     };
     std::vector<const uint8_t*> buffers;
     for (const auto& [code, parameter] : {std::pair{2, 0}, {3, 0}, {7, 0xFFFFFF}, {5, 0}}) {
         before = expected;
         expected = test::Filtered(code, expected, parameter, 1);
-        (void)engine.ApplyEffect(code, host.picture.DisplayedForRun(), parameter, progress);
+        (void)engine.ApplyEffect(code, host.Picture().DisplayedForRun(), parameter, progress);
         EXPECT_EQ(host.Shown(), expected) << code;
-        EXPECT_EQ(host.picture.UndoCopy(), before) << code;
+        EXPECT_EQ(host.Picture().UndoCopy(), before) << code;
         buffers.push_back(host.Shown().Bytes());
     }
     EXPECT_LE(most, 3 * expected.ByteCount());
@@ -118,20 +112,20 @@ TEST(WorkingPictureFilterRuns, ALoadOrAnUndoDuringARunKeepsThePicturesRight) {
     PictureHost host;
     FilterEngine engine(host);
     const Raster first = test::RandomRaster(40, 30, 12), second = test::RandomRaster(40, 30, 13);
-    host.picture.Load(Raster(first));
+    host.Picture().Load(Raster(first));
     test::YieldingProgress progress;
-    progress.once = [&] { host.picture.Load(Raster(second)); };
+    progress.once = [&] { host.Picture().Load(Raster(second)); };
     (void)engine.ApplyEffect(2, host.Displayed(), 0, progress);
     EXPECT_EQ(host.Shown(), second);
-    EXPECT_EQ(host.picture.UndoCopy(), second);
+    EXPECT_EQ(host.Picture().UndoCopy(), second);
 
-    host.picture.SaveUndo();
+    host.Picture().SaveUndo();
     host.Displayed().Fill(3);
     const Raster three = host.Shown();
-    progress.once = [&] { host.picture.Undo(); };
+    progress.once = [&] { host.Picture().Undo(); };
     (void)engine.ApplyEffect(2, host.Displayed(), 0, progress);
     EXPECT_EQ(host.Shown(), test::Filtered(2, three, 0, 1));
-    host.picture.Revert();
+    host.Picture().Revert();
     EXPECT_EQ(host.Shown(), three);
 }
 
