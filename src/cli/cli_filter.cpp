@@ -1,21 +1,17 @@
 // `glifora filter`: effects, flips and mirrors applied to a picture in the
 // order given, the result written as BMP or PNG.
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageWriter>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <variant>
 
 #include "cli/cli.h"
 #include "cli/cli_common.h"
 #include "filters/effect_step.h"
 #include "filters/flips_mirrors.h"
-#include "platform/bmp_file.h"
-#include "platform/file_io.h"
 #include "platform/picture_decoder.h"
-#include "platform/qt_raster.h"
+#include "textart/art_picture.h"
 
 namespace glifora::cli {
 namespace {
@@ -57,46 +53,13 @@ void Apply(const Step& step, Raster& picture) {
         Mirror(picture, op);
 }
 
-// The picture as a file of the output's kind, whole or not at all.
-bool SavePicture(const Raster& picture, bool png, const std::string& path, std::string* why) {
-    if (png) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "PNG");
-        if (!writer.write(ImageView(picture))) {
-            *why = "no se puede codificar la imagen";
-            return false;
-        }
-        return WriteFileAtomically(
-            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), why);
-    }
-    if (PlainBmpSize(picture) > 0xFFFFFFFFu) {
-        *why = "la imagen es demasiado grande para un archivo BMP";
-        return false;
-    }
-    AtomicFileWriter file(path);
-    (void)WritePlainBmp(picture, [&](std::string_view piece) { return file.Append(piece); });
-    return file.Commit(why);  // reports the first piece that failed
-}
-
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        char c = text[text.size() - suffix.size() + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int RunFilter(const ParsedArgs& args) {
     const auto output = args.Get("-o");
     if (!output || output->empty()) throw UsageError("falta -o SALIDA.bmp|SALIDA.png");
-    const bool png = EndsWith(*output, ".png");
-    if (!png && !EndsWith(*output, ".bmp"))
+    const std::optional<PictureFileFormat> format = PictureFormatForPath(*output);
+    if (!format)
         throw UsageError("la salida debe terminar en .bmp o .png (se recibió «" + *output + "»)");
     const std::vector<Step> steps = StepsFromArgs(args);
     SeedFromArgs(args);
@@ -107,7 +70,7 @@ int RunFilter(const ParsedArgs& args) {
     for (const Step& step : steps) Apply(step, load.raster);
 
     std::string why;
-    if (!SavePicture(load.raster, png, *output, &why))
+    if (!SaveArtPicture(load.raster, *format, *output, &why))
         return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
     return kExitOk;
 }

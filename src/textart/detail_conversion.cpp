@@ -113,17 +113,6 @@ int IndexOfLowest(const float* v, int count) {
     return i;
 }
 
-// A normalised Gaussian of radius ceil(3 sigma), as the blur of the planes uses.
-std::vector<float> GaussianKernel(double sigma) {
-    const int radius = std::max(1, static_cast<int>(std::ceil(3.0 * sigma)));
-    std::vector<float> k(static_cast<size_t>(2 * radius + 1));
-    double total = 0.0;
-    for (int i = -radius; i <= radius; ++i) total += std::exp(-0.5 * i * i / (sigma * sigma));
-    for (int i = -radius; i <= radius; ++i)
-        k[i + radius] = static_cast<float>(std::exp(-0.5 * i * i / (sigma * sigma)) / total);
-    return k;
-}
-
 // The Gaussian blur of GaussianBlur (mirrored borders, the same kernels),
 // written in blocks of 8 values that the compiler turns into vector
 // operations: the planes the conversion blurs are large and this is most of

@@ -86,9 +86,7 @@ GreyPlane AreaResize(const GreyPlane& src, int w, int h) {
     return out;
 }
 
-namespace {
-
-std::vector<float> Kernel(double sigma) {
+std::vector<float> GaussianKernel(double sigma) {
     const int radius = std::max(1, static_cast<int>(std::ceil(3.0 * sigma)));
     std::vector<float> k(static_cast<size_t>(2 * radius + 1));
     double total = 0.0;
@@ -97,6 +95,8 @@ std::vector<float> Kernel(double sigma) {
         k[i + radius] = static_cast<float>(std::exp(-0.5 * i * i / (sigma * sigma)) / total);
     return k;
 }
+
+namespace {
 
 // Mirrored index (…2 1 0 | 0 1 2 … n-1 | n-1 n-2 …), valid for any offset.
 int Mirror(int i, int n) {
@@ -127,12 +127,12 @@ GreyPlane GaussianBlur(const GreyPlane& src, double sigmaX, double sigmaY) {
     if (out.Empty()) return out;
     std::vector<float> tmp;
     if (sigmaX > 0) {
-        const std::vector<float> k = Kernel(sigmaX);
+        const std::vector<float> k = GaussianKernel(sigmaX);
         for (int y = 0; y < out.height; ++y) Blur1D(&out.At(0, y), out.width, 1, k, tmp);
     }
     if (sigmaY > 0) {
         // Whole rows at a time, weighted and summed, which reads memory in order.
-        const std::vector<float> k = Kernel(sigmaY);
+        const std::vector<float> k = GaussianKernel(sigmaY);
         const int r = static_cast<int>(k.size() / 2);
         const GreyPlane in = out;
         for (int y = 0; y < out.height; ++y) {

@@ -36,5 +36,8 @@ struct GreyPlane {
 // Separable Gaussian blur with standard deviations `sigmaX` and `sigmaY`
 // (pixels); the border is mirrored. A sigma of 0 leaves that direction alone.
 [[nodiscard]] GreyPlane GaussianBlur(const GreyPlane& src, double sigmaX, double sigmaY);
+// The normalised kernel GaussianBlur uses for `sigma`: radius ceil(3 sigma),
+// at least 1.
+[[nodiscard]] std::vector<float> GaussianKernel(double sigma);
 
 }  // namespace glifora
