@@ -4,19 +4,19 @@
 # Needs Debian's imagemagick, jp2a, chafa and libjpeg-turbo-progs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-glifora=${GLIFORA:-build/src/app/glifora}
 runs=${RUNS:-7}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-photo="$work/photo.jpg"
-convert -size 4000x3000 plasma:fractal -blur 0x1 -attenuate 0.4 +noise Gaussian -quality 90 "$photo"
-
 source bench/timing.sh
+photo="$work/photo.jpg"
+noisy_photo "$photo"
 
 g=$(best "$glifora" ascii "$photo" --columns 200)
 printf '%-40s %6d ms\n' "glifora ascii --columns 200" "$g"
 for peer in "jp2a --width=200" "chafa -f symbols --symbols ascii -c none -s 200" "djpeg"; do
   read -ra cmd <<<"$peer"
+  if ! command -v "${cmd[0]}" >/dev/null; then
+    echo "$peer: not installed (a failing command would time as fast)"
+    continue
+  fi
   t=$(best "${cmd[@]}" "$photo")
   printf '%-40s %6d ms   ratio %s\n' "$peer" "$t" "$(awk -v a="$t" -v b="$g" 'BEGIN{printf "%.2f", (b>0?a/b:0)}')"
 done

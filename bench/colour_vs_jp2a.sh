@@ -5,14 +5,10 @@
 # Needs Debian's imagemagick, jp2a and chafa.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-glifora=${GLIFORA:-build/src/app/glifora}
 runs=${RUNS:-7}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-photo="$work/photo.jpg"
-convert -size 4000x3000 plasma:fractal -blur 0x1 -attenuate 0.4 +noise Gaussian -quality 90 "$photo"
-
 source bench/timing.sh
+photo="$work/photo.jpg"
+noisy_photo "$photo"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b>0?a/b:0)}'; }
 

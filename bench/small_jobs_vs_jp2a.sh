@@ -15,15 +15,11 @@
 #   web          glifora 19 ms  jp2a 22 ms  ratio 0.86
 set -euo pipefail
 cd "$(dirname "$0")/.."
-glifora=$(realpath "${GLIFORA:-build/src/app/glifora}")
 runs=${RUNS:-21}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source bench/timing.sh
 photo="$work/photo.jpg"
 convert -size 1000x750 plasma:fractal -blur 0x2 -quality 90 "$photo"
 export XDG_CACHE_HOME="$work/cache"
-
-source bench/timing.sh
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b>0?a/b:0)}'; }
 
 # Runs the two commands (shell functions) in turn, one at a time, $runs times

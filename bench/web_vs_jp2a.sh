@@ -14,16 +14,12 @@
 #   jp2a 237 MiB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-glifora=${GLIFORA:-build/src/app/glifora}
 runs=${RUNS:-5}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source bench/timing.sh
 
 convert -size 4000x3000 plasma:fractal -blur 0x8 -quality 92 "$work/smooth.jpg"
 # Random colours per pixel; quality 100 keeps neighbours apart after JPEG.
 convert -size 4000x3000 xc:gray +noise Random -quality 100 "$work/noisy.jpg"
-
-source bench/timing.sh
 
 # Peak resident set size of one run, in MiB.
 peak() {
