@@ -312,38 +312,30 @@ TEST(WmfPlayer, UnknownRecordsAreSkippedByTheirLength) {
     EXPECT_EQ(Play(w.Placeable(0, 0, 10, 10, 96)).Pixel(5, 5), kRed);
 }
 
+// Cut, past-the-end, empty-extent and out-of-table files are in the bad-file
+// collection; these are the failures it does not hold.
 TEST(WmfPlayer, BrokenFilesFailWithAReason) {
     Wmf ok;
     SolidFill(ok, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
     const std::string good = ok.Placeable(0, 0, 10, 10, 96, 2);
     ASSERT_TRUE(PlayWmf(good).Ok());
-    std::string pastEnd = good;
-    pastEnd[40] = '\x40';  // first record's length
     Wmf many;
     for (int i = 0; i < 2000; ++i) many.Rec(SAVEDC, {});
     Wmf costly;
     for (int i = 0; i < 200; ++i) costly.Rec(RECTANGLE, {1000, 1000, 0, 0});
-    Wmf full, outside, noExtent;
+    Wmf full, outside;
     SolidFill(full, 1, 2, 3);
     outside.Rec(SELECTOBJECT, {40});
-    noExtent.Rec(RECTANGLE, {1, 1, 0, 0});
     const struct {
         const char* name;
         std::string bytes;
         uint64_t limit = kDecodeByteLimit;
     } cases[] = {
-        {"cut short", good.substr(0, good.size() - 8)},
         {"no end record", good.substr(0, good.size() - 6)},
         {"header only", good.substr(0, 30)},
-        {"record past the end", pastEnd},
-        {"zero record length", good.substr(0, 40) + std::string(6, '\0')},
-        {"negative box", ok.Placeable(10, 0, 0, 10, 96)},
         {"no units per inch", ok.Placeable(0, 0, 10, 10, 0)},
-        {"huge box", ok.Placeable(-32000, -32000, 32000, 32000, 1)},
         {"over the limit", ok.Placeable(0, 0, 1000, 1000, 96), 1000 * 1000 * 4 - 1},
         {"object table full", full.Placeable(0, 0, 10, 10, 96, 1)},
-        {"object outside the table", outside.Placeable(0, 0, 10, 10, 96, 8)},
-        {"plain file without extent", noExtent.Plain()},
         {"too many saved states", many.Placeable(0, 0, 10, 10, 96)},
         {"drawing too costly", costly.Placeable(0, 0, 1000, 1000, 96), 4 << 20},
     };
