@@ -61,20 +61,6 @@ TEST_F(Cli, AsciiWritesExactlyWhatTheSaveWrites) {
         EXPECT_TRUE(courier.err.empty()) << courier.err;
 }
 
-TEST_F(Cli, UnreadableInputsFailWithStatusOneAndNoOutput) {
-    test::WriteFile(Path("text.bmp"), "not a picture");
-    test::WriteFile(Path("cut.bmp"), test::EncodePicture(Raster(30, 30), "BMP").substr(0, 100));
-    for (const std::string& input :
-         {Path("missing.jpg"), Path("text.bmp"), Path("cut.bmp"), dir.path().toStdString()}) {
-        const std::string out = Path("out.txt");
-        const auto r = RunGlifora({"ascii", input, "-o", out});
-        EXPECT_EQ(r.status, 1) << input;
-        EXPECT_NE(r.err.find("glifora: no se puede cargar la imagen"), std::string::npos) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_FALSE(test::FileExists(out)) << input;
-    }
-}
-
 TEST_F(Cli, UnwritableOutputFailsAndLeavesNothing) {
     const std::string out = Path("no/such/folder/art.txt");
     const auto r = RunGlifora({"ascii", Picture(), "-o", out});
