@@ -81,11 +81,5 @@ TEST_F(CliFilter, EffectsListsTheCatalogue) {
     EXPECT_NE(r.out.find(" 7  contornos         #FFFFFF"), std::string::npos);
 }
 
-TEST_F(CliFilter, OtherSubcommandsTakeEffectSteps) {
-    const auto r = RunGlifora(
-        {"ascii", input, "--columns", "6", "--effect", "metodo3", "--effect", "pixelizar:4"});
-    EXPECT_EQ(r.status, 0) << r.err;
-}
-
 }  // namespace
 }  // namespace glifora
