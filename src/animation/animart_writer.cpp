@@ -154,8 +154,12 @@ std::vector<std::string> ListPictureFiles(const std::string& folder) {
 
 std::string AnimArtPageHead(int frames) {
     std::string out;
-    for (const char* l :
-         {"<html>", "<head>", " <title>Animacion</title>", " <script>", "  <!-- DHTML -->"}) {
+    out += "<html>";
+    out += kCrLf;
+    out += "<head>";
+    out += kAnsiCharsetMeta;
+    out += kCrLf;
+    for (const char* l : {" <title>Animacion</title>", " <script>", "  <!-- DHTML -->"}) {
         out += l;
         out += kCrLf;
     }

@@ -16,4 +16,8 @@ namespace glifora {
 [[nodiscard]] std::string Utf8ToAnsi(std::string_view utf8);
 [[nodiscard]] std::string AnsiToUtf8(std::string_view bytes);
 
+// Written in the head of every page, which holds these bytes: without it a
+// browser guesses the code page from the text and may show another script.
+inline constexpr std::string_view kAnsiCharsetMeta = "<meta charset=\"windows-1252\">";
+
 }  // namespace glifora

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/ansi.h"
 #include "platform/arith.h"
 #include "platform/random.h"
 
@@ -33,7 +34,8 @@ void Line(std::string& out, const char* text) {
 void WriteHeader(std::string& out, bool quality, const std::string& backColor) {
     Line(out, "<html>");
     Line(out, "");
-    out += "<head><body bgcolor=\"" + backColor + "\">" + kCrLf;
+    out +=
+        "<head>" + std::string(kAnsiCharsetMeta) + "<body bgcolor=\"" + backColor + "\">" + kCrLf;
     if (quality) {
         // Every sample is one "0" in a cell one pixel square, so the page
         // keeps the picture's proportions: the advance of "0" (1ch) plus the

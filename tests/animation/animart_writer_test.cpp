@@ -48,6 +48,9 @@ TEST(AnimArtPage, EmptySelectionStillWritesThePage) {
     const std::vector<std::string> lines = Lines(page);
     ASSERT_EQ(lines.size(), 85u);
     EXPECT_EQ(lines[0], "<html>");
+    // The frames are Windows-1252 bytes: said so, or a browser guesses
+    // (Chromium read palette 0's accented letters as Arabic).
+    EXPECT_EQ(lines[1], "<head><meta charset=\"windows-1252\">");
     EXPECT_EQ(lines[4], "  <!-- DHTML -->");
     EXPECT_EQ(lines[5], "  var max_pics=0;");
     EXPECT_EQ(lines[6], "  var delay=80;");

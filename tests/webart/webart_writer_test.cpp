@@ -14,14 +14,15 @@ namespace glifora {
 namespace {
 
 const std::string kQualityHead =
-    "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<style type=\"text/css\">\r\nbody {\r\n"
+    "<html>\r\n\r\n<head><meta charset=\"windows-1252\"><body bgcolor=\"#000000\">\r\n<style "
+    "type=\"text/css\">\r\nbody {\r\n"
     "  font-family: monospace;\r\n  font-size: 1pt;\r\n  letter-spacing: 0.2px;\r\n"
     "  letter-spacing: calc(1px - 1ch);\r\n  line-height: 1px;\r\n}\r\n</style>\r\n\r\n"
     "<title>Glifora</title>\r\n"
     "</head>\r\n\r\n<body>\r\n<br><br><br><br><br><br>\r\n<br><br><br><br><br><br>\r\n"
     "<br><br><br><br><br><br>\r\n<div align=\"center\">\r\n";
 const std::string kNormalHead =
-    "<html>\r\n\r\n<head><body bgcolor=\"#000000\">\r\n<br>\r\n"
+    "<html>\r\n\r\n<head><meta charset=\"windows-1252\"><body bgcolor=\"#000000\">\r\n<br>\r\n"
     "<div align=\"center\"><font face=\"Courier New \" size=\"1\">\r\n";
 const std::string kFoot = "</div>\r\n</body>\r\n\r\n</html>\r\n";
 
