@@ -15,6 +15,10 @@ namespace glifora {
 namespace {
 
 constexpr size_t kHeaderBytes = 54;  // file header (14) and info header (40)
+// Rows are read and written through a buffer of about this size: large
+// enough that the system calls cost nothing next to the pixels, small enough
+// to add nothing to the memory a big picture needs.
+constexpr uint64_t kPieceBytes = 128u << 10;
 
 uint32_t Le32(std::string_view b, size_t at) {
     return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) |
@@ -147,10 +151,10 @@ std::optional<Raster> ReadPlainBmpFile(const std::string& path) {
     if (!layout || std::fseek(file.get(), static_cast<long>(layout->offBits), SEEK_SET) != 0)
         return std::nullopt;
 
-    // Rows come in pieces of about a megabyte through one buffer, so the file
-    // is never held whole beside the picture.
+    // Rows come in pieces through one small buffer, so the file is never held
+    // whole beside the picture.
     Raster out = Raster::Uninitialized(layout->width, layout->height);
-    const uint64_t rowsPerPiece = std::max<uint64_t>(1, (uint64_t{1} << 20) / layout->stride);
+    const uint64_t rowsPerPiece = std::max<uint64_t>(1, kPieceBytes / layout->stride);
     std::vector<uint8_t> piece(static_cast<size_t>(rowsPerPiece * layout->stride));
     for (int row = 0; row < layout->height;) {
         const int rows = static_cast<int>(std::min<uint64_t>(rowsPerPiece, layout->height - row));
@@ -188,8 +192,8 @@ bool WritePlainBmp(const Raster& picture, const std::function<bool(std::string_v
     if (!sink(std::string_view(header, kHeaderBytes))) return false;
     if (picture.Empty()) return true;
 
-    // Whole rows per piece; a row wider than a megabyte is a piece of its own.
-    const uint64_t rowsPerPiece = std::max<uint64_t>(1, (uint64_t{1} << 20) / stride);
+    // Whole rows per piece; a row wider than a piece is a piece of its own.
+    const uint64_t rowsPerPiece = std::max<uint64_t>(1, kPieceBytes / stride);
     std::string piece(static_cast<size_t>(rowsPerPiece * stride), '\0');
     int y = picture.Height() - 1;
     while (y >= 0) {

@@ -1,43 +1,143 @@
 #include "platform/file_io.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
 
 namespace glifora {
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Writes all of `bytes`, through interruptions and short writes.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// A link is written through: the file it names is replaced, the link stays.
+std::string WrittenPath(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char* target = realpath(path.c_str(), nullptr);
+    if (target == nullptr) return path;
+    std::string resolved = target;
+    std::free(target);
+    return resolved;
+}
+
+// Opens a new file beside `target` named after it, created with the user's
+// default permissions (the kernel applies the umask).
+int CreateTemporary(const std::string& target, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    const auto clock = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + "." + std::to_string(getpid()) + "." +
+               std::to_string((clock + counter++) % 1000000007ull) + ".tmp";
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Pieces smaller than this are gathered before they are written.
+constexpr size_t kGatherBytes = 64u << 10;
+
+}  // namespace
 
 struct AtomicFileWriter::State {
-    explicit State(const QString& path) : file(path) {}
-    QSaveFile file;
+    std::string target;
+    std::string temporary;
+    int fd = -1;
+    std::string gathered;
     const char* error = nullptr;  // the first failure, kept for Commit
+
+    bool Flush() {
+        if (!gathered.empty() && !WriteAll(fd, gathered)) error = "no se puede escribir el archivo";
+        gathered.clear();
+        return error == nullptr;
+    }
+    void Abandon() {
+        if (fd < 0) return;
+        close(fd);
+        fd = -1;
+        unlink(temporary.c_str());
+    }
 };
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path)
-    : state_(std::make_unique<State>(QString::fromStdString(path))) {
-    if (path.empty())
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : state_(std::make_unique<State>()) {
+    if (path.empty()) {
         state_->error = "ruta vacía";
-    else if (QFileInfo(QString::fromStdString(path)).isDir())
+        return;
+    }
+    if (IsFolder(path)) {
         state_->error = "es una carpeta";
-    else if (!state_->file.open(QIODevice::WriteOnly))
+        return;
+    }
+    state_->target = WrittenPath(path);
+    state_->fd = CreateTemporary(state_->target, state_->temporary);
+    if (state_->fd < 0) {
         state_->error = "no se puede crear el archivo";
+        return;
+    }
+    // A replaced file keeps its permissions.
+    struct stat existing {};
+    if (stat(state_->target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        fchmod(state_->fd, existing.st_mode & 07777);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-    if (state_->file.isOpen()) state_->file.cancelWriting();
+    state_->Abandon();
 }
 
 bool AtomicFileWriter::Append(std::string_view bytes) {
     if (state_->error) return false;
-    const qint64 n = static_cast<qint64>(bytes.size());
-    if (state_->file.write(bytes.data(), n) != n) state_->error = "no se puede escribir el archivo";
+    if (state_->gathered.size() + bytes.size() <= kGatherBytes) {
+        state_->gathered.append(bytes);
+        return true;
+    }
+    if (!state_->Flush()) return false;
+    if (bytes.size() < kGatherBytes) {
+        state_->gathered.append(bytes);
+        return true;
+    }
+    if (!WriteAll(state_->fd, bytes)) state_->error = "no se puede escribir el archivo";
     return state_->error == nullptr;
 }
 
 bool AtomicFileWriter::Commit(std::string* error) {
-    if (!state_->error && !state_->file.commit()) state_->error = "no se puede escribir el archivo";
-    if (!state_->error) return true;
-    if (state_->file.isOpen()) state_->file.cancelWriting();
-    if (error) *error = state_->error;
+    State& s = *state_;
+    // The data reaches the disk before the name does, so a crash leaves the
+    // old file or the new one, never a torn one.
+    if (!s.error && (!s.Flush() || fdatasync(s.fd) != 0))
+        s.error = "no se puede escribir el archivo";
+    if (!s.error) {
+        const int fd = s.fd;
+        s.fd = -1;
+        if (close(fd) != 0 || rename(s.temporary.c_str(), s.target.c_str()) != 0) {
+            unlink(s.temporary.c_str());
+            s.error = "no se puede escribir el archivo";
+        }
+    }
+    if (!s.error) return true;
+    s.Abandon();
+    if (error) *error = s.error;
     return false;
 }
 
@@ -53,18 +153,38 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit
         if (error) *error = why;
         return std::nullopt;
     };
-    const QString qpath = QString::fromStdString(path);
-    const QFileInfo info(qpath);
-    if (!info.exists()) return fail("no existe el archivo");
-    if (info.isDir()) return fail("es una carpeta, no un archivo");
-    QFile file(qpath);
-    if (!file.open(QIODevice::ReadOnly)) return fail("no se puede leer el archivo");
-    if (static_cast<uint64_t>(file.size()) > limit) return fail("el archivo es demasiado grande");
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return fail(errno == ENOENT || errno == ENOTDIR ? "no existe el archivo"
+                                                        : "no se puede leer el archivo");
+    if (S_ISDIR(info.st_mode)) return fail("es una carpeta, no un archivo");
+    if (S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) > limit)
+        return fail("el archivo es demasiado grande");
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return fail("no se puede leer el archivo");
     std::string data;
-    data.resize(static_cast<size_t>(file.size()));
-    const qint64 got = file.read(data.data(), static_cast<qint64>(data.size()));
-    if (got < 0) return fail("no se puede leer el archivo");
-    data.resize(static_cast<size_t>(got));
+    // A regular file is read at its size; anything else (a pipe, a file of
+    // the system) until its end, within the limit.
+    data.resize(S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) + 1 : 64u << 10);
+    const uint64_t past = limit == UINT64_MAX ? limit : limit + 1;  // one byte over tells
+    size_t got = 0;
+    for (;;) {
+        if (got == data.size()) {
+            if (got > limit) break;
+            data.resize(static_cast<size_t>(std::min<uint64_t>(uint64_t{data.size()} * 2, past)));
+        }
+        const ssize_t n = read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            close(fd);
+            return fail("no se puede leer el archivo");
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    close(fd);
+    if (got > limit) return fail("el archivo es demasiado grande");
+    data.resize(got);
     return data;
 }
 

@@ -3,6 +3,8 @@
 #include "platform/bmp_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -134,6 +136,44 @@ TEST(AtomicFile, PiecesReachTheTargetOnlyOnCommit) {
     std::string why;
     EXPECT_FALSE(intoFolder.Commit(&why));
     EXPECT_EQ(why, "es una carpeta");
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("guardado.txt").toStdString();
+    const std::string link = dir.filePath("enlace.txt").toStdString();
+    test::WriteFile(path, "antes");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(link, "después"));
+    struct stat info {};
+    ASSERT_EQ(lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(test::ReadFile(path), "después");
+
+    std::string why;
+    EXPECT_FALSE(WriteFileAtomically(dir.filePath("no/hay/carpeta").toStdString(), "x", &why));
+    EXPECT_EQ(why, "no se puede crear el archivo");
+}
+
+TEST(WholeFile, ReadsWithinTheLimitAndSaysWhyNot) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("diez.txt").toStdString();
+    test::WriteFile(path, "0123456789");
+    EXPECT_EQ(ReadWholeFile(path, 10).value_or(""), "0123456789");
+    std::string why;
+    EXPECT_FALSE(ReadWholeFile(path, 9, &why));
+    EXPECT_EQ(why, "el archivo es demasiado grande");
+    EXPECT_FALSE(ReadWholeFile(dir.filePath("falta").toStdString(), 10, &why));
+    EXPECT_EQ(why, "no existe el archivo");
+    EXPECT_FALSE(ReadWholeFile(dir.path().toStdString(), 10, &why));
+    EXPECT_EQ(why, "es una carpeta, no un archivo");
+    // A file of the system reports no size: it is read to its end, within the limit.
+    EXPECT_EQ(ReadWholeFile("/proc/self/stat", 1 << 20).value_or("").substr(0, 1).size(), 1u);
+    EXPECT_FALSE(ReadWholeFile("/proc/self/stat", 3, &why));
+    EXPECT_EQ(why, "el archivo es demasiado grande");
 }
 
 }  // namespace
