@@ -1,5 +1,6 @@
 # The layers of the build: logic and command-line libraries reach Qt Core and
 # Qt Gui at most; only the *_ui libraries and the desktop module link Qt Widgets.
+# The libraries of the executable (GLIFORA_QT_FREE_LIBRARIES) link no Qt at all.
 # glifora_check_layers() walks each logic library's link interface, as it
 # stands once every library is defined, and writes what it finds to a report
 # that the `layers` test reads.
@@ -29,7 +30,15 @@ function(glifora_check_layers report)
   foreach(target ${ARGN})
     set(links "")
     _glifora_collect_links(${target} links)
-    if("Qt6::Widgets" IN_LIST links)
+    set(qt "")
+    foreach(link ${links})
+      if(link MATCHES "^Qt6::")
+        list(APPEND qt ${link})
+      endif()
+    endforeach()
+    if(qt AND target IN_LIST GLIFORA_QT_FREE_LIBRARIES)
+      string(APPEND lines "${target}: links Qt, which the executable must not (${qt})\n")
+    elseif("Qt6::Widgets" IN_LIST links)
       string(APPEND lines "${target}: Qt6::Widgets\n")
     else()
       string(APPEND lines "${target}: ok\n")

@@ -13,13 +13,18 @@ namespace glifora::test {
 
 CommandResult RunGlifora(const std::vector<std::string>& args,
                          const std::vector<std::string>& unset) {
+    return RunProgram(GLIFORA_BINARY, args, unset);
+}
+
+CommandResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& unset) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const std::string& name : unset) env.remove(QString::fromStdString(name));
     p.setProcessEnvironment(env);
     QStringList list;
     for (const auto& a : args) list << QString::fromStdString(a);
-    p.setProgram(GLIFORA_BINARY);
+    p.setProgram(QString::fromStdString(program));
     p.setArguments(list);
     p.setStandardInputFile(QProcess::nullDevice());
     p.start();

@@ -21,6 +21,10 @@ struct CommandResult {
 // environment variables named in `unset`.
 [[nodiscard]] CommandResult RunGlifora(const std::vector<std::string>& args,
                                        const std::vector<std::string>& unset = {});
+// The same with another program.
+[[nodiscard]] CommandResult RunProgram(const std::string& program,
+                                       const std::vector<std::string>& args,
+                                       const std::vector<std::string>& unset = {});
 
 [[nodiscard]] std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -21,7 +21,7 @@ int RunDesktop(int argc, char** argv) {
     if (!display) {
         std::cerr << "glifora: no hay pantalla; se muestra el AsciiArt de la imagen de muestra.\n";
         char* args[] = {argv[0], const_cast<char*>("ascii"), nullptr};
-        return cli::RunCli(2, args);
+        return cli::RunFullCli(2, args);
     }
     MainOptions options;
     std::string picture;

@@ -18,15 +18,14 @@ std::string ExecutableFolder() {
     return exe.substr(0, exe.find_last_of('/'));
 }
 
-// The windows live in a module beside the executable (in the build) or in
-// ../lib/glifora (installed). The command line never loads it, and with it
-// Qt Widgets, whose loading and symbol binding is a good part of a small
-// job's start-up.
-int RunDesktopModule(int argc, char** argv) {
+// The windows and the full command set live in modules beside the executable
+// (in the build) or in ../lib/glifora (installed). The executable itself
+// links no Qt: a job that needs none (a filter on a bitmap) starts without
+// mapping Qt's libraries, and the command line never loads Qt Widgets.
+int RunModule(const char* file, const char* entry, const char* what, int argc, char** argv) {
     const std::string folder = ExecutableFolder();
     std::string why = "no se conoce la carpeta del programa";
-    for (const std::string& module :
-         {folder + "/glifora-desktop.so", folder + "/../lib/glifora/glifora-desktop.so"}) {
+    for (const std::string& module : {folder + "/" + file, folder + "/../lib/glifora/" + file}) {
         if (folder.empty()) break;
         void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) {
@@ -34,18 +33,22 @@ int RunDesktopModule(int argc, char** argv) {
             continue;
         }
         using Run = int (*)(int, char**);
-        if (auto run = reinterpret_cast<Run>(dlsym(handle, "glifora_run_desktop")))
-            return run(argc, argv);
+        if (auto run = reinterpret_cast<Run>(dlsym(handle, entry))) return run(argc, argv);
         why = dlerror();
     }
-    std::fprintf(stderr, "glifora: no se puede cargar el programa de escritorio: %s\n",
-                 why.c_str());
+    std::fprintf(stderr, "glifora: no se puede cargar %s: %s\n", what, why.c_str());
     return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (glifora::cli::IsCliInvocation(argc, argv)) return glifora::cli::RunCli(argc, argv);
-    return RunDesktopModule(argc, argv);
+    using namespace glifora::cli;
+    if (!IsCliInvocation(argc, argv))
+        return RunModule("glifora-desktop.so", "glifora_run_desktop", "el programa de escritorio",
+                         argc, argv);
+    const int status = RunCli(argc, argv, LeanRunner);
+    if (status != kExitElsewhere) return status;
+    return RunModule("glifora-commands.so", "glifora_run_commands", "el módulo de órdenes", argc,
+                     argv);
 }

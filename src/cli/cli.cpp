@@ -1,13 +1,9 @@
 #include "cli/cli.h"
 
-#include <QtGlobal>
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/cli_color.h"
-#include "cli/cli_common.h"
-#include "platform/gui_on_demand.h"
-#include "platform/picture_decoder.h"
+#include "cli/cli_basics.h"
 
 namespace glifora::cli {
 
@@ -43,7 +39,7 @@ const std::vector<Subcommand>& Subcommands() {
              "  carácter (columnas x ancho de celda por filas x alto de celda, por\n"
              "  --scale): texto --fg sobre fondo --bg (por omisión 000000 sobre FFFFFF),\n"
              "  o con --color cada carácter en el color de su celda.",
-             ascii, 0, 1, RunAscii},
+             ascii, 0, 1},
             {"web",
              "web IMAGEN -o ARCHIVO [--quality] [--size 1..5] [--text TEXTO]\n"
              "    [--background RRGGBB] [--borders top,bottom,left,right]\n"
@@ -60,8 +56,7 @@ const std::vector<Subcommand>& Subcommands() {
               {"--effect", true, true},
               {"--seed", true}},
              1,
-             1,
-             RunWeb},
+             1},
             {"anim",
              "anim GIF|CARPETA (-o ARCHIVO | --color[=auto|always|never])\n"
              "    [--frames 1,2,...] [opciones de ascii] [--color-depth 256|24]\n"
@@ -71,15 +66,14 @@ const std::vector<Subcommand>& Subcommands() {
              "  alfabético. Con --color no escribe la página: muestra el texto de cada\n"
              "  fotograma, uno tras otro y separados por una línea vacía, con los\n"
              "  colores como ascii.",
-             anim, 1, 1, RunAnim},
+             anim, 1, 1},
             {"frames",
              "frames GIF -d CARPETA\n"
              "  Separa GIF en archivos \"Fotograma NN.bmp\" dentro de CARPETA y muestra\n"
              "  cuántos son (0 si no tiene ninguno; entonces no escribe nada).",
              {{"-d", true}},
              1,
-             1,
-             RunFrames},
+             1},
             {"filter",
              "filter IMAGEN -o SALIDA.bmp|SALIDA.png (--effect E[:P] | --flip h|v\n"
              "    | --mirror top|bottom|left|right)... [--seed N]\n"
@@ -94,16 +88,14 @@ const std::vector<Subcommand>& Subcommands() {
               {"--mirror", true, true},
               {"--seed", true}},
              1,
-             1,
-             RunFilter},
+             1},
             {"effects",
              "effects\n"
              "  Lista los efectos: código, nombre, parámetro por omisión, rango del\n"
              "  diálogo de intensidad y entradas del menú.",
              {},
              0,
-             0,
-             RunEffects},
+             0},
             {"glyphs",
              "glyphs [--palette 0..3] [--font NOMBRE] [--font-size PT] [--negative]\n"
              "  Muestra la celda y las tablas de brillo:\n"
@@ -111,13 +103,12 @@ const std::vector<Subcommand>& Subcommands() {
              "    brillo MINIMO MAXIMO\n"
              "    glifo CODIGO VALOR     (256 líneas, códigos 0 a 255)\n"
              "    nivel NIVEL CODIGO     (256 líneas, niveles 0 a 255)",
-             FontOptions(), 0, 0, RunGlyphs},
+             FontOptions(), 0, 0},
             {"fonts",
              "fonts\n  Lista las fuentes de ancho fijo instaladas, una por línea.",
              {},
              0,
-             0,
-             RunFonts},
+             0},
         };
         return t;
     }();
@@ -125,15 +116,6 @@ const std::vector<Subcommand>& Subcommands() {
 }
 
 namespace {
-
-// The command line speaks for itself; Qt's own notices (a missing runtime
-// folder, a font substitution) are not for its users.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg) {
-        std::cerr << "glifora: " << message.toStdString() << "\n";
-        std::abort();
-    }
-}
 
 const char* kIntro =
     "Glifora convierte imágenes en arte de texto.\n\n"
@@ -162,7 +144,7 @@ bool IsCliInvocation(int argc, char** argv) {
     return first == "--help" || first == "-h" || first == "--version" || Find(first) != nullptr;
 }
 
-int RunCli(int argc, char** argv) {
+int RunCli(int argc, char** argv, Runner (*runnerFor)(const std::string& name)) {
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {
         PrintHelp(std::cout);
@@ -184,22 +166,25 @@ int RunCli(int argc, char** argv) {
             std::cout << "Uso: glifora " << sub->usage << "\n";
             return kExitOk;
         }
-    qInstallMessageHandler(QuietQtMessages);
-    // Qt's application object is made only if a font is used; a web page or
-    // a filter never needs one, nor text art whose glyphs are in the cache.
-    GuiOnDemand gui(argv[0]);
-    InitPictureDecoding();
+    const Runner run = runnerFor(sub->name);
+    if (run == nullptr) return kExitElsewhere;
     try {
         const ParsedArgs parsed = ParseArgs(args, sub->options);
         if (parsed.positionals.size() < sub->minPositionals) throw UsageError("faltan argumentos");
         if (parsed.positionals.size() > sub->maxPositionals)
             throw UsageError("sobran argumentos: " + parsed.positionals.back());
-        return sub->run(parsed);
+        return run(parsed);
     } catch (const UsageError& e) {
         std::cerr << "glifora " << sub->name << ": " << e.what() << "\n\nUso: glifora "
                   << sub->usage << "\n";
         return kExitUsage;
     }
+}
+
+Runner LeanRunner(const std::string& name) {
+    if (name == "effects") return RunEffects;
+    if (name == "filter") return RunFilterDirectly;
+    return nullptr;
 }
 
 }  // namespace glifora::cli

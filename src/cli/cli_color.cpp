@@ -8,14 +8,6 @@
 
 namespace glifora::cli {
 
-std::vector<OptionSpec> TerminalColorOptions() {
-    return {{"--color", false, false, true}, {"--color-depth", true}, {"--background", true}};
-}
-
-std::vector<OptionSpec> PictureOptions() {
-    return {{"--fg", true}, {"--bg", true}, {"--scale", true}};
-}
-
 ColorMode ColorModeFromArgs(const ParsedArgs& args) {
     const auto value = args.Get("--color");
     if (!value) return ColorMode::Auto;

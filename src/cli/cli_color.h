@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_args.h"
+#include "cli/cli_basics.h"
 #include "textart/ansi_color_writer.h"
 #include "textart/art_picture.h"
 #include "textart/text_art_job.h"
 
 namespace glifora::cli {
-
-[[nodiscard]] std::vector<OptionSpec> TerminalColorOptions();  // ascii and anim
-[[nodiscard]] std::vector<OptionSpec> PictureOptions();        // ascii
 
 // --color: bare or "always", "auto" (also when absent), "never".
 [[nodiscard]] ColorMode ColorModeFromArgs(const ParsedArgs& args);

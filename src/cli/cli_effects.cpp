@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "cli/cli_common.h"
+#include "cli/cli_basics.h"
 #include "filters/effect_catalogue.h"
 
 namespace glifora::cli {

@@ -1,5 +1,8 @@
 // `glifora filter`: effects, flips and mirrors applied to a picture in the
-// order given, the result written as BMP or PNG.
+// order given, the result written as BMP or PNG. The executable runs it for
+// plain bitmaps and JPEG written as bitmaps; the full command set for the rest.
+
+#include "cli/cli_filter.h"
 
 #include <cstring>
 #include <memory>
@@ -7,11 +10,11 @@
 #include <variant>
 
 #include "cli/cli.h"
-#include "cli/cli_common.h"
+#include "cli/cli_basics.h"
 #include "filters/effect_step.h"
 #include "filters/flips_mirrors.h"
+#include "platform/bmp_file.h"
 #include "platform/picture_decoder.h"
-#include "textart/art_picture.h"
 
 namespace glifora::cli {
 namespace {
@@ -55,24 +58,32 @@ void Apply(const Step& step, Raster& picture) {
 
 }  // namespace
 
-int RunFilter(const ParsedArgs& args) {
+int RunFilterWith(const ParsedArgs& args, const FilterIo& io) {
     const auto output = args.Get("-o");
     if (!output || output->empty()) throw UsageError("falta -o SALIDA.bmp|SALIDA.png");
     const std::optional<PictureFileFormat> format = PictureFormatForPath(*output);
     if (!format)
         throw UsageError("la salida debe terminar en .bmp o .png (se recibió «" + *output + "»)");
     const std::vector<Step> steps = StepsFromArgs(args);
+    if (*format == PictureFileFormat::Png && io.savePng == nullptr) return kExitElsewhere;
     SeedFromArgs(args);
 
-    PictureLoad load = DecodePicture(args.positionals[0]);
-    if (!load.Ok())
-        return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + load.error);
-    for (const Step& step : steps) Apply(step, load.raster);
+    std::optional<PictureLoad> load = io.decode(args.positionals[0]);
+    if (!load) return kExitElsewhere;
+    if (!load->Ok())
+        return Fail("no se puede cargar la imagen «" + args.positionals[0] + "»: " + load->error);
+    for (const Step& step : steps) Apply(step, load->raster);
 
     std::string why;
-    if (!SaveArtPicture(load.raster, *format, *output, &why))
-        return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
+    const bool saved = *format == PictureFileFormat::Bmp
+                           ? SavePlainBmpFile(load->raster, *output, &why)
+                           : io.savePng(load->raster, *output, &why);
+    if (!saved) return Fail("no se ha podido guardar el archivo «" + *output + "»: " + why);
     return kExitOk;
+}
+
+int RunFilterDirectly(const ParsedArgs& args) {
+    return RunFilterWith(args, {DecodePictureDirectly, nullptr});
 }
 
 }  // namespace glifora::cli

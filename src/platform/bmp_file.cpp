@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 
 namespace glifora {
@@ -208,6 +209,16 @@ bool WritePlainBmp(const Raster& picture, const std::function<bool(std::string_v
         if (!sink(std::string_view(piece.data(), used))) return false;
     }
     return true;
+}
+
+bool SavePlainBmpFile(const Raster& picture, const std::string& path, std::string* why) {
+    AtomicFileWriter file(path);
+    if (!WritePlainBmp(picture, [&](std::string_view piece) { return file.Append(piece); }) &&
+        PlainBmpSize(picture) > 0xFFFFFFFFu) {
+        if (why) *why = "la imagen es demasiado grande para un archivo BMP";
+        return false;
+    }
+    return file.Commit(why);  // reports the first piece that failed
 }
 
 }  // namespace glifora

@@ -33,10 +33,15 @@ namespace glifora {
 [[nodiscard]] uint64_t PlainBmpSize(const Raster& picture);
 
 // The 24-bit uncompressed bitmap of `picture`, rows bottom-up at 96 dots per
-// inch, handed to `sink` in pieces of about a megabyte in file order; stops
+// inch, handed to `sink` in pieces of whole rows in file order; stops
 // and returns false as soon as `sink` does, or at once for a picture whose
 // file would pass the format's 4 GB.
 [[nodiscard]] bool WritePlainBmp(const Raster& picture,
                                  const std::function<bool(std::string_view)>& sink);
+
+// Writes `picture` to the file `path` as WritePlainBmp does, through the atomic
+// writer; false and a Spanish reason when it cannot.
+[[nodiscard]] bool SavePlainBmpFile(const Raster& picture, const std::string& path,
+                                    std::string* why);
 
 }  // namespace glifora

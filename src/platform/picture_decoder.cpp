@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -170,38 +169,8 @@ PictureLoad DecodePictureData(const std::string& bytes) {
     return DecodeWithQt(bytes);
 }
 
-namespace {
-
-// Whether `path` is a file (not a folder) that starts like a JPEG.
-bool FileLooksLikeJpeg(const std::string& path) {
-    uint8_t head[3] = {0, 0, 0};
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    const size_t got = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    return got == sizeof head && JpegReader::LooksLikeJpeg(head, sizeof head) &&
-           !QFileInfo(QString::fromStdString(path)).isDir();
-}
-
-}  // namespace
-
 PictureLoad DecodePicture(const std::string& path) {
-    if (auto plain = ReadPlainBmpFile(path)) {
-        PictureLoad out;
-        out.raster = std::move(*plain);
-        return out;
-    }
-    // A JPEG is decoded from its file a row at a time, so its compressed bytes
-    // are never held whole beside the picture (the same decoder either way).
-    if (FileLooksLikeJpeg(path)) {
-        JpegReader reader;
-        if (!reader.OpenFile(path)) return Fail(reader.Error());
-        PictureLoad out;
-        out.raster = Raster::Uninitialized(reader.Width(), reader.Height());
-        for (int y = 0; y < reader.Height(); ++y)
-            if (!reader.ReadRow(out.raster.Row(y))) return Fail(reader.Error());
-        return out;
-    }
+    if (auto direct = DecodePictureDirectly(path)) return std::move(*direct);
     std::string why;
     auto bytes = ReadWholeFile(path, kFileByteLimit, &why);
     if (!bytes) return Fail(why);
@@ -222,12 +191,8 @@ PictureLoad DecodePictureShrunk(const std::string& path,
                    kDecodeByteLimit;
     };
     // Only the first bytes decide whether the row-sampling path applies.
-    uint8_t head[3] = {0, 0, 0};
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        const size_t got = std::fread(head, 1, sizeof head, f);
-        std::fclose(f);
-        if (got == sizeof head && JpegReader::LooksLikeJpeg(head, sizeof head) &&
-            !QFileInfo(QString::fromStdString(path)).isDir()) {
+    {
+        if (FileLooksLikeJpeg(path)) {
             JpegReader reader;
             if (!reader.OpenFile(path)) return Fail(reader.Error());
             const int W = reader.Width(), H = reader.Height();

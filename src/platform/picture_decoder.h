@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/raster.h"
 
@@ -23,6 +25,12 @@ struct PictureLoad {
 void InitPictureDecoding();
 
 [[nodiscard]] PictureLoad DecodePicture(const std::string& path);
+// The part of DecodePicture that reads plain bitmaps and JPEG files on its
+// own, without Qt; nullopt when the file is of any other kind (or a bitmap
+// only the general decoder reads, or says what is wrong with).
+[[nodiscard]] std::optional<PictureLoad> DecodePictureDirectly(const std::string& path);
+// Whether `path` is a file (not a folder) that starts like a JPEG.
+[[nodiscard]] bool FileLooksLikeJpeg(const std::string& path);
 [[nodiscard]] PictureLoad DecodePictureData(const std::string& bytes);
 
 // Decodes the picture and shrinks it to the size `target` returns for its
@@ -38,5 +46,11 @@ struct ShrinkTarget {
                                               const std::function<ShrinkTarget(int, int)>& target,
                                               int* sourceWidth = nullptr,
                                               int* sourceHeight = nullptr);
+
+// The picture files the program writes.
+enum class PictureFileFormat { Png, Bmp };
+
+// The format a file name asks for by its extension (".png", ".bmp", any case).
+[[nodiscard]] std::optional<PictureFileFormat> PictureFormatForPath(std::string_view path);
 
 }  // namespace glifora

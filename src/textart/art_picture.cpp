@@ -122,17 +122,6 @@ ArtPicture RenderArtPicture(std::string_view text, const QFont& font,
     return result;
 }
 
-std::optional<PictureFileFormat> PictureFormatForPath(std::string_view path) {
-    const size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos)
-        return std::nullopt;
-    std::string ext(path.substr(dot + 1));
-    for (char& ch : ext) ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch + 32 : ch);
-    if (ext == "png") return PictureFileFormat::Png;
-    if (ext == "bmp") return PictureFileFormat::Bmp;
-    return std::nullopt;
-}
-
 bool SaveArtPicture(const Raster& picture, PictureFileFormat format, const std::string& path,
                     std::string* why) {
     std::string reason;
@@ -149,13 +138,7 @@ bool SaveArtPicture(const Raster& picture, PictureFileFormat format, const std::
         return WriteFileAtomically(
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), why);
     }
-    AtomicFileWriter file(path);
-    if (!WritePlainBmp(picture, [&](std::string_view piece) { return file.Append(piece); }) &&
-        PlainBmpSize(picture) > 0xFFFFFFFFu) {
-        *why = "la imagen es demasiado grande para un archivo BMP";
-        return false;
-    }
-    return file.Commit(why);  // reports the first piece that failed
+    return SavePlainBmpFile(picture, path, why);
 }
 
 bool SaveTextArtPicture(const std::string& path, std::string_view text, const QFont& font,

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/picture_decoder.h"
 #include "platform/raster.h"
 #include "textart/cell_colors.h"
 
@@ -35,13 +36,8 @@ struct ArtPicture {
                                           const ArtPictureSettings& settings,
                                           const CellColors* colors = nullptr);
 
-enum class PictureFileFormat { Png, Bmp };
-
 // The save dialog's filter for the windows' "Guardar como imagen...".
 inline constexpr const char* kArtPictureFilter = "Imagen PNG|*.png|Imagen BMP|*.bmp";
-
-// The format a file name asks for by its extension (".png", ".bmp", any case).
-[[nodiscard]] std::optional<PictureFileFormat> PictureFormatForPath(std::string_view path);
 
 // Writes the picture whole or not at all; on failure `why` says why.
 [[nodiscard]] bool SaveArtPicture(const Raster& picture, PictureFileFormat format,

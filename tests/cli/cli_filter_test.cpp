@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <cstdlib>
+
 #include "../filters/filtered.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
@@ -68,6 +71,34 @@ TEST_F(CliFilter, UnreadableInputOrUnwritableOutputExitOne) {
     EXPECT_FALSE(test::FileExists(Path("o.bmp")));
     r = RunGlifora({"filter", input, "-o", Path("missing/o.png")});
     EXPECT_EQ(r.status, 1);
+}
+
+// The executable runs what needs no Qt on its own and hands the rest to the
+// module of the full command set; alone in a folder it has no module to hand to.
+TEST_F(CliFilter, TheExecutableNeedsNoQtForBitmapsAndJpeg) {
+    const std::string alone = Path("glifora");
+    ASSERT_TRUE(QFile::copy(GLIFORA_BINARY, QString::fromStdString(alone)));
+    // The dynamic loader lists what the executable maps, and runs nothing.
+    setenv("LD_TRACE_LOADED_OBJECTS", "1", 1);
+    const auto linked = test::RunProgram(alone, {});
+    unsetenv("LD_TRACE_LOADED_OBJECTS");
+    EXPECT_NE(linked.out.find("libc.so"), std::string::npos) << linked.out;
+    EXPECT_EQ(linked.out.find("Qt"), std::string::npos) << linked.out;
+    test::WriteFile(Path("in.jpg"), test::EncodePicture(photo, "JPEG", 90));
+    for (const std::string& in : {input, Path("in.jpg")}) {
+        const auto r =
+            test::RunProgram(alone, {"filter", in, "-o", Path("o.bmp"), "--effect", "3"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(Output(Path("o.bmp")) == test::Filtered(3, DecodePicture(in).raster, 0));
+    }
+    EXPECT_EQ(test::RunProgram(alone, {"effects"}).status, 0);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"filter", input, "-o", Path("o.png")}, {"ascii", input}}) {
+        const auto r = test::RunProgram(alone, args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.rfind("glifora: no se puede cargar el módulo de órdenes: ", 0), 0u)
+            << r.err;
+    }
 }
 
 TEST_F(CliFilter, EffectsListsTheCatalogue) {
