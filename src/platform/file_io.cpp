@@ -58,6 +58,9 @@ int CreateTemporary(const std::string& target, std::string& name) {
 
 // Pieces smaller than this are gathered before they are written.
 constexpr size_t kGatherBytes = 64u << 10;
+// Written data is handed to the disk in runs of this size while the rest is
+// still being made, so the sync before the rename has little left to wait for.
+constexpr off_t kWritebackBytes = off_t{8} << 20;
 
 }  // namespace
 
@@ -66,10 +69,25 @@ struct AtomicFileWriter::State {
     std::string temporary;
     int fd = -1;
     std::string gathered;
+    off_t written = 0;
+    off_t handedToDisk = 0;
     const char* error = nullptr;  // the first failure, kept for Commit
 
+    bool Write(std::string_view bytes) {
+        if (!WriteAll(fd, bytes)) {
+            error = "no se puede escribir el archivo";
+            return false;
+        }
+        written += static_cast<off_t>(bytes.size());
+        if (written - handedToDisk >= kWritebackBytes) {
+            // Only starts the writeback; a failure shows in the final sync.
+            sync_file_range(fd, handedToDisk, written - handedToDisk, SYNC_FILE_RANGE_WRITE);
+            handedToDisk = written;
+        }
+        return true;
+    }
     bool Flush() {
-        if (!gathered.empty() && !WriteAll(fd, gathered)) error = "no se puede escribir el archivo";
+        if (!gathered.empty()) Write(gathered);
         gathered.clear();
         return error == nullptr;
     }
@@ -117,8 +135,7 @@ bool AtomicFileWriter::Append(std::string_view bytes) {
         state_->gathered.append(bytes);
         return true;
     }
-    if (!WriteAll(state_->fd, bytes)) state_->error = "no se puede escribir el archivo";
-    return state_->error == nullptr;
+    return state_->Write(bytes);
 }
 
 bool AtomicFileWriter::Commit(std::string* error) {

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include "platform/jpeg_reader.h"
+#include "platform/picture_decoder.h"
 #include "platform/shrink.h"
 
 namespace glifora {
@@ -14,17 +14,6 @@ namespace {
 bool TooLarge(const ShrinkTarget& t) {
     return t.width > 0 && t.height > 0 &&
            static_cast<uint64_t>(t.width) * static_cast<uint64_t>(t.height) * 4 > kDecodeByteLimit;
-}
-
-bool StartsLikeJpeg(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    uint8_t head[3] = {0, 0, 0};
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    const size_t got = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    return got == sizeof head && JpegReader::LooksLikeJpeg(head, sizeof head);
 }
 
 ShrunkColorLoad Failed(std::string why) {
@@ -66,7 +55,7 @@ ShrunkColorLoad DecodeJpegInOnePass(const std::string& path,
 
 ShrunkColorLoad DecodeShrunkWithColors(const std::string& path,
                                        const std::function<ShrinkTarget(int, int)>& target) {
-    if (StartsLikeJpeg(path)) return DecodeJpegInOnePass(path, target);
+    if (FileLooksLikeJpeg(path)) return DecodeJpegInOnePass(path, target);
     PictureLoad full = DecodePicture(path);
     if (!full.Ok()) return Failed(full.error);
     const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
