@@ -13,15 +13,22 @@ namespace glifora::test {
 
 CommandResult RunGlifora(const std::vector<std::string>& args,
                          const std::vector<std::string>& unset) {
-    return RunProgram(GLIFORA_BINARY, args, unset);
+    std::map<std::string, std::string> env;
+    for (const std::string& name : unset) env[name] = "";
+    return RunProgram(GLIFORA_BINARY, args, env);
 }
 
 CommandResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& unset) {
+                         const std::map<std::string, std::string>& env) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const std::string& name : unset) env.remove(QString::fromStdString(name));
-    p.setProcessEnvironment(env);
+    QProcessEnvironment changed = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : env) {
+        if (value.empty())
+            changed.remove(QString::fromStdString(name));
+        else
+            changed.insert(QString::fromStdString(name), QString::fromStdString(value));
+    }
+    p.setProcessEnvironment(changed);
     QStringList list;
     for (const auto& a : args) list << QString::fromStdString(a);
     p.setProgram(QString::fromStdString(program));

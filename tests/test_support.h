@@ -3,6 +3,7 @@
 // glifora program itself.
 
 #include <QTemporaryDir>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,11 @@ struct CommandResult {
 // environment variables named in `unset`.
 [[nodiscard]] CommandResult RunGlifora(const std::vector<std::string>& args,
                                        const std::vector<std::string>& unset = {});
-// The same with another program.
+// Runs `program` with `args`, stdin closed, the environment changed by `env`:
+// each name set to its value, or removed when the value is empty.
 [[nodiscard]] CommandResult RunProgram(const std::string& program,
                                        const std::vector<std::string>& args,
-                                       const std::vector<std::string>& unset = {});
+                                       const std::map<std::string, std::string>& env = {});
 
 [[nodiscard]] std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QProcess>
 #include <map>
 
 #include "platform/picture_decoder.h"
@@ -18,22 +17,7 @@ namespace {
 using Env = std::map<std::string, std::string>;  // an empty value removes the variable
 
 test::CommandResult RunWith(const std::vector<std::string>& args, const Env& env) {
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const auto& [name, value] : env) {
-        if (value.empty())
-            e.remove(QString::fromStdString(name));
-        else
-            e.insert(QString::fromStdString(name), QString::fromStdString(value));
-    }
-    p.setProcessEnvironment(e);
-    QStringList list;
-    for (const auto& a : args) list << QString::fromStdString(a);
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(GLIFORA_BINARY, list);
-    p.waitForFinished(120000);
-    return {p.exitCode(), p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
+    return test::RunProgram(GLIFORA_BINARY, args, env);
 }
 
 // Standard output on a terminal (a pseudo-terminal that passes bytes as they are).

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <cstdlib>
 
 #include "../filters/filtered.h"
 #include "filters/effect_catalogue.h"
@@ -79,9 +78,7 @@ TEST_F(CliFilter, TheExecutableNeedsNoQtForBitmapsAndJpeg) {
     const std::string alone = Path("glifora");
     ASSERT_TRUE(QFile::copy(GLIFORA_BINARY, QString::fromStdString(alone)));
     // The dynamic loader lists what the executable maps, and runs nothing.
-    setenv("LD_TRACE_LOADED_OBJECTS", "1", 1);
-    const auto linked = test::RunProgram(alone, {});
-    unsetenv("LD_TRACE_LOADED_OBJECTS");
+    const auto linked = test::RunProgram(alone, {}, {{"LD_TRACE_LOADED_OBJECTS", "1"}});
     EXPECT_NE(linked.out.find("libc.so"), std::string::npos) << linked.out;
     EXPECT_EQ(linked.out.find("Qt"), std::string::npos) << linked.out;
     test::WriteFile(Path("in.jpg"), test::EncodePicture(photo, "JPEG", 90));
