@@ -14,11 +14,6 @@
 namespace glifora {
 namespace {
 
-bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // Writes all of `bytes`, through interruptions and short writes.
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -66,7 +61,7 @@ constexpr off_t kWritebackBytes = off_t{8} << 20;
 
 struct AtomicFileWriter::State {
     std::string target;
-    std::string temporary;
+    std::string temporary;  // empty when written in place (not a regular file)
     int fd = -1;
     std::string gathered;
     off_t written = 0;
@@ -79,7 +74,7 @@ struct AtomicFileWriter::State {
             return false;
         }
         written += static_cast<off_t>(bytes.size());
-        if (written - handedToDisk >= kWritebackBytes) {
+        if (!temporary.empty() && written - handedToDisk >= kWritebackBytes) {
             // Only starts the writeback; a failure shows in the final sync.
             sync_file_range(fd, handedToDisk, written - handedToDisk, SYNC_FILE_RANGE_WRITE);
             handedToDisk = written;
@@ -95,7 +90,7 @@ struct AtomicFileWriter::State {
         if (fd < 0) return;
         close(fd);
         fd = -1;
-        unlink(temporary.c_str());
+        if (!temporary.empty()) unlink(temporary.c_str());
     }
 };
 
@@ -104,8 +99,17 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : state_(std::make_u
         state_->error = "ruta vacía";
         return;
     }
-    if (IsFolder(path)) {
+    struct stat existing {};
+    const bool exists = stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
         state_->error = "es una carpeta";
+        return;
+    }
+    // A device, a pipe or a terminal (/dev/stdout, a named pipe) is written
+    // as it comes: it cannot be replaced, and must not be.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        state_->fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (state_->fd < 0) state_->error = "no se puede crear el archivo";
         return;
     }
     state_->target = WrittenPath(path);
@@ -115,9 +119,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : state_(std::make_u
         return;
     }
     // A replaced file keeps its permissions.
-    struct stat existing {};
-    if (stat(state_->target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        fchmod(state_->fd, existing.st_mode & 07777);
+    if (exists) fchmod(state_->fd, existing.st_mode & 07777);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -142,13 +144,14 @@ bool AtomicFileWriter::Commit(std::string* error) {
     State& s = *state_;
     // The data reaches the disk before the name does, so a crash leaves the
     // old file or the new one, never a torn one.
-    if (!s.error && (!s.Flush() || fdatasync(s.fd) != 0))
+    const bool inPlace = s.temporary.empty();
+    if (!s.error && (!s.Flush() || (!inPlace && fdatasync(s.fd) != 0)))
         s.error = "no se puede escribir el archivo";
     if (!s.error) {
         const int fd = s.fd;
         s.fd = -1;
-        if (close(fd) != 0 || rename(s.temporary.c_str(), s.target.c_str()) != 0) {
-            unlink(s.temporary.c_str());
+        if (close(fd) != 0 || (!inPlace && rename(s.temporary.c_str(), s.target.c_str()) != 0)) {
+            if (!inPlace) unlink(s.temporary.c_str());
             s.error = "no se puede escribir el archivo";
         }
     }

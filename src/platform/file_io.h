@@ -18,7 +18,8 @@ namespace glifora {
 
 // The same, for content made piece by piece: Append each piece in order, then
 // Commit. Until Commit succeeds the target is untouched; a writer destroyed
-// without a successful Commit leaves no trace.
+// without a successful Commit leaves no trace. A target that is not a file
+// (a device such as /dev/stdout, a named pipe) is written as the pieces come.
 class AtomicFileWriter {
   public:
     explicit AtomicFileWriter(const std::string& path);

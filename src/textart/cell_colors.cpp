@@ -21,7 +21,7 @@ SourceSpan CellSourceSpan(int d, int destSize, int sourceSize) {
 }
 
 CellColorAccumulator::CellColorAccumulator(int sourceWidth, int sourceHeight, int columns, int rows)
-    : width_(sourceWidth), columns_(columns), rows_(rows) {
+    : columns_(columns), rows_(rows) {
     if (sourceWidth <= 0 || sourceHeight <= 0 || columns <= 0 || rows <= 0) {
         columns_ = rows_ = 0;
         return;

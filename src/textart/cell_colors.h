@@ -44,7 +44,6 @@ class CellColorAccumulator {
     [[nodiscard]] CellColors Means() const;
 
   private:
-    int width_;
     int columns_;
     int rows_;
     std::vector<SourceSpan> xSpans_;    // per column

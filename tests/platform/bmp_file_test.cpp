@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <thread>
 
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
@@ -156,6 +157,17 @@ TEST(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
     std::string why;
     EXPECT_FALSE(WriteFileAtomically(dir.filePath("no/hay/carpeta").toStdString(), "x", &why));
     EXPECT_EQ(why, "no se puede crear el archivo");
+
+    // A named pipe (as /dev/stdout may be) is written to, never replaced.
+    const std::string pipe = dir.filePath("tubo").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = test::ReadFile(pipe); });
+    EXPECT_TRUE(WriteFileAtomically(pipe, "por el tubo", &why)) << why;
+    reader.join();
+    EXPECT_EQ(received, "por el tubo");
+    ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(WholeFile, ReadsWithinTheLimitAndSaysWhyNot) {
