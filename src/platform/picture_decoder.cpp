@@ -191,36 +191,34 @@ PictureLoad DecodePictureShrunk(const std::string& path,
                    kDecodeByteLimit;
     };
     // Only the first bytes decide whether the row-sampling path applies.
-    {
-        if (FileLooksLikeJpeg(path)) {
-            JpegReader reader;
-            if (!reader.OpenFile(path)) return Fail(reader.Error());
-            const int W = reader.Width(), H = reader.Height();
-            report(W, H);
-            const ShrinkTarget t = target(W, H);
-            if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
-            PictureLoad out;
-            if (t.width <= 0 || t.height <= 0) return out;
-            out.raster = Raster::Uninitialized(t.width, t.height);
-            std::vector<int> xs(static_cast<size_t>(t.width));
-            for (int dx = 0; dx < t.width; ++dx) xs[dx] = ShrinkSourceIndex(dx, t.width, W);
-            std::vector<uint8_t> row(static_cast<size_t>(W) * 4);
-            int current = -1;  // source row held in `row`
-            for (int dy = 0; dy < t.height; ++dy) {
-                const int sy = ShrinkSourceIndex(dy, t.height, H);
-                if (sy != current) {
-                    if (!reader.SkipRows(sy - reader.NextRow()) || !reader.ReadRow(row.data()))
-                        return Fail(reader.Error());
-                    current = sy;
-                }
-                uint8_t* drow = out.raster.Row(dy);
-                for (int dx = 0; dx < t.width; ++dx)
-                    std::memcpy(drow + dx * 4, row.data() + static_cast<size_t>(xs[dx]) * 4, 4);
+    if (FileLooksLikeJpeg(path)) {
+        JpegReader reader;
+        if (!reader.OpenFile(path)) return Fail(reader.Error());
+        const int W = reader.Width(), H = reader.Height();
+        report(W, H);
+        const ShrinkTarget t = target(W, H);
+        if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
+        PictureLoad out;
+        if (t.width <= 0 || t.height <= 0) return out;
+        out.raster = Raster::Uninitialized(t.width, t.height);
+        std::vector<int> xs(static_cast<size_t>(t.width));
+        for (int dx = 0; dx < t.width; ++dx) xs[dx] = ShrinkSourceIndex(dx, t.width, W);
+        std::vector<uint8_t> row(static_cast<size_t>(W) * 4);
+        int current = -1;  // source row held in `row`
+        for (int dy = 0; dy < t.height; ++dy) {
+            const int sy = ShrinkSourceIndex(dy, t.height, H);
+            if (sy != current) {
+                if (!reader.SkipRows(sy - reader.NextRow()) || !reader.ReadRow(row.data()))
+                    return Fail(reader.Error());
+                current = sy;
             }
-            // A file cut short below the last sampled row is still a broken file.
-            if (!reader.SkipRows(H - reader.NextRow())) return Fail(reader.Error());
-            return out;
+            uint8_t* drow = out.raster.Row(dy);
+            for (int dx = 0; dx < t.width; ++dx)
+                std::memcpy(drow + dx * 4, row.data() + static_cast<size_t>(xs[dx]) * 4, 4);
         }
+        // A file cut short below the last sampled row is still a broken file.
+        if (!reader.SkipRows(H - reader.NextRow())) return Fail(reader.Error());
+        return out;
     }
     PictureLoad full = DecodePicture(path);
     if (!full.Ok()) return full;
