@@ -40,11 +40,17 @@ std::string WrittenPath(const std::string& path) {
 // default permissions (the kernel applies the umask).
 int CreateTemporary(const std::string& target, std::string& name) {
     static std::atomic<unsigned> counter{0};
-    const auto clock = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    // A dot and six letters or digits, so a name close to the system's length
+    // limit still has room; the process, the time and a counter vary them.
+    const uint64_t seed =
+        static_cast<uint64_t>(getpid()) * 0x9E3779B97F4A7C15ull ^
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + "." + std::to_string(getpid()) + "." +
-               std::to_string((clock + counter++) % 1000000007ull) + ".tmp";
+        uint64_t v = seed + counter++ * 0xBF58476D1CE4E5B9ull;
+        v ^= v >> 29;
+        name = target + ".";
+        for (int i = 0; i < 6; ++i, v /= 36)
+            name.push_back("0123456789abcdefghijklmnopqrstuvwxyz"[v % 36]);
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
