@@ -33,24 +33,17 @@ TEST(ImagePreview, CentresASmallPictureAndScrollsALargeOne) {
     EXPECT_EQ(large.picFull->x(), large.HScroll1->width() - 2000);
 }
 
-TEST(ImagePreview, EnablesTheVerticalBarOnlyBeyondTheRoomAboveTheBar) {
+TEST(ImagePreview, EnablesTheVerticalBarOnlyBeyondTheRoomAboveTheBarAndShowsNothingEmpty) {
     const int barH = QScrollBar(Qt::Horizontal).sizeHint().height();
-    for (int extra : {0, 1}) {
-        const Raster tall(10, 600 - barH + extra);
+    // An empty working picture shows as an empty box without failing.
+    for (int height : {600 - barH, 601 - barH, 0}) {
+        const Raster tall = height ? Raster(10, height) : Raster();
         frmImagePreview preview(tall, nullptr);
         preview.Open();
         preview.resize(800, 600);
-        EXPECT_EQ(preview.VScroll1->isEnabled(), extra == 1) << extra;
+        EXPECT_EQ(preview.VScroll1->isEnabled(), height == 601 - barH) << height;
+        EXPECT_EQ(preview.picFull->size().isEmpty(), height == 0) << height;
     }
-}
-
-TEST(ImagePreview, AnEmptyPictureShowsAnEmptyBox) {
-    // An empty working picture shows as an empty box without failing.
-    const Raster none;
-    frmImagePreview empty(none, nullptr);
-    empty.Open();
-    empty.resize(300, 300);
-    EXPECT_EQ(empty.picFull->size(), QSize(0, 0));
 }
 
 }  // namespace

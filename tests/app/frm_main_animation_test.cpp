@@ -71,6 +71,15 @@ TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
     EXPECT_FALSE(w->prgBar1->isVisible());
     // The working picture went through the frames: the last one is black.
     EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), 0);
+
+    // No frame selected ("Ninguno" in the frame dialog) is said, nothing written.
+    w->Frames().selection.clear();
+    dialogs.savePaths.push_back(Path("none.html"));
+    w->Play();
+    EXPECT_EQ(dialogs.Count("save"), 1);
+    ASSERT_EQ(dialogs.Count("message"), 1);
+    EXPECT_NE(dialogs.Last("message")->text.find("fotograma"), std::string::npos);
+    EXPECT_FALSE(test::FileExists(Path("none.html")));
 }
 
 TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIsThere) {
@@ -86,23 +95,12 @@ TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIs
     EXPECT_TRUE(QDir(QString::fromStdString(Folder())).entryList({"*.bmp"}, QDir::Files).isEmpty());
 }
 
-TEST_F(WindowAnimation, PlayInWebModeWritesThePageAndPreviewsIt) {
-    ASSERT_TRUE(w->LoadPictureFile(Bmp("p.bmp", Raster(12, 12, 0xFF))));
-    w->SetMode(false);
-    w->chkWebCalidad->click();
-    EXPECT_EQ(w->sldWTamaño->value(), 5);
-    w->chkWebArtPrev->setChecked(true);
-    const std::string page = Path("web.html");
-    dialogs.savePaths.push_back(page);
-    w->Play();
-    EXPECT_NE(test::ReadFile(page).find("rgb(255,0,0)"), std::string::npos);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{page});
-}
-
 TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
     const Raster red(2, 2, MakeColor(255, 0, 0));
     ASSERT_TRUE(w->LoadPictureFile(Bmp("p.bmp", red)));
     w->SetMode(false);
+    w->chkWebCalidad->click();  // quality takes the largest cell
+    EXPECT_EQ(w->sldWTamaño->value(), 5);
     w->chkWebArtPrev->setChecked(true);
     dialogs.colors = {MakeColor(10, 0, 255), -1};
     w->lblWebBackColor->clicked();
@@ -136,34 +134,7 @@ TEST_F(WindowAnimation, WebPageCancelledWrittenOrReported) {
     EXPECT_EQ(shell.opened.size(), 1u);
 }
 
-TEST_F(WindowAnimation, NoFrameSelectedIsSaidAndNothingWritten) {
-    ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("anim.gif")));
-    w->chkAnimArt->setChecked(true);
-    w->Frames().selection.clear();  // "Ninguno" in the frame dialog
-    dialogs.savePaths.push_back(Path("none.html"));
-    w->Play();
-    EXPECT_EQ(dialogs.Count("save"), 0);
-    ASSERT_EQ(dialogs.Count("message"), 1);
-    EXPECT_NE(dialogs.Last("message")->text.find("fotograma"), std::string::npos);
-    EXPECT_FALSE(test::FileExists(Path("none.html")));
-}
-
-TEST_F(WindowAnimation, UnwritablePageIsReportedAndNothingOpened) {
-    const std::string folder = Pictures();
-    w->chkAsciiPrev->setChecked(true);
-    for (const std::string& page : {Path("no/such/a.html"), folder}) {
-        dialogs.answers = {true};
-        dialogs.folders = {folder};
-        dialogs.savePaths = {page};
-        w->AnimArtFromDirectory();
-        ASSERT_NE(dialogs.Last("message"), nullptr);
-        EXPECT_NE(dialogs.Last("message")->text.find(page), std::string::npos);
-    }
-    EXPECT_FALSE(test::FileExists(Path("no")));
-    EXPECT_TRUE(shell.opened.empty());
-}
-
-TEST_F(WindowAnimation, FolderMenuAsksFirst) {
+TEST_F(WindowAnimation, FolderMenuAsksFirstAndReportsAnUnwritablePage) {
     const std::string folder = Pictures();
     w->AnimArtFromDirectory();  // answered No
     ASSERT_EQ(dialogs.Count("ask"), 1);
@@ -184,6 +155,18 @@ TEST_F(WindowAnimation, FolderMenuAsksFirst) {
     w->AnimArtFromDirectory();
     EXPECT_EQ(dialogs.Last("save")->title, "Guardar el AnimArt");
     EXPECT_EQ(test::ReadFile(page).substr(0, 6), "<html>");
+
+    w->chkAsciiPrev->setChecked(true);  // a page that was not written is not opened
+    for (const std::string& bad : {Path("no/such/a.html"), folder}) {
+        dialogs.answers = {true};
+        dialogs.folders = {folder};
+        dialogs.savePaths = {bad};
+        w->AnimArtFromDirectory();
+        ASSERT_NE(dialogs.Last("message"), nullptr);
+        EXPECT_NE(dialogs.Last("message")->text.find(bad), std::string::npos);
+    }
+    EXPECT_FALSE(test::FileExists(Path("no")));
+    EXPECT_TRUE(shell.opened.empty());
 }
 
 }  // namespace
