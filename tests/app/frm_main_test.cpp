@@ -1,4 +1,4 @@
-// The main window driven through its actions with scripted dialogs.
+// The main window driven through its actions, keys and scripted dialogs.
 #include "app/frm_main.h"
 
 #include <gtest/gtest.h>
@@ -10,23 +10,34 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
+#include "app/page_write_progress.h"
 #include "app/widgets.h"
+#include "editor/editor_text.h"
 #include "editor/frm_editor.h"
+#include "filters/frm_efect_config.h"
 #include "platform/ansi.h"
+#include "platform/picture_decoder.h"
 #include "platform/scroll_rule.h"
 #include "scripted_dialogs.h"
 #include "test_helpers.h"
+#include "textart/art_picture.h"
 
 namespace glifora {
 namespace {
@@ -46,20 +57,15 @@ class MainWindow : public test::InTempDir {
         dialogs.openPaths.push_back(path);
         w->Action("mnuLoadImage")->trigger();
     }
-    void Tool(const char* key) { w->Toolbar1->findChild<QAction*>(key)->trigger(); }
+    QAction* Act(const char* key) { return w->Toolbar1->findChild<QAction*>(key); }
+    void Tool(const char* key) { Act(key)->trigger(); }
+    std::string Gradient() {
+        Raster r(120, 60);
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 120; ++x) r.SetPixel(x, y, MakeColor(x * 2, x * 2, y * 4));
+        return Bmp("g.bmp", r);
+    }
 };
-
-TEST_F(MainWindow, StartsInAsciiModeWithTheDefaults) {
-    EXPECT_TRUE(w->AsciiMode());
-    EXPECT_FALSE(w->HScroll1->isEnabled());
-    EXPECT_FALSE(w->VScroll1->isEnabled());
-    EXPECT_FALSE(w->mrcAscii->isHidden());
-    EXPECT_TRUE(w->mrcWeb->isHidden());
-    EXPECT_FALSE(w->cmdGIFAvance->isEnabled());
-    EXPECT_FALSE(w->Action("mnuEditor")->isEnabled());
-    EXPECT_FALSE(w->Action("mnuImageReload")->isEnabled());
-    EXPECT_TRUE(w->cmd1->isHidden());
-}
 
 TEST_F(MainWindow, PlayWithoutAPictureOffersToLoadOneAndDoesNotConvert) {
     for (bool ascii : {true, false}) {
@@ -81,16 +87,6 @@ TEST_F(MainWindow, PlayWithoutAPictureOffersToLoadOneAndDoesNotConvert) {
     EXPECT_TRUE(w->txtAscii->toPlainText().isEmpty());
 }
 
-TEST_F(MainWindow, LoadingEnablesTheBarsOnlyBeyondTheFrame) {
-    Load(Picture(283, 253));
-    EXPECT_EQ(w->picMain->size(), QSize(283, 253));
-    EXPECT_FALSE(w->HScroll1->isEnabled());
-    EXPECT_FALSE(w->VScroll1->isEnabled());
-    Load(Picture(284, 254, 0x808080, "q.bmp"));
-    EXPECT_TRUE(w->HScroll1->isEnabled());
-    EXPECT_TRUE(w->VScroll1->isEnabled());
-}
-
 TEST_F(MainWindow, AFailedLoadKeepsThePictureAndSaysSo) {
     Load(Picture(60, 30, 0x112233));
     const Raster before = w->Picture().Displayed();
@@ -110,11 +106,17 @@ TEST_F(MainWindow, AFailedLoadKeepsThePictureAndSaysSo) {
 }
 
 TEST_F(MainWindow, ScrollBarsMoveThePictureByTheFixedRule) {
-    // Each bar's last value brings the hidden part's far edge to the frame's
-    // edge, at every size; steps stay 6 and 12 pixels up to there.
+    // The bars come on only beyond the frame; each bar's last value brings the
+    // hidden part's far edge to the frame's edge, at every size; steps stay 6
+    // and 12 pixels up to there.
+    Load(Picture(283, 253));
+    EXPECT_EQ(w->picMain->size(), QSize(283, 253));
+    EXPECT_FALSE(w->HScroll1->isEnabled() || w->VScroll1->isEnabled());
     for (const auto& [width, height] :
-         {std::pair{300, 100}, {480, 360}, {2000, 1000}, {284, 254}}) {
+         {std::pair{284, 254}, {300, 100}, {480, 360}, {2000, 1000}}) {
         Load(Picture(width, height, 0x808080, "size.bmp"));
+        EXPECT_TRUE(w->HScroll1->isEnabled());
+        EXPECT_EQ(w->VScroll1->isEnabled(), height > kFrameHeight);
         w->HScroll1->setValue(w->HScroll1->maximum());
         EXPECT_EQ(w->picMain->x(), kFrameWidth - width);
         EXPECT_EQ(w->picMain->y(), 0);
@@ -130,13 +132,6 @@ TEST_F(MainWindow, ScrollBarsMoveThePictureByTheFixedRule) {
         w->HScroll1->setValue(0);
         EXPECT_EQ(w->picMain->x(), 0);
     }
-    // Undo twice gives the picture before the change.
-    const Raster loaded = w->Picture().Displayed();
-    w->SaveUndo();
-    w->Picture().Displayed().Fill(0xFF0000);
-    w->Action("mnuUndoPicture")->trigger();
-    w->Action("mnuUndoPicture")->trigger();
-    EXPECT_EQ(w->Picture().Displayed(), loaded);
 }
 
 TEST_F(MainWindow, PlayFillsTheTextAndModeSwitchingKeepsIt) {
@@ -225,8 +220,6 @@ TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
     w->lblAsciiForeColor->clicked();  // red
     w->lblAsciiForeColor->clicked();  // cancelled: stays red
     w->lblAsciiBackcolor->clicked();  // blue
-    EXPECT_EQ(w->TextForeColor(), MakeColor(255, 0, 0));
-    EXPECT_EQ(w->TextBackColor(), MakeColor(0, 0, 255));
     Tool("VistaPrevia");
     ASSERT_NE(w->Preview(), nullptr);
     const QPalette p = w->Preview()->txtAscii->palette();
@@ -238,6 +231,7 @@ TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
 
 TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
     // Cancel: nothing asked, nothing changed. The dialog opens at height 8 (6 x 1.335).
+    EXPECT_EQ(w->PanelText("Fuente").toStdString(), "Fuente: " + UsedFace("Lucida Console"));
     w->Action("mnuFontsChange")->trigger();
     ASSERT_EQ(dialogs.Count("font"), 1);
     EXPECT_EQ(dialogs.Last("font")->font.height, 8);
@@ -269,6 +263,15 @@ TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
     EXPECT_EQ(dialogs.Last("font")->font.height, 16);  // opened at 12 x 1.335 = 16.02
     w->Action("mnuFontsChange")->trigger();            // cancelled
     EXPECT_EQ(dialogs.Last("font")->font.height, 12);  // 9 x 1.335 = 12.015
+    // The size picked in the dialog wins over the one its height gives.
+    FontChoice ten{"DejaVu Sans Mono", -13, false, false};
+    ten.points = 10;
+    dialogs.fonts.push_back(ten);
+    dialogs.answers.push_back(false);
+    w->Action("mnuFontsChange")->trigger();
+    EXPECT_EQ(w->PanelText("Tamaño"), "Tamaño: 10");
+    w->Action("mnuFontsChange")->trigger();  // cancelled: opens on 10
+    EXPECT_EQ(dialogs.Last("font")->font.points, 10);
 }
 
 TEST_F(MainWindow, PaletteAndNegativeRegenerateWhenAPictureIsPresent) {
@@ -285,6 +288,7 @@ TEST_F(MainWindow, PaletteAndNegativeRegenerateWhenAPictureIsPresent) {
 
 TEST_F(MainWindow, TheOutlineRunsFromTheOptionsPanel) {
     frmMain all(dialogs, MainOptions{true});
+    EXPECT_TRUE(w->cmd1->isHidden() && !w->Action("mnuEditor")->isEnabled());
     EXPECT_FALSE(all.cmd1->isHidden());
     EXPECT_TRUE(all.Action("mnuEditor")->isEnabled() && all.Action("mnuImageReload")->isEnabled());
     dialogs.openPaths.push_back(Picture(40, 40, 0));
@@ -340,11 +344,213 @@ TEST_F(MainWindow, ImageMenuEntriesRunTheFiltersWithUndo) {
     EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(245, 235, 225));
     EXPECT_FALSE(w->prgBar1->isVisible());
     w->Action("mnuUndoPicture")->trigger();
+    w->Action("mnuUndoPicture")->trigger();  // twice: still the picture before the change
     EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(10, 20, 30));
     // A mirror takes its own undo snapshot.
     w->Picture().Displayed().SetPixel(0, 0, 0);
     w->Action("mnuEspejoDenI")->trigger();
     EXPECT_EQ(w->Picture().Displayed().Pixel(0, 0), MakeColor(10, 20, 30));
+}
+
+TEST_F(MainWindow, TheTextBoxTakesNoTypingButCopiesBySelection) {
+    Load(Picture(60, 40, 0));
+    Tool("Play");
+    const QString shown = w->txtAscii->toPlainText();
+    w->txtAscii->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(w->txtAscii, &press);
+    EXPECT_EQ(w->txtAscii->toPlainText(), shown);
+    EXPECT_TRUE(w->txtAscii->isReadOnly());
+    EXPECT_TRUE(w->txtAscii->textInteractionFlags() & Qt::TextSelectableByMouse);
+    w->txtAscii->selectAll();
+    w->txtAscii->copy();
+    EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(MainWindow, WithNoPicturePlayAlwaysSaysWhyAfterAnyImageCommand) {
+    // Every entry of the image menus, then "Aplicar" if the strength dialog
+    // opened, then every toolbar command: Play must still ask for a picture.
+    QList<QAction*> entries;
+    for (QMenu* menu : w->Menu("mnuImagen")->findChildren<QMenu*>())
+        for (QAction* a : menu->actions())
+            if (!a->menu() && !a->isSeparator()) entries << a;
+    ASSERT_GT(entries.size(), 10);
+    for (QAction* entry : entries) {
+        entry->trigger();
+        if (w->EfectConfig()->isVisible()) w->EfectConfig()->cmdApply->click();
+        for (QAction* tool : w->Toolbar1->actions()) {
+            const int asked = dialogs.Count("ask");
+            dialogs.answers.push_back(false);
+            tool->trigger();
+            if (tool == Act("Play")) {
+                EXPECT_EQ(dialogs.Count("ask"), asked + 1) << entry->objectName().toStdString();
+            }
+            dialogs.answers.clear();
+        }
+        EXPECT_FALSE(w->Picture().HasPicture()) << entry->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindow, HelpersThatCannotStartAreNamedInAMessage) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toLocal8Bit());  // no program can be found
+    w->Action("mnuCharMap")->trigger();
+    w->Action("mnuMailAutor")->trigger();
+    qputenv("PATH", path);
+    ASSERT_EQ(dialogs.Count("message"), 2);
+    std::string texts;
+    for (const auto& call : dialogs.calls)
+        if (call.kind == "message") texts += call.text;
+    for (const char* name : {"gucharmap", "gnome-characters", "kcharselect", "correo"})
+        EXPECT_NE(texts.find(name), std::string::npos) << name;
+}
+
+TEST_F(MainWindow, UsualKeysAndEscapeLeavesThePreview) {
+    EXPECT_EQ(Act("CargarImagen")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(Act("Guardar")->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(Act("Play")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(Act("VistaPrevia")->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(w->Action("mnuClipboard")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(w->Action("mnuUndoPicture")->shortcut().toString(QKeySequence::NativeText), "Ctrl+Z");
+    EXPECT_TRUE(Act("Guardar")->toolTip().endsWith("(Ctrl+S)"));
+    Load(Picture(60, 40, 0));
+    Tool("Play");
+    Act("VistaPrevia")->trigger();
+    ASSERT_NE(w->Preview(), nullptr);
+    EXPECT_TRUE(w->Preview()->isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w->Preview()->txtAscii, &escape);
+    EXPECT_FALSE(w->Preview()->isVisible());
+}
+
+// That the note and the border buttons show whole is the window tour's
+// (text_fits_test); here, that the note fits by its room, not a smaller font.
+TEST_F(MainWindow, TheBorderNoteKeepsItsSizeOnOneLineAndTicksShowOnTheNavyFrames) {
+    const QLabel* note = w->mrcWeb->findChild<QLabel*>("lblBordesNota");
+    ASSERT_NE(note, nullptr);
+    EXPECT_GE(note->font().pointSizeF(), w->mrcWeb->font().pointSizeF());
+    EXPECT_LE(QFontMetrics(note->font()).height(), note->height() + 1);
+    // A ticked box shows dark pixels (the tick) inside its white indicator.
+    w->show();
+    for (QCheckBox* box : {w->chkAsciiNegativo, w->chkWebCalidad}) {
+        box->setChecked(true);
+        const QImage image = box->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < std::min(image.width(), 18); ++x)
+                if (qGray(image.pixel(x, y)) < 90 && QColor(image.pixel(x, y)).blue() < 90) ++dark;
+        EXPECT_GE(dark, 4) << box->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindow, SavingAsAPictureWritesWhatTheCommandLineWrites) {
+    const std::string picture = Gradient();
+    w->sldTamaño->setValue(3);
+    dialogs.openPaths.push_back(picture);
+    w->Action("mnuLoadImage")->trigger();
+    w->Toolbar1->findChild<QAction*>("Play")->trigger();
+    ASSERT_FALSE(w->TextArt().empty());
+    dialogs.colors = {MakeColor(200, 0, 0), MakeColor(0, 0, 90)};
+    w->lblAsciiForeColor->clicked();
+    w->lblAsciiBackcolor->clicked();
+    for (const char* name : {"w.png", "w.bmp"}) {
+        dialogs.savePaths.push_back(Path(name));
+        w->Action("mnuSaveImage")->trigger();
+        EXPECT_EQ(dialogs.Last("save")->filter, "Imagen PNG|*.png|Imagen BMP|*.bmp");
+        const std::string cli = Path(name[2] == 'p' ? "c.png" : "c.bmp");
+        const auto r =
+            test::RunGlifora({"ascii", picture, "--columns", std::to_string(w->ColumnCount()), "-o",
+                              cli, "--fg", "C80000", "--bg", "00005A"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(test::ReadFile(Path(name)), test::ReadFile(cli)) << name;
+    }
+    EXPECT_EQ(dialogs.Count("message"), 0);
+    // A failure is reported like every other save and leaves nothing.
+    dialogs.savePaths.push_back(Path("missing/w.png"));
+    w->Action("mnuSaveImage")->trigger();
+    ASSERT_NE(dialogs.Last("message"), nullptr);
+    EXPECT_EQ(dialogs.Last("message")->text.rfind("No se ha podido guardar el archivo", 0), 0u);
+    EXPECT_FALSE(test::FileExists(Path("missing")));
+}
+
+TEST_F(MainWindow, TheEditorSavesItsTextInTheTextArtFont) {
+    frmMain all(dialogs, MainOptions{true});
+    dialogs.openPaths.push_back(Gradient());
+    all.Action("mnuLoadImage")->trigger();
+    all.Toolbar1->findChild<QAction*>("Play")->trigger();
+    all.OpenEditor();
+    auto* editor = all.findChild<frmEditor*>();
+    ASSERT_NE(editor, nullptr);
+    const std::string text = EditorText(editor->Document());
+    ASSERT_FALSE(text.empty());
+    dialogs.savePaths.push_back(Path("e.bmp"));
+    editor->Action("mnuSaveImage")->trigger();
+    const ArtPicture want = RenderArtPicture(text, MakeTextArtFont("Lucida Console", 6), {});
+    ASSERT_TRUE(want.Ok());
+    EXPECT_EQ(DecodePicture(Path("e.bmp")).raster, want.picture);
+}
+
+// Posted before the load, a timer runs only if the load lets the event loop run.
+TEST_F(MainWindow, PaintsWithABusyBarWhileDecodingAndThePictureArrives) {
+    const std::string path = Path("p.png");
+    test::WriteFile(path, test::EncodePicture(Raster(300, 200, 0x123456), "PNG"));
+    bool ranDuringLoad = false, busyBar = false, busyCursor = false;
+    QTimer::singleShot(0, [&] {
+        ranDuringLoad = true;
+        busyBar = !w->prgBar1->isHidden() && w->prgBar1->maximum() == 0;
+        busyCursor = QApplication::overrideCursor() != nullptr;
+    });
+    ASSERT_TRUE(w->LoadPictureFile(path));
+    EXPECT_TRUE(ranDuringLoad);
+    EXPECT_TRUE(busyBar);
+    EXPECT_TRUE(busyCursor);
+    EXPECT_EQ(w->Picture().Displayed(), Raster(300, 200, 0x123456));
+    EXPECT_TRUE(w->prgBar1->isHidden());
+    EXPECT_EQ(w->prgBar1->maximum(), 100);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // A file that fails to decode restores the window the same way.
+    test::WriteFile(path, "not a picture");
+    EXPECT_FALSE(w->LoadPictureFile(path));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(w->Picture().Displayed(), Raster(300, 200, 0x123456));
+}
+
+TEST_F(MainWindow, AsksBeforeABigWebArtAndACancelLeavesNoFile) {
+    const std::string path = Path("page.html");
+    w->Picture().Load(Raster(1500, 1400, 0x808080));  // quality, size 5: over 100 MB
+    w->tbModo->findChild<QAction*>("WebArt")->trigger();
+    w->chkWebCalidad->setChecked(true);
+    w->sldWTamaño->setValue(5);
+    w->Toolbar1->findChild<QAction*>("Play")->trigger();  // no answer queued: No
+    ASSERT_NE(dialogs.Last("ask"), nullptr);
+    EXPECT_NE(dialogs.Last("ask")->text.find(" MB"), std::string::npos);
+    EXPECT_EQ(dialogs.Last("save"), nullptr);
+
+    dialogs.savePaths.push_back(path);
+    dialogs.answers = {true};
+    // The first progress yield cancels, as a click on "Cancelar" would.
+    bool cancelled = false;
+    QObject::connect(w->prgBar1, &QProgressBar::valueChanged, [&] {
+        if (auto* box = w->findChild<QProgressDialog*>(); box && !cancelled) {
+            box->cancel();
+            cancelled = true;
+        }
+    });
+    w->Toolbar1->findChild<QAction*>("Play")->trigger();
+    EXPECT_TRUE(cancelled);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
+    EXPECT_EQ(dialogs.Last("message"), nullptr);  // a cancel is not a failure
+}
+
+TEST(PageWrite, LargePagesAreAskedForWithTheirSizeInMegabytes) {
+    test::ScriptedDialogs dialogs;
+    EXPECT_TRUE(ConfirmPageSize(dialogs, kAskAbovePageBytes));
+    EXPECT_TRUE(dialogs.calls.empty());
+    dialogs.answers = {true, false};
+    EXPECT_TRUE(ConfirmPageSize(dialogs, int64_t{2'400'000'001}));
+    ASSERT_NE(dialogs.Last("ask"), nullptr);
+    EXPECT_NE(dialogs.Last("ask")->text.find("2401 MB"), std::string::npos);
+    EXPECT_FALSE(ConfirmPageSize(dialogs, kAskAbovePageBytes + 1));
 }
 
 TEST(WorkingPicture, UndoWithNothingLoadedAndTheEdgeScrollRule) {
