@@ -1,19 +1,23 @@
-// Qt's font and file dialogs as the program opens them. This program runs
-// under the C locale (its test definition sets LC_ALL=C), where Qt writes the
-// file list's sizes and dates in English unless the program steps in.
+// Qt's own texts, and its font and file dialogs as the program opens them, in
+// Spanish. This program runs under the C locale (its test definition sets
+// LC_ALL=C), where Qt writes the file list's sizes and dates in English unless
+// the program steps in.
 #include "platform/qt_dialog_texts.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
@@ -27,6 +31,20 @@ namespace glifora {
 namespace {
 
 using ::testing::IsEmpty;
+
+TEST(QtDialogTexts, QtTextsLocaleAndShortcutsAreSpanish) {
+    ASSERT_TRUE(InstallSpanish());
+    EXPECT_TRUE(InstallSpanish());  // a second call neither fails nor stacks catalogues
+    // The file dialog's and the standard buttons' own texts (its dates and
+    // numbers: FileSizesAndDatesReadSpanishAndShowWhole).
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), "File &name:");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    EXPECT_EQ(QLocale().language(), QLocale::Spanish);
+    // Shortcut texts as the menus draw them (the window's own: frm_main_test).
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S).toString(QKeySequence::NativeText),
+              "Ctrl+Mayús+S");
+}
 
 QListView* StyleList(QFontDialog& dialog) {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
