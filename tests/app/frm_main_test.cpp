@@ -20,13 +20,16 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
+#include "app/frm_opc_algoritmo.h"
 #include "app/page_write_progress.h"
 #include "app/widgets.h"
 #include "editor/editor_text.h"
@@ -64,6 +67,19 @@ class MainWindow : public test::InTempDir {
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 120; ++x) r.SetPixel(x, y, MakeColor(x * 2, x * 2, y * 4));
         return Bmp("g.bmp", r);
+    }
+    // The colours the text box shows on screen (what was last painted, not a
+    // fresh render): its background at a corner, and whether any pixel of `fore`.
+    std::pair<QColor, bool> Drawn(const QColor& fore) {
+        QApplication::processEvents();
+        const QWidget* view = w->txtAscii->viewport();
+        const QRect area(view->mapTo(w.get(), QPoint(0, 0)), view->size());
+        const QImage image = w->screen()->grabWindow(w->winId()).toImage().copy(area);
+        bool foreSeen = false;
+        for (int y = 0; y < image.height() && !foreSeen; ++y)
+            for (int x = 0; x < image.width() && !foreSeen; ++x)
+                foreSeen = QColor(image.pixel(x, y)) == fore;
+        return {QColor(image.pixel(image.width() - 2, image.height() - 2)), foreSeen};
     }
 };
 
@@ -213,6 +229,50 @@ TEST_F(MainWindow, CopiesTheTextAndNamesTheFont) {
                                                  UsedFace("Lucida Console") + " Tamaño: 6");
 }
 
+TEST_F(MainWindow, BothColoursApplyToTheWholeBoxAndLastThroughChanges) {
+    w->show();
+    for (int i = 0; i < 100 && !w->windowHandle()->isExposed(); ++i) QApplication::processEvents();
+    Load(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF)));
+    Tool("Play");
+    const QColor red(255, 0, 0), blue(0, 0, 255);
+    dialogs.colors = {MakeColor(0, 0, 255)};
+    w->lblAsciiBackcolor->clicked();
+    EXPECT_EQ(Drawn(red).first, blue);
+    dialogs.colors = {MakeColor(255, 0, 0)};
+    w->lblAsciiForeColor->clicked();
+    auto [back, foreSeen] = Drawn(red);
+    EXPECT_EQ(back, blue);
+    EXPECT_TRUE(foreSeen);
+    // Regeneration, a font change and a mode switch keep both.
+    Tool("Play");
+    dialogs.fonts.push_back({"DejaVu Sans Mono", -12, false, false});
+    dialogs.answers.push_back(true);
+    w->ChangeFont();
+    w->SetMode(false);
+    w->SetMode(true);
+    std::tie(back, foreSeen) = Drawn(red);
+    EXPECT_EQ(back, blue);
+    EXPECT_TRUE(foreSeen);
+    EXPECT_FALSE(Drawn(QColor(Qt::black)).second);
+}
+
+TEST_F(MainWindow, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
+    Load(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF)));
+    Tool("Play");
+    const std::string tonal = w->TextArt();
+    w->chkMasDetalle->click();  // regenerates at once
+    TextArtSettings detail = w->TextSettings(Algorithm::Tonal);
+    EXPECT_EQ(detail.algorithm, Algorithm::Detail);
+    EXPECT_EQ(w->TextArt(), ConvertPicture(w->Picture().Displayed(), detail, w->Session()).text);
+    EXPECT_NE(w->TextArt(), tonal);
+    // The outline conversion stays the outline conversion.
+    EXPECT_EQ(w->TextSettings(Algorithm::Outline).algorithm, Algorithm::Outline);
+    EXPECT_TRUE(w->OptionsPanel()->chkMasDetalle->isChecked());
+    w->OptionsPanel()->chkMasDetalle->click();
+    EXPECT_FALSE(w->chkMasDetalle->isChecked());
+    EXPECT_EQ(w->TextArt(), tonal);
+}
+
 TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
     Load(Picture(40, 40, 0x202020));
     Tool("Play");
@@ -260,7 +320,6 @@ TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
               "Se ha cambiado la fuente. Para un resultado óptimo es conveniente crear de nuevo "
               "el AsciiArt\n¿Desea generarlo ahora?");
     EXPECT_NE(w->TextArt(), before);                   // regenerated with the smaller cell
-    EXPECT_EQ(dialogs.Last("font")->font.height, 16);  // opened at 12 x 1.335 = 16.02
     w->Action("mnuFontsChange")->trigger();            // cancelled
     EXPECT_EQ(dialogs.Last("font")->font.height, 12);  // 9 x 1.335 = 12.015
     // The size picked in the dialog wins over the one its height gives.
@@ -295,7 +354,6 @@ TEST_F(MainWindow, TheOutlineRunsFromTheOptionsPanel) {
     all.LoadImageFile();
     all.Command1->click();
     ASSERT_NE(all.OptionsPanel(), nullptr);
-    EXPECT_EQ(all.OptionsPanel()->windowTitle(), "Opciones del algoritmo");
     all.OptionsPanel()->chkRelleno->setChecked(true);
     all.OptionsPanel()->cmd3->click();
     ASSERT_FALSE(all.TextArt().empty());
@@ -549,6 +607,26 @@ TEST(PageWrite, LargePagesAreAskedForWithTheirSizeInMegabytes) {
     ASSERT_NE(dialogs.Last("ask"), nullptr);
     EXPECT_NE(dialogs.Last("ask")->text.find("2401 MB"), std::string::npos);
     EXPECT_FALSE(ConfirmPageSize(dialogs, kAskAbovePageBytes + 1));
+}
+
+// The window holds a loaded picture once until something writes it, and
+// menu filters never hold more than the picture, its source and undo copy.
+TEST_F(MainWindow, ShowingAndPreviewingCopyNothingAndMenuRunsStayWithinThreePictures) {
+    const Raster picture = test::RandomRaster(120, 90, 5);
+    Load(Bmp("p.bmp", picture));
+    const size_t one = picture.ByteCount();
+    // Painted, and shown in the strength dialog: still the one decoded picture.
+    EXPECT_EQ(w->Picture().HeldBytes(), one);
+    w->Action("mnuDifuminar")->trigger();
+    ASSERT_TRUE(w->EfectConfig()->isVisible());
+    EXPECT_EQ(w->Picture().HeldBytes(), one);
+    w->EfectConfig()->hide();
+
+    for (int run = 0; run < 4; ++run) {
+        w->Action("mnuNegativo")->trigger();
+        EXPECT_LE(w->Picture().HeldBytes(), 3 * one);
+    }
+    EXPECT_EQ(std::as_const(w->Picture()).Displayed(), picture);  // four negatives
 }
 
 TEST(WorkingPicture, UndoWithNothingLoadedAndTheEdgeScrollRule) {

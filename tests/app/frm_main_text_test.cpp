@@ -1,22 +1,15 @@
-// What the main window shows of its text art: the face actually used, the
-// size chosen in the font dialog, and the box's colours.
+// The face the text art is measured in, and the font dialog as the program
+// opens it on the current face and size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFontDialog>
-#include <QImage>
-#include <QPlainTextEdit>
-#include <QScreen>
+#include <QFontInfo>
 #include <QTimer>
-#include <QWindow>
 
-#include "app/frm_main.h"
-#include "app/frm_opc_algoritmo.h"
-#include "app/widgets.h"
 #include "platform/qt_dialogs.h"
-#include "scripted_dialogs.h"
 #include "test_helpers.h"
+#include "textart/text_art_session.h"
 
 namespace glifora {
 namespace {
@@ -55,73 +48,6 @@ TEST(FontDialog, OpensOnTheCurrentFaceAndSizeAndKeepsTheSizePicked) {
         EXPECT_EQ(choice.face, "DejaVu Sans Mono");
         EXPECT_EQ(choice.points, points);
     }
-}
-
-class WindowText : public test::InTempDir {
-  protected:
-    test::ScriptedDialogs dialogs;
-    frmMain w{dialogs};
-
-    void LoadAndPlay() {
-        w.show();
-        for (int i = 0; i < 100 && !w.windowHandle()->isExposed(); ++i)
-            QApplication::processEvents();
-        ASSERT_TRUE(w.LoadPictureFile(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF))));
-        w.Play();
-    }
-    // The colours the box shows on screen (what was last painted, not a fresh
-    // render): its background at a corner, and whether any pixel of `fore`.
-    std::pair<QColor, bool> Drawn(const QColor& fore) {
-        QApplication::processEvents();
-        const QWidget* view = w.txtAscii->viewport();
-        const QRect area(view->mapTo(&w, QPoint(0, 0)), view->size());
-        const QImage image = w.screen()->grabWindow(w.winId()).toImage().copy(area);
-        bool foreSeen = false;
-        for (int y = 0; y < image.height() && !foreSeen; ++y)
-            for (int x = 0; x < image.width() && !foreSeen; ++x)
-                foreSeen = QColor(image.pixel(x, y)) == fore;
-        return {QColor(image.pixel(image.width() - 2, image.height() - 2)), foreSeen};
-    }
-};
-
-TEST_F(WindowText, BothColoursApplyToTheWholeBoxAndLastThroughChanges) {
-    LoadAndPlay();
-    const QColor red(255, 0, 0), blue(0, 0, 255);
-    dialogs.colors = {MakeColor(0, 0, 255)};
-    w.lblAsciiBackcolor->clicked();
-    EXPECT_EQ(Drawn(red).first, blue);
-    dialogs.colors = {MakeColor(255, 0, 0)};
-    w.lblAsciiForeColor->clicked();
-    auto [back, foreSeen] = Drawn(red);
-    EXPECT_EQ(back, blue);
-    EXPECT_TRUE(foreSeen);
-    // Regeneration, a font change and a mode switch keep both.
-    w.Play();
-    dialogs.fonts.push_back({"DejaVu Sans Mono", -12, false, false});
-    dialogs.answers.push_back(true);
-    w.ChangeFont();
-    w.SetMode(false);
-    w.SetMode(true);
-    std::tie(back, foreSeen) = Drawn(red);
-    EXPECT_EQ(back, blue);
-    EXPECT_TRUE(foreSeen);
-    EXPECT_FALSE(Drawn(QColor(Qt::black)).second);
-}
-
-TEST_F(WindowText, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
-    LoadAndPlay();
-    const std::string tonal = w.TextArt();
-    w.chkMasDetalle->click();  // regenerates at once
-    TextArtSettings detail = w.TextSettings(Algorithm::Tonal);
-    EXPECT_EQ(detail.algorithm, Algorithm::Detail);
-    EXPECT_EQ(w.TextArt(), ConvertPicture(w.Picture().Displayed(), detail, w.Session()).text);
-    EXPECT_NE(w.TextArt(), tonal);
-    // The outline conversion stays the outline conversion.
-    EXPECT_EQ(w.TextSettings(Algorithm::Outline).algorithm, Algorithm::Outline);
-    EXPECT_TRUE(w.OptionsPanel()->chkMasDetalle->isChecked());
-    w.OptionsPanel()->chkMasDetalle->click();
-    EXPECT_FALSE(w.chkMasDetalle->isChecked());
-    EXPECT_EQ(w.TextArt(), tonal);
 }
 
 }  // namespace

@@ -3,17 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <utility>
 
-#include "app/frm_main.h"
 #include "app/working_picture_host.h"
 #include "filters/fake_effect_host.h"
 #include "filters/filtered.h"
-#include "filters/frm_efect_config.h"
-#include "scripted_dialogs.h"
 #include "test_support.h"
 
 namespace glifora {
@@ -127,31 +122,6 @@ TEST(WorkingPictureFilterRuns, ALoadOrAnUndoDuringARunKeepsThePicturesRight) {
     EXPECT_EQ(host.Shown(), test::Filtered(2, three, 0, 1));
     host.Picture().Revert();
     EXPECT_EQ(host.Shown(), three);
-}
-
-// The window holds a loaded picture once until something writes it, and
-// menu filters never hold more than the picture, its source and undo copy.
-TEST(WindowPictureMemory, ShowingAndPreviewingCopyNothingAndMenuRunsStayWithinThreePictures) {
-    test::ScriptedDialogs dialogs;
-    frmMain w(dialogs);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("p.bmp").toStdString();
-    const Raster picture = test::RandomRaster(120, 90, 5);
-    test::WriteFile(path, test::EncodePicture(picture, "BMP"));
-    ASSERT_TRUE(w.LoadPictureFile(path));
-    const size_t one = picture.ByteCount();
-    // Painted, and shown in the strength dialog: still the one decoded picture.
-    EXPECT_EQ(w.Picture().HeldBytes(), one);
-    w.Action("mnuDifuminar")->trigger();
-    ASSERT_TRUE(w.EfectConfig()->isVisible());
-    EXPECT_EQ(w.Picture().HeldBytes(), one);
-    w.EfectConfig()->hide();
-
-    for (int run = 0; run < 4; ++run) {
-        w.Action("mnuNegativo")->trigger();
-        EXPECT_LE(w.Picture().HeldBytes(), 3 * one);
-    }
-    EXPECT_EQ(std::as_const(w.Picture()).Displayed(), picture);  // four negatives
 }
 
 }  // namespace
