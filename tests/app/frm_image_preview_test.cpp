@@ -16,7 +16,6 @@ TEST(ImagePreview, CentresASmallPictureAndScrollsALargeOne) {
     frmImagePreview preview(small, nullptr);
     preview.Open();
     preview.resize(800, 600);
-    EXPECT_EQ(preview.windowTitle(), "Imagen a tratar");
     EXPECT_FALSE(preview.HScroll1->isEnabled());
     EXPECT_FALSE(preview.VScroll1->isEnabled());
     EXPECT_EQ(preview.picFull->pos(), QPoint(350, 275));

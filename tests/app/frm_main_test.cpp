@@ -273,12 +273,11 @@ TEST_F(MainWindow, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
     EXPECT_EQ(w->TextArt(), tonal);
 }
 
-TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
+TEST_F(MainWindow, ThePreviewTakesTheChosenColoursAndEscapeLeavesIt) {
     Load(Picture(40, 40, 0x202020));
     Tool("Play");
-    dialogs.colors = {MakeColor(255, 0, 0), -1, MakeColor(0, 0, 255)};
+    dialogs.colors = {MakeColor(255, 0, 0), MakeColor(0, 0, 255)};
     w->lblAsciiForeColor->clicked();  // red
-    w->lblAsciiForeColor->clicked();  // cancelled: stays red
     w->lblAsciiBackcolor->clicked();  // blue
     Tool("VistaPrevia");
     ASSERT_NE(w->Preview(), nullptr);
@@ -287,6 +286,10 @@ TEST_F(MainWindow, ThePreviewTakesTheChosenColours) {
     EXPECT_EQ(p.color(QPalette::Base), QColor(0, 0, 255));
     EXPECT_EQ(w->Preview()->txtAscii->toPlainText(),
               AnsiToUnicode(w->TextArt()).replace("\r\n", "\n"));
+    EXPECT_TRUE(w->Preview()->isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w->Preview()->txtAscii, &escape);
+    EXPECT_FALSE(w->Preview()->isVisible());
 }
 
 TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
@@ -463,7 +466,7 @@ TEST_F(MainWindow, HelpersThatCannotStartAreNamedInAMessage) {
         EXPECT_NE(texts.find(name), std::string::npos) << name;
 }
 
-TEST_F(MainWindow, UsualKeysAndEscapeLeavesThePreview) {
+TEST_F(MainWindow, UsualKeys) {
     EXPECT_EQ(Act("CargarImagen")->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(Act("Guardar")->shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(Act("Play")->shortcut(), QKeySequence(Qt::Key_F5));
@@ -471,14 +474,6 @@ TEST_F(MainWindow, UsualKeysAndEscapeLeavesThePreview) {
     EXPECT_EQ(w->Action("mnuClipboard")->shortcut(), QKeySequence(QKeySequence::Copy));
     EXPECT_EQ(w->Action("mnuUndoPicture")->shortcut().toString(QKeySequence::NativeText), "Ctrl+Z");
     EXPECT_TRUE(Act("Guardar")->toolTip().endsWith("(Ctrl+S)"));
-    Load(Picture(60, 40, 0));
-    Tool("Play");
-    Act("VistaPrevia")->trigger();
-    ASSERT_NE(w->Preview(), nullptr);
-    EXPECT_TRUE(w->Preview()->isVisible());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(w->Preview()->txtAscii, &escape);
-    EXPECT_FALSE(w->Preview()->isVisible());
 }
 
 // That the note and the border buttons show whole is the window tour's
