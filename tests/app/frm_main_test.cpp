@@ -229,7 +229,7 @@ TEST_F(MainWindow, CopiesTheTextAndNamesTheFont) {
                                                  UsedFace("Lucida Console") + " Tamaño: 6");
 }
 
-TEST_F(MainWindow, BothColoursApplyToTheWholeBoxAndLastThroughChanges) {
+TEST_F(MainWindow, BothColoursApplyToTheWholeBoxLastThroughChangesAndReachThePreview) {
     w->show();
     for (int i = 0; i < 100 && !w->windowHandle()->isExposed(); ++i) QApplication::processEvents();
     Load(Bmp("p.bmp", test::HalfAndHalf(120, 80, 0, 0xFFFFFF)));
@@ -254,6 +254,18 @@ TEST_F(MainWindow, BothColoursApplyToTheWholeBoxAndLastThroughChanges) {
     EXPECT_EQ(back, blue);
     EXPECT_TRUE(foreSeen);
     EXPECT_FALSE(Drawn(QColor(Qt::black)).second);
+    // The preview takes both, and Escape leaves it.
+    Tool("VistaPrevia");
+    ASSERT_NE(w->Preview(), nullptr);
+    const QPalette p = w->Preview()->txtAscii->palette();
+    EXPECT_EQ(p.color(QPalette::Text), red);
+    EXPECT_EQ(p.color(QPalette::Base), blue);
+    EXPECT_EQ(w->Preview()->txtAscii->toPlainText(),
+              AnsiToUnicode(w->TextArt()).replace("\r\n", "\n"));
+    EXPECT_TRUE(w->Preview()->isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(w->Preview()->txtAscii, &escape);
+    EXPECT_FALSE(w->Preview()->isVisible());
 }
 
 TEST_F(MainWindow, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
@@ -271,25 +283,6 @@ TEST_F(MainWindow, MoreDetailConvertsWithGlyphShapesAndTheOptionsPanelAgrees) {
     w->OptionsPanel()->chkMasDetalle->click();
     EXPECT_FALSE(w->chkMasDetalle->isChecked());
     EXPECT_EQ(w->TextArt(), tonal);
-}
-
-TEST_F(MainWindow, ThePreviewTakesTheChosenColoursAndEscapeLeavesIt) {
-    Load(Picture(40, 40, 0x202020));
-    Tool("Play");
-    dialogs.colors = {MakeColor(255, 0, 0), MakeColor(0, 0, 255)};
-    w->lblAsciiForeColor->clicked();  // red
-    w->lblAsciiBackcolor->clicked();  // blue
-    Tool("VistaPrevia");
-    ASSERT_NE(w->Preview(), nullptr);
-    const QPalette p = w->Preview()->txtAscii->palette();
-    EXPECT_EQ(p.color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(p.color(QPalette::Base), QColor(0, 0, 255));
-    EXPECT_EQ(w->Preview()->txtAscii->toPlainText(),
-              AnsiToUnicode(w->TextArt()).replace("\r\n", "\n"));
-    EXPECT_TRUE(w->Preview()->isVisible());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(w->Preview()->txtAscii, &escape);
-    EXPECT_FALSE(w->Preview()->isVisible());
 }
 
 TEST_F(MainWindow, FontChangesAskToRegenerateOnlyWhenSomethingChanged) {
