@@ -414,8 +414,6 @@ TEST_F(MainWindow, TheTextBoxTakesNoTypingButCopiesBySelection) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
     QApplication::sendEvent(w->txtAscii, &press);
     EXPECT_EQ(w->txtAscii->toPlainText(), shown);
-    EXPECT_TRUE(w->txtAscii->isReadOnly());
-    EXPECT_TRUE(w->txtAscii->textInteractionFlags() & Qt::TextSelectableByMouse);
     w->txtAscii->selectAll();
     w->txtAscii->copy();
     EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
@@ -566,8 +564,7 @@ TEST_F(MainWindow, AsksBeforeABigWebArtAndACancelLeavesNoFile) {
     w->chkWebCalidad->setChecked(true);
     w->sldWTamaño->setValue(5);
     w->Toolbar1->findChild<QAction*>("Play")->trigger();  // no answer queued: No
-    ASSERT_NE(dialogs.Last("ask"), nullptr);
-    EXPECT_NE(dialogs.Last("ask")->text.find(" MB"), std::string::npos);
+    ASSERT_NE(dialogs.Last("ask"), nullptr);              // its text: ConfirmPageSize's test
     EXPECT_EQ(dialogs.Last("save"), nullptr);
 
     dialogs.savePaths.push_back(path);
