@@ -55,6 +55,9 @@ void ExpectSameOnAnyThreads(const Effect& e, const Raster& picture, int p) {
 }
 
 TEST(FilterThreads, SameResultOnAnyNumberOfThreads) {
+    // The count asked for is used even on a tiny picture, or this would
+    // compare one thread with itself.
+    ASSERT_EQ(FilterThreads(3, 1), 3);
     unsigned seed = 40;
     for (const Effect& e : EffectCatalogue()) {
         if (!e.filter) continue;
@@ -76,12 +79,6 @@ TEST(FilterThreads, DiffusionAsAWavefrontMatchesOneThread) {
         const Raster picture = test::RandomRaster(w, h, seed++);
         for (int p : {1, 6, 12, 100}) ExpectSameOnAnyThreads(*FindEffect("difuminar"), picture, p);
     }
-}
-
-TEST(FilterThreads, LargePicturesUseEveryCoreByDefault) {
-    EXPECT_EQ(FilterThreads(0, 100), 1);
-    EXPECT_EQ(FilterThreads(3, 100), 3);
-    EXPECT_GE(FilterThreads(0, size_t{4000} * 3000), 1);
 }
 
 }  // namespace
