@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
+#include "filtered.h"
 #include "filters/effect_catalogue.h"
 #include "filters/filter_engine.h"
 #include "platform/random.h"
@@ -23,15 +22,7 @@ struct Outcome {
 };
 
 Outcome Filter(const Effect& e, const Raster& picture, int p, int threads) {
-    // The bar is set, and the event loop runs, on the calling thread only.
-    struct Record : FilterProgress {
-        std::vector<int> values;
-        std::thread::id caller = std::this_thread::get_id();
-        void SetValue(int v) override {
-            EXPECT_EQ(std::this_thread::get_id(), caller);
-            values.push_back(v);
-        }
-    } record;
+    test::RecordedProgress record;  // checks the bar is set on the calling thread
     Outcome r{picture, {}, 0};
     SeedRandom(11);
     RunEffect(e, r.picture, p, record, threads);
