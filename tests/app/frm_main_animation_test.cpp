@@ -50,13 +50,6 @@ class WindowAnimation : public test::InTempDir {
     }
 };
 
-TEST_F(WindowAnimation, StartUpCreatesThePrivateWorkingFolder) {
-    EXPECT_TRUE(QFileInfo(QString::fromStdString(Folder())).isDir());
-    EXPECT_EQ(QFile::permissions(QString::fromStdString(Folder())) &
-                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
-              QFile::Permissions());
-}
-
 TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
     ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("anim.Gif")));
     EXPECT_EQ(QDir(QString::fromStdString(Folder())).entryList({"*.bmp"}, QDir::Files).size(), 2);
@@ -82,7 +75,11 @@ TEST_F(WindowAnimation, AnAnimatedGifEnablesTheAnimationAndPlayWritesItsPage) {
     EXPECT_FALSE(test::FileExists(Path("none.html")));
 }
 
-TEST_F(WindowAnimation, ClosingDeletesTheFramesAndTheFolderUnlessSomethingElseIsThere) {
+TEST_F(WindowAnimation, StartUpMakesAPrivateFolderWhichClosingDeletesUnlessSomethingElseIsThere) {
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(Folder())).isDir());
+    EXPECT_EQ(QFile::permissions(QString::fromStdString(Folder())) &
+                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
     ASSERT_TRUE(w->LoadPictureFile(TwoFrameGif("a.gif")));
     w->close();
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Folder())));

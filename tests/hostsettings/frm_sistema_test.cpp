@@ -34,7 +34,7 @@ class Panel : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-TEST_F(Panel, ShowsTheStoredSettingsAndRewritesTheBrowserSize) {
+TEST_F(Panel, ShowsTheStoredSettingsRewritesTheBrowserSizeAndRereadsTheWordWrap) {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     // Four bytes stored; the panel's selection writes them back as three.
     WriteFile(Path(), StoreWith(1, "00000069", "hex:02,00,00,00"));
@@ -45,6 +45,18 @@ TEST_F(Panel, ShowsTheStoredSettingsAndRewritesTheBrowserSize) {
     EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Checked);
     EXPECT_EQ(panel.cboESize->currentIndex(), 2);
     EXPECT_EQ(ReadFile(Path()), StoreWith(1, "00000069", "hex:02,00,00"));
+
+    // A click on the word-wrap box shows the stored state again and writes
+    // nothing; a number the box cannot show leaves it as it was.
+    const std::string stored = ReadFile(Path());
+    panel.chkNAjuste->click();
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Checked);
+    EXPECT_EQ(ReadFile(Path()), stored);
+    for (int fwrap : {0, 2, 7}) {
+        WriteFile(Path(), StoreWith(fwrap, "00000069", "hex:00"));
+        panel.chkNAjuste->click();
+    }
+    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
 }
 
 TEST_F(Panel, ChoosingASizeStoresThreeBytes) {
@@ -57,25 +69,6 @@ TEST_F(Panel, ChoosingASizeStoresThreeBytes) {
     emit panel.cboESize->activated(4);
     EXPECT_EQ(ReadFile(Path()),
               "REGEDIT4\r\n\r\n" + kBrowserHeader + "\"IEFontSize\"=hex:04,00,00\r\n");
-}
-
-TEST_F(Panel, WordWrapBoxShowsTheStoredStateAgain) {
-    QLocale::setDefault(QLocale::c());
-    WriteFile(Path(), StoreWith(0, "00000078", "hex:00"));
-    frmSistema panel{ValueStore(Path())};
-    EXPECT_EQ(panel.lblNSize->text(), "12");
-    EXPECT_EQ(panel.cboESize->currentIndex(), 0);
-    const std::string stored = ReadFile(Path());
-    panel.chkNAjuste->click();
-    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::Unchecked);
-    EXPECT_EQ(ReadFile(Path()), stored);  // nothing written
-
-    // A number the box cannot show leaves it as it was.
-    WriteFile(Path(), StoreWith(2, "00000078", "hex:00"));
-    panel.chkNAjuste->click();
-    WriteFile(Path(), StoreWith(7, "00000078", "hex:00"));
-    panel.chkNAjuste->click();
-    EXPECT_EQ(panel.chkNAjuste->checkState(), Qt::PartiallyChecked);
 }
 
 }  // namespace
