@@ -96,14 +96,12 @@ TEST_F(SettingsFile, FailedWritesLeaveTheFileAsItWas) {
     EXPECT_FALSE(FileExists(Path("no/such/folder/GLZ.ini")));
 }
 
-TEST(SettingsFilePath, RootFolderGetsASingleSeparator) {
+TEST_F(SettingsFile, SavesIntoTheUserConfigurationFolder) {
+    // A root folder gets a single separator.
     EXPECT_EQ(IniFilePathIn("/"), "/GLZ.ini");
     EXPECT_EQ(IniFilePathIn("/home/ana/.config/glifora"), "/home/ana/.config/glifora/GLZ.ini");
     EXPECT_EQ(IniFilePathIn("/home/ana/"), "/home/ana/GLZ.ini");
     EXPECT_EQ(IniFilePathIn(""), "");
-}
-
-TEST_F(SettingsFile, SavesIntoTheUserConfigurationFolder) {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
     const std::string path = IniFilePath();
