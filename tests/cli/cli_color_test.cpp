@@ -152,12 +152,6 @@ TEST_F(CliColor, PictureIsColumnsByRowsOfCellsInTheChosenColours) {
     EXPECT_EQ(test::ReadFile(Path("a.out")), test::ReadFile(text));
 }
 
-TEST_F(CliColor, APictureThatCannotBeMadeLeavesNoFile) {
-    const std::string pic = Blocks();
-    EXPECT_EQ(test::RunGlifora({"ascii", pic, "--columns", "0", "-o", Path("a.png")}).status, 1);
-    EXPECT_FALSE(test::FileExists(Path("a.png")));
-}
-
 TEST_F(CliColor, AnimPrintsEveryFrameInsteadOfAPage) {
     QDir(dir.path()).mkdir("pics");
     Bmp("pics/a.bmp", Raster(8, 4, 0xFFFFFF));

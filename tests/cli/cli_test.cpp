@@ -74,7 +74,8 @@ TEST_F(Cli, UnwritableOutputFailsAndLeavesNothing) {
 
 // Every argument error of every subcommand, with its exit status and the
 // words of its message. "PIC" stands for a readable picture, "GONE" for a
-// picture that does not exist, "OUT" for an output that must never appear.
+// picture that does not exist, "OUT" for an output that must never appear
+// ("OUT/..." for one in a folder that does not exist).
 // An unusable step is a usage error (2) whatever the picture: steps are
 // checked before anything is decoded.
 TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
@@ -104,6 +105,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"ascii", "PIC", "--bg", "12345", "-o", "OUT.png"}, 2, "--bg necesita"},
         {{"ascii", "GONE", "--effect", "nada"}, 2, "efecto desconocido: nada"},
         {{"ascii", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
+        {{"ascii", "PIC", "--columns", "0", "-o", "OUT.png"}, 1, "no se ha podido guardar"},
         {{"web", "PIC"}, 2, "falta -o"},
         {{"web", "PIC", "-o", "OUT", "--size", "6"}, 2, "--size"},
         {{"web", "PIC", "-o", "OUT", "--borders", "top,middle"}, 2, "--borders"},
@@ -111,6 +113,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"web", "PIC", "-o", "OUT", "--background", "12345g"}, 2, "--background"},
         {{"web", "GONE", "-o", "OUT", "--effect", "nada"}, 2, "efecto desconocido"},
         {{"web", "GONE", "-o", "OUT"}, 1, "no se puede cargar la imagen"},
+        {{"web", "PIC", "-o", "OUT/w.html"}, 1, "no se ha podido guardar el archivo"},
         {{"anim", "PIC"}, 2, "falta -o"},
         {{"anim", "GONE", "-o", "OUT", "--effect", "nada"}, 2, "efecto desconocido"},
         {{"anim", "GONE", "-o", "OUT"}, 1, "no se puede leer"},
@@ -129,6 +132,7 @@ TEST_F(Cli, EveryArgumentErrorHasItsStatusAndMessage) {
         {{"filter", "PIC", "-o", "OUT.bmp", "--flip", "d"}, 2, "--flip"},
         {{"filter", "PIC", "-o", "OUT.bmp", "--mirror", "middle"}, 2, "--mirror"},
         {{"filter", "GONE", "-o", "OUT.bmp"}, 1, "no se puede cargar la imagen"},
+        {{"filter", "PIC", "-o", "OUT/o.png"}, 1, "no se ha podido guardar el archivo"},
         {{"frames", "PIC"}, 2, "falta -d"},
         {{"frames", "GONE", "-d", "OUT"}, 1, "no se puede leer"},
         {{"glyphs", "extra"}, 2, "sobran argumentos"},
