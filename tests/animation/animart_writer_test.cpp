@@ -85,8 +85,6 @@ TEST(AnimArtPage, FrameBlockEscapesItsTextAndNamesItsFixedFace) {
               "Size = 1 > ");
     EXPECT_EQ(faceLine("Fira-Code_2 Ñ"),
               "<pre><font face=\"Fira-Code_2 \xD1, monospace\"; Size = 1 > ");
-    const std::string block = AnimArtFrameBlock(1, "a\r\nb", "X");
-    EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 6);  // five lines and the text's own
 }
 
 class AnimArt : public test::InTempDir {
