@@ -43,15 +43,12 @@ TEST_F(CliFilter, StepsRunInTheOrderGiven) {
 TEST_F(CliFilter, DefaultParametersAndSeeds) {
     ASSERT_EQ(RunGlifora({"filter", input, "-o", Path("b.bmp"), "--effect", "14"}).status, 0);
     EXPECT_TRUE(Output(Path("b.bmp")) == test::Filtered(14, photo, 10));
-    for (const char* name : {"n1.bmp", "n2.bmp"})
-        ASSERT_EQ(
-            RunGlifora({"filter", input, "-o", Path(name), "--effect", "ruido:20", "--seed", "99"})
-                .status,
-            0);
+    ASSERT_EQ(
+        RunGlifora({"filter", input, "-o", Path("n.bmp"), "--effect", "ruido:20", "--seed", "99"})
+            .status,
+        0);
     SeedRandom(99);
-    const Raster noisy = test::Filtered(29, photo, 20);
-    EXPECT_TRUE(Output(Path("n1.bmp")) == noisy);
-    EXPECT_TRUE(Output(Path("n2.bmp")) == noisy);
+    EXPECT_TRUE(Output(Path("n.bmp")) == test::Filtered(29, photo, 20));
 }
 
 // The executable runs what needs no Qt on its own and hands the rest to the

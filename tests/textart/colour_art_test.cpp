@@ -68,10 +68,7 @@ TEST(CellColors, AreTheMeansOfKnownBlocks) {
 TEST(CellColors, FromAJpegFileMatchTheWholePictureAndKeepTheText) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("p.jpg").toStdString();
-    Raster picture(301, 203);
-    for (int y = 0; y < 203; ++y)
-        for (int x = 0; x < 301; ++x) picture.SetPixel(x, y, MakeColor(x % 256, y, (x * y) % 256));
-    test::WriteFile(path, test::EncodePicture(picture, "JPG", 90));
+    test::WriteFile(path, test::EncodePicture(test::RandomRaster(301, 203, 9), "JPG", 90));
     TextArtSession session;
     TextArtSettings s;
     s.font = {"DejaVu Sans Mono", 8};
