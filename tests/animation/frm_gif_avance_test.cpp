@@ -88,6 +88,8 @@ TEST(FrameDialog, EveryNameAndTheHeaderReadInFull) {
         EXPECT_THAT(test::ClippedTexts(&dialog), ::testing::IsEmpty()) << frames;
         EXPECT_GE(dialog.imgGIFPreview->width(), 200);
     }
+    frmGIFAvance dialog(150, selection, "/nonexistent");
+    EXPECT_EQ(dialog.lstwGIF->topLevelItem(99)->text(0), "Fotograma 100");
 }
 
 }  // namespace

@@ -71,11 +71,6 @@ TEST(CutGifFrames, BrokenFilesAndFilesThatAreNotGifs) {
     EXPECT_TRUE(CutGifFrames(GifHeader().substr(0, 9)).frames.empty());
 }
 
-TEST(FrameNames, AtLeastTwoDigits) {
-    EXPECT_EQ(FrameNumberText(100), "100");
-    EXPECT_EQ(FrameFileName(7), "Fotograma 07.bmp");
-}
-
 struct RecordedControls final : AnimArtControls {
     int enabled = -1;  // -1: never set
     bool unchecked = false;
