@@ -51,19 +51,14 @@ TEST_F(PlainBmp, ReadsAndWritesWhatQtReadsForEveryRowPadding) {
     const std::string path = Path("p.bmp");
     for (int w : {1, 2, 3, 4, 5, 7}) {
         for (int h : {1, 2, 5}) {
+            SCOPED_TRACE(testing::Message() << w << "x" << h);
             const Raster r = test::RandomRaster(w, h, static_cast<unsigned>(w * 10 + h));
             const std::string bmp = Written(r);
-            EXPECT_EQ(ByQt(bmp), r) << w << "x" << h;
-            const auto back = ReadPlainBmp(bmp);
-            ASSERT_TRUE(back) << w << "x" << h;
-            EXPECT_EQ(*back, r);
-            const auto down = ReadPlainBmp(TopDown(bmp, h));
-            ASSERT_TRUE(down);
-            EXPECT_EQ(*down, r);
             test::WriteFile(path, bmp);
-            const auto fromFile = ReadPlainBmpFile(path);
-            ASSERT_TRUE(fromFile);
-            EXPECT_EQ(*fromFile, r);
+            EXPECT_EQ(ByQt(bmp), r);
+            EXPECT_EQ(ReadPlainBmp(bmp), r);
+            EXPECT_EQ(ReadPlainBmp(TopDown(bmp, h)), r);
+            EXPECT_EQ(ReadPlainBmpFile(path), r);
         }
     }
 }
@@ -81,9 +76,7 @@ TEST_F(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
         }));
         EXPECT_GT(pieces, 2);
         test::WriteFile(path, bmp);
-        const auto back = ReadPlainBmpFile(path);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(*back, r);
+        EXPECT_EQ(ReadPlainBmpFile(path), r);
     }
     // A sink that gives up stops the writer at once.
     int calls = 0;
