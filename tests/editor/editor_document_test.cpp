@@ -24,35 +24,25 @@ class Document : public test::CanvasDocumentTest {
         band.Move(x2, y2);
         band.Up(x2, y2, fill, c);
     }
-    void Box(int firstColumn, int firstRow, int lastColumn, int lastRow) {
-        for (int x = firstColumn; x <= lastColumn; ++x) {
-            doc.PintarCaracter(x, firstRow, "-");
-            doc.PintarCaracter(x, lastRow, "-");
-        }
-        for (int y = firstRow; y <= lastRow; ++y) {
-            doc.PintarCaracter(firstColumn, y, "|");
-            doc.PintarCaracter(lastColumn, y, "|");
-        }
-    }
 };
 
 TEST(CellMapping, PixelsRoundToCellsHalvesToEven) {
-    EXPECT_EQ(PixelToCell(0, 0), (GridCell{0, 0}));
-    for (int x = 1; x <= 7; ++x) EXPECT_EQ(PixelToCell(x, 0).column, 1) << x;
-    EXPECT_EQ(PixelToCell(8, 0).column, 2);   // 1.5 -> 2
-    EXPECT_EQ(PixelToCell(16, 0).column, 2);  // 2.5 -> 2
-    for (int x = 17; x <= 23; ++x) EXPECT_EQ(PixelToCell(x, 0).column, 3) << x;
-    // Rows alike with a cell 12 high: 12 -> 1.5 -> 2, 24 -> 2.5 -> 2.
+    // A cell is 8 wide and 12 high: 8 -> 1.5 -> 2, 16 -> 2.5 -> 2; the pixel
+    // itself is rounded first, 0.5 -> 0.
+    for (auto [x, column] : {std::pair{0.0, 0},
+                             {0.5, 0},
+                             {1.0, 1},
+                             {1.5, 1},
+                             {7.0, 1},
+                             {8.0, 2},
+                             {16.0, 2},
+                             {17.0, 3},
+                             {23.0, 3}})
+        EXPECT_EQ(PixelToCell(x, 0).column, column) << x;
     for (auto [y, row] : {std::pair{11, 1}, {12, 2}, {24, 2}, {25, 3}})
         EXPECT_EQ(PixelToCell(0, y).row, row) << y;
-    // The pixel itself is rounded first: 0.5 -> 0, 1.5 -> 2.
-    EXPECT_EQ(PixelToCell(0.5, 0).column, 0);
-    EXPECT_EQ(PixelToCell(1.5, 0).column, 1);
-
-    EXPECT_EQ(CellToPixel(1, 1), (CanvasPoint{0, 0}));
     EXPECT_EQ(CellToPixel(3, 3), (CanvasPoint{16, 24}));
     EXPECT_EQ(CellToPixel(0, 0), (CanvasPoint{-8, -12}));
-
     EXPECT_TRUE(InsideGrid(0, 0) && InsideGrid(100, 74));
     EXPECT_FALSE(InsideGrid(101, 0) || InsideGrid(0, 75) || InsideGrid(-1, 3));
 }
@@ -118,7 +108,7 @@ TEST_F(Document, ClearingBlanksEveryPaintableCellColumn100Included) {
     EXPECT_EQ(doc.Cell(5, 75), "");  // never painted, never cleared
 }
 
-TEST_F(Document, BoxDraggedWithAndWithoutFill) {
+TEST_F(Document, BoxesDraggedWithAndWithoutFill) {
     Drag(16, 24, 48, 60, false);
     EXPECT_EQ(test::Rows(doc, 2, 6, 2, 7), "      / +--+ / |  | / +--+ /      ");
     // The band was drawn once and wiped once: the canvas is as it was.
@@ -129,13 +119,9 @@ TEST_F(Document, BoxDraggedWithAndWithoutFill) {
     doc.ClearScreen();
     Drag(48, 60, 16, 24, true, "o");  // corners in either order
     EXPECT_EQ(test::Rows(doc, 3, 5, 3, 6), "+--+/|oo|/+--+");
-}
-
-TEST_F(Document, NarrowBoxesAndAClickWithoutADrag) {
+    doc.ClearScreen();
     Drag(16, 24, 22, 60, true);  // 22 snaps to 24: one column wide
-    EXPECT_EQ(doc.Cell(3, 3) + doc.Cell(3, 4) + doc.Cell(3, 5), "+|+");
-    EXPECT_EQ(doc.Cell(4, 4), " ");
-
+    EXPECT_EQ(test::Rows(doc, 3, 5, 3, 4), "+ /| /+ ");
     Drag(80, 120, 120, 131, true);  // 131 snaps to 132: one row high
     EXPECT_EQ(test::Rows(doc, 11, 12, 10, 16), " +---+ /       ");
 
@@ -146,14 +132,9 @@ TEST_F(Document, NarrowBoxesAndAClickWithoutADrag) {
 }
 
 TEST_F(Document, FillPaintsOnlyTheInsideOfAClosedBox) {
-    Box(10, 10, 20, 15);
-    doc.FloodFill(12, 12, ".");
-    for (int y = 11; y <= 14; ++y) EXPECT_EQ(RowText(doc, y, 9, 21), " |.........| ") << y;
-    EXPECT_EQ(RowText(doc, 10, 9, 21), " |---------| ");
-    EXPECT_EQ(doc.Cell(5, 5), " ");
-    Box(2, 2, 4, 4);
-    doc.FloodFill(3, 3, "*");  // one enclosed cell
-    EXPECT_EQ(doc.Cell(3, 3), "*");
+    doc.LoadEditorText("\r\n |---|\r\n |   |\r\n |   |\r\n |---|");
+    doc.FloodFill(4, 4, ".");
+    EXPECT_EQ(test::Rows(doc, 1, 6, 1, 7), "       / |---| / |...| / |...| / |---| /       ");
 
     // A fill of its own target, or from off the table, does nothing.
     canvas = {};

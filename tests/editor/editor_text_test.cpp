@@ -1,4 +1,4 @@
-// The text the editor saves and copies, and the notice after a copy.
+// The text the editor saves and copies.
 #include "editor/editor_text.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,6 @@ TEST(EditorText, DropsTrailingBlanksAndRows) {
     const std::string text = EditorText(doc);
     EXPECT_EQ(text.substr(0, 102), std::string(100, 'w') + "\r\n");
     EXPECT_EQ(text.substr(text.size() - 5), "\r\n  \xE9");
-
-    EXPECT_EQ(ClipboardNotice("DejaVu Sans Mono", 8),
-              "Dibujo copiado en el portapapeles.\nUsar fuente: DejaVu Sans Mono Tamaño: 8");
 }
 
 }  // namespace

@@ -163,13 +163,9 @@ TEST(BlackWhite, WorkedCases) {
 }
 
 TEST(ProgressReports, RowByRowThenOneHundred) {
-    struct Record : FilterProgress {
-        std::vector<int> values;
-        void SetValue(int v) override { values.push_back(v); }
-    };
     const Raster picture = test::RandomRaster(5, 4, 8);
     const auto run = [&](int code) {
-        Record r;
+        test::RecordedProgress r;
         Raster copy = picture;
         RunEffect(*FindEffect(code), copy, FindEffect(code)->DefaultParameter(), r);
         return r.values;
@@ -210,26 +206,22 @@ TEST(FlipsAndMirrors, RowsVisited) {
 
 TEST(FlipsAndMirrors, ColumnsAndFlips) {
     const Raster photo = test::RandomRaster(7, 5, 21);
-    Raster r = photo;
-    FlipHorizontal(r);
-    EXPECT_EQ(r.Pixel(0, 2), photo.Pixel(6, 2));
-    FlipHorizontal(r);
-    EXPECT_TRUE(r == photo);
-    FlipVertical(r);
-    EXPECT_EQ(r.Pixel(3, 0), photo.Pixel(3, 4));
-    FlipVertical(r);
-    EXPECT_TRUE(r == photo);
-
-    Raster left = photo;
+    Raster across = photo, upDown = photo, left = photo, right = photo;
+    FlipHorizontal(across);
+    FlipVertical(upDown);
     Mirror(left, GeometricOp::MirrorLeftOntoRight);
-    for (int x = 0; x < 7; ++x) EXPECT_EQ(left.Pixel(x, 1), photo.Pixel(x < 4 ? x : 6 - x, 1));
-    Raster right = photo;
     Mirror(right, GeometricOp::MirrorRightOntoLeft);
-    for (int x = 0; x < 7; ++x) EXPECT_EQ(right.Pixel(x, 1), photo.Pixel(x > 2 ? x : 6 - x, 1));
-    const Raster thin = test::RandomRaster(1, 6, 4);
-    Raster same = thin;
-    Mirror(same, GeometricOp::MirrorRightOntoLeft);
-    EXPECT_TRUE(same == thin);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) {
+            EXPECT_EQ(across.Pixel(x, y), photo.Pixel(6 - x, y));
+            EXPECT_EQ(upDown.Pixel(x, y), photo.Pixel(x, 4 - y));
+            EXPECT_EQ(left.Pixel(x, y), photo.Pixel(x < 4 ? x : 6 - x, y));
+            EXPECT_EQ(right.Pixel(x, y), photo.Pixel(x > 2 ? x : 6 - x, y));
+        }
+    Raster thin = test::RandomRaster(1, 6, 4);
+    const Raster same = thin;
+    Mirror(thin, GeometricOp::MirrorRightOntoLeft);
+    EXPECT_TRUE(thin == same);
 }
 
 }  // namespace
