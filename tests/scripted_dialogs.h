@@ -13,8 +13,7 @@ namespace glifora::test {
 class ScriptedDialogs final : public Dialogs {
   public:
     std::deque<std::string> openPaths, savePaths, folders;
-    std::deque<ColorValue> colors;                       // -1 for a cancel
-    std::deque<std::array<ColorValue, 16>> customEdits;  // applied on confirm
+    std::deque<ColorValue> colors;  // -1 for a cancel
     std::deque<FontChoice> fonts;
     std::deque<bool> answers;  // for AskYesNo; an empty queue answers No
 
@@ -52,12 +51,7 @@ class ScriptedDialogs final : public Dialogs {
     }
     ColorValue ShowColorDialog() override {
         calls.push_back({"color", "", "", "", "", MessageIcon::None, {}});
-        const ColorValue c = Pop(colors, ColorValue{-1});
-        if (!customEdits.empty()) {
-            if (c != -1) CustomColors() = customEdits.front();
-            customEdits.pop_front();
-        }
-        return c;
+        return Pop(colors, ColorValue{-1});
     }
     std::string BrowseForFolder() override {
         calls.push_back({"folder", "", "", "", "", MessageIcon::None, {}});

@@ -207,7 +207,7 @@ void ExpectFixedPitch(const std::string& probe, const std::string& label) {
     EXPECT_GT(w[3], 1.5 * w[2]) << label << ": the control font is proportional: " << probe;
 }
 
-TEST_F(Browser, AnimationFramesAreDrawnInAFixedPitchFace) {
+TEST_F(Browser, AnimationFramesAndNormalWebArtAreDrawnInAFixedPitchFace) {
     // The face the command line measures in by default, an installed face
     // named by the user, and a face the browser lacks: each falls back to a
     // fixed-pitch face, never to the proportional default.
@@ -217,9 +217,6 @@ TEST_F(Browser, AnimationFramesAreDrawnInAFixedPitchFace) {
             AnimArtPageHead(1) + AnimArtFrameBlock(1, "#%.", face) + AnimArtPageTail();
         ExpectFixedPitch(RunProbe(dir, page, PitchProbe("#text1 font").c_str(), 1000), face);
     }
-}
-
-TEST_F(Browser, NormalWebArtIsDrawnInAFixedPitchFace) {
     WebArtSettings s;
     s.palette = kWebPaletteUserText;
     s.userText = "iM";

@@ -28,7 +28,6 @@ TEST(FrameDialog, ListsTheFramesWithTheSelectionTicked) {
     for (int i = 0; i < 12; ++i) {
         const QTreeWidgetItem* item = dialog.lstwGIF->topLevelItem(i);
         EXPECT_EQ(item->text(0).toStdString(), "Fotograma " + FrameNumberText(i + 1));
-        EXPECT_EQ(item->data(0, Qt::UserRole).toString(), "F" + QString::number(i + 1));
         EXPECT_EQ(item->checkState(0) == Qt::Checked, i == 0 || i == 2) << i;
     }
     dialog.cmdAceptar->click();
@@ -89,6 +88,8 @@ TEST(FrameDialog, EveryNameAndTheHeaderReadInFull) {
         EXPECT_THAT(test::ClippedTexts(&dialog), ::testing::IsEmpty()) << frames;
         EXPECT_GE(dialog.imgGIFPreview->width(), 200);
     }
+    frmGIFAvance dialog(150, selection, "/nonexistent");
+    EXPECT_EQ(dialog.lstwGIF->topLevelItem(99)->text(0), "Fotograma 100");
 }
 
 }  // namespace

@@ -39,11 +39,11 @@ class CliAnim : public test::InTempDir {
     QByteArray previousRuntime_;
 };
 
-TEST_F(CliAnim, WebWritesThePageAndRejectsBadOptions) {
+TEST_F(CliAnim, WebOptionsReachThePage) {
     const std::string picture = Bmp("p.bmp", Raster(4, 2, MakeColor(10, 0, 255)));
     const std::string out = Path("w.html");
-    auto r = RunGlifora({"web", picture, "-o", out, "--quality", "--size", "5", "--background",
-                         "0a00ff", "--borders", "top,right"});
+    const auto r = RunGlifora({"web", picture, "-o", out, "--quality", "--size", "5",
+                               "--background", "0a00ff", "--borders", "top,right"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string page = test::ReadFile(out);
     EXPECT_NE(page.find("bgcolor=\"#0A00FF\""), std::string::npos);
@@ -55,9 +55,6 @@ TEST_F(CliAnim, WebWritesThePageAndRejectsBadOptions) {
     EXPECT_EQ(test::ReadFile(Path("a.html")), test::ReadFile(Path("b.html")));
     ASSERT_EQ(RunGlifora({"web", picture, "-o", out, "--text", "ñ<"}).status, 0);
     EXPECT_NE(test::ReadFile(out).find(">\xF1&lt;<br>"), std::string::npos);
-    r = RunGlifora({"web", picture, "-o", Path("no/dir/w.html")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("no se ha podido guardar el archivo"), std::string::npos) << r.err;
 }
 
 TEST_F(CliAnim, FramesSplitsAndCountsZeroForNonGifs) {
@@ -117,11 +114,9 @@ TEST_F(CliAnim, AnimFailuresWriteNothing) {
     } cases[] = {
         {{"anim", Path("empty"), "-o", out}, 1},
         {{"anim", Path("fake.gif"), "-o", out}, 1},
-        {{"anim", Path("missing.gif"), "-o", out}, 1},
         {{"anim", Gif(), "-o", Path("no/dir/a.html")}, 1},
         {{"anim", Gif(), "-o", out, "--frames", "1,3"}, 2},
         {{"anim", Gif(), "-o", out, "--frames", "1,"}, 2},
-        {{"anim", Path("empty"), "-o", out, "--frames", "1"}, 2},
     };
     for (const Case& c : cases) {
         const auto r = RunGlifora(c.args);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <map>
+#include <set>
 
 #include "platform/picture_decoder.h"
 #include "test_helpers.h"
@@ -112,6 +113,7 @@ TEST_F(CliColor, AutoColoursATerminalUnlessNoColorIsSet) {
     EXPECT_EQ(RunOnTerminal(never, {{"NO_COLOR", ""}}), plain);
 }
 
+// The pixels of the picture are ArtPictureTest's; here the options reach it.
 TEST_F(CliColor, PictureIsColumnsByRowsOfCellsInTheChosenColours) {
     const auto [cw, ch] = Cell();
     ASSERT_GT(cw, 0);
@@ -123,39 +125,26 @@ TEST_F(CliColor, PictureIsColumnsByRowsOfCellsInTheChosenColours) {
     auto r = test::RunGlifora(
         {"ascii", pic, "--columns", "8", "-o", png, "--fg", "0000FF", "--bg", "00ff00"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Raster plain = DecodePicture(png).raster;
-    ASSERT_EQ(plain.Width(), 8 * cw);
-    ASSERT_EQ(plain.Height(), rows * ch);
-    int ink = 0;
-    for (int y = 0; y < plain.Height(); ++y)
-        for (int x = 0; x < plain.Width(); ++x) {
-            ink += plain.Pixel(x, y) == MakeColor(0, 0, 255);
-            ASSERT_TRUE(plain.Pixel(x, y) == MakeColor(0, 0, 255) ||
-                        plain.Pixel(x, y) == MakeColor(0, 255, 0));
-        }
-    EXPECT_GT(ink, 0);
     r = test::RunGlifora({"ascii", pic, "--columns", "8", "-o", bmp, "--color", "--scale", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Raster coloured = DecodePicture(bmp).raster;
+    const Raster plain = DecodePicture(png).raster, coloured = DecodePicture(bmp).raster;
+    ASSERT_EQ(plain.Width(), 8 * cw);
+    ASSERT_EQ(plain.Height(), rows * ch);
     ASSERT_EQ(coloured.Width(), 16 * cw);
     ASSERT_EQ(coloured.Height(), 2 * rows * ch);
-    for (int y = 0; y < coloured.Height(); ++y)
-        for (int x = 0; x < coloured.Width(); ++x) {
-            const bool ink = plain.Pixel(x / 2, y / 2) == MakeColor(0, 0, 255);
-            const ColorValue want = !ink         ? 0xFFFFFF
-                                    : x < 8 * cw ? MakeColor(255, 0, 0)
-                                                 : MakeColor(0, 0, 255);
-            ASSERT_EQ(coloured.Pixel(x, y), want) << x << "," << y;
-        }
+    auto colours = [](const Raster& p, int from, int to) {
+        std::set<ColorValue> seen;
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = from; x < to; ++x) seen.insert(p.Pixel(x, y));
+        return seen;
+    };
+    const ColorValue red = MakeColor(255, 0, 0), blue = MakeColor(0, 0, 255);
+    EXPECT_EQ(colours(plain, 0, 8 * cw), (std::set<ColorValue>{blue, MakeColor(0, 255, 0)}));
+    EXPECT_EQ(colours(coloured, 0, 8 * cw), (std::set<ColorValue>{red, 0xFFFFFF}));
+    EXPECT_EQ(colours(coloured, 8 * cw, 16 * cw), (std::set<ColorValue>{blue, 0xFFFFFF}));
     // Other extensions keep writing the text file.
     ASSERT_EQ(test::RunGlifora({"ascii", pic, "--columns", "8", "-o", Path("a.out")}).status, 0);
-    EXPECT_EQ(test::ReadFile(Path("a.out")), test::ReadFile(text));
-}
-
-TEST_F(CliColor, APictureThatCannotBeMadeLeavesNoFile) {
-    const std::string pic = Blocks();
-    EXPECT_EQ(test::RunGlifora({"ascii", pic, "--columns", "0", "-o", Path("a.png")}).status, 1);
-    EXPECT_FALSE(test::FileExists(Path("a.png")));
+    EXPECT_EQ(test::ReadFile(Path("a.out")), saved);
 }
 
 TEST_F(CliColor, AnimPrintsEveryFrameInsteadOfAPage) {

@@ -13,30 +13,21 @@
 namespace glifora {
 namespace {
 
-std::vector<std::string> BadFiles() {
-    const QDir dir(QStringLiteral(GLIFORA_TEST_DATA "/bad"));
-    std::vector<std::string> paths;
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-        paths.push_back(dir.filePath(name).toStdString());
-    return paths;
-}
-
-void ExpectCleanFailure(const std::string& path) {
-    const PictureLoad load = DecodePicture(path);
-    EXPECT_FALSE(load.Ok()) << path;
-    EXPECT_FALSE(load.error.empty()) << path;
-    EXPECT_TRUE(load.raster.Empty()) << path;
-
-    const test::CommandResult run = test::RunGlifora({"ascii", path});
-    EXPECT_EQ(run.status, 1) << path << ": " << run.err;
-    EXPECT_TRUE(run.out.empty()) << path;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << path << ": " << run.err;
-}
-
 TEST(BadFiles, EachFailsCleanly) {
-    const std::vector<std::string> paths = BadFiles();
-    ASSERT_GE(paths.size(), 15u);
-    for (const std::string& path : paths) ExpectCleanFailure(path);
+    const QDir dir(QStringLiteral(GLIFORA_TEST_DATA "/bad"));
+    ASSERT_GE(dir.entryList(QDir::Files).size(), 15);
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        const std::string path = dir.filePath(name).toStdString();
+        const PictureLoad load = DecodePicture(path);
+        EXPECT_FALSE(load.Ok()) << path;
+        EXPECT_FALSE(load.error.empty()) << path;
+        EXPECT_TRUE(load.raster.Empty()) << path;
+        // The command line decodes its own way (a row at a time, shrunk).
+        const test::CommandResult run = test::RunGlifora({"ascii", path});
+        EXPECT_EQ(run.status, 1) << path << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << path;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << path << ": " << run.err;
+    }
 }
 
 TEST(BadFiles, AThinPictureShrunkToManyRowsIsRefusedBeforeAllocation) {

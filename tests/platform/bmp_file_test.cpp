@@ -6,14 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <thread>
 
 #include "platform/file_io.h"
 #include "platform/picture_decoder.h"
 #include "platform/qt_raster.h"
-#include "test_support.h"
+#include "test_helpers.h"
 
 namespace glifora {
 namespace {
@@ -43,31 +43,28 @@ std::string TopDown(const std::string& bmp, int height) {
     return out;
 }
 
-TEST(PlainBmp, ReadsAndWritesWhatQtReadsForEveryRowPadding) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("p.bmp").toStdString();
+using PlainBmp = test::InTempDir;
+using AtomicFile = test::InTempDir;
+using WholeFile = test::InTempDir;
+
+TEST_F(PlainBmp, ReadsAndWritesWhatQtReadsForEveryRowPadding) {
+    const std::string path = Path("p.bmp");
     for (int w : {1, 2, 3, 4, 5, 7}) {
         for (int h : {1, 2, 5}) {
+            SCOPED_TRACE(testing::Message() << w << "x" << h);
             const Raster r = test::RandomRaster(w, h, static_cast<unsigned>(w * 10 + h));
             const std::string bmp = Written(r);
-            EXPECT_EQ(ByQt(bmp), r) << w << "x" << h;
-            const auto back = ReadPlainBmp(bmp);
-            ASSERT_TRUE(back) << w << "x" << h;
-            EXPECT_EQ(*back, r);
-            const auto down = ReadPlainBmp(TopDown(bmp, h));
-            ASSERT_TRUE(down);
-            EXPECT_EQ(*down, r);
             test::WriteFile(path, bmp);
-            const auto fromFile = ReadPlainBmpFile(path);
-            ASSERT_TRUE(fromFile);
-            EXPECT_EQ(*fromFile, r);
+            EXPECT_EQ(ByQt(bmp), r);
+            EXPECT_EQ(ReadPlainBmp(bmp), r);
+            EXPECT_EQ(ReadPlainBmp(TopDown(bmp, h)), r);
+            EXPECT_EQ(ReadPlainBmpFile(path), r);
         }
     }
 }
 
-TEST(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("p.bmp").toStdString();
+TEST_F(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
+    const std::string path = Path("p.bmp");
     for (auto [w, h] : {std::pair{400000, 2}, std::pair{700, 1300}}) {
         const Raster r = test::RandomRaster(w, h, 5);
         int pieces = 0;
@@ -79,9 +76,7 @@ TEST(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
         }));
         EXPECT_GT(pieces, 2);
         test::WriteFile(path, bmp);
-        const auto back = ReadPlainBmpFile(path);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(*back, r);
+        EXPECT_EQ(ReadPlainBmpFile(path), r);
     }
     // A sink that gives up stops the writer at once.
     int calls = 0;
@@ -90,7 +85,7 @@ TEST(PlainBmp, RowsWiderThanAPieceAndPicturesOfManyPieces) {
     EXPECT_EQ(calls, 2);
 }
 
-TEST(PlainBmp, AnyOtherKindIsLeftToTheGeneralDecoder) {
+TEST_F(PlainBmp, AnyOtherKindIsLeftToTheGeneralDecoder) {
     const Raster r = test::RandomRaster(6, 4, 9);
     const std::string bmp = Written(r);
     auto with = [&](size_t at, std::string bytes) {
@@ -108,17 +103,15 @@ TEST(PlainBmp, AnyOtherKindIsLeftToTheGeneralDecoder) {
     std::string huge = with(18, std::string("\x00\x00\x01\x00\x00\x00\x01\x00", 8));
     EXPECT_FALSE(ReadPlainBmp(huge));  // 65536 x 65536: over the decoder's limit
     // The general decoder then says why.
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("cut.bmp").toStdString();
+    const std::string path = Path("cut.bmp");
     test::WriteFile(path, bmp.substr(0, bmp.size() - 1));
     EXPECT_FALSE(ReadPlainBmpFile(path));
     EXPECT_EQ(DecodePicture(path).error, "imagen BMP incompleta");
     EXPECT_FALSE(ReadPlainBmpFile(dir.path().toStdString()));
 }
 
-TEST(AtomicFile, PiecesReachTheTargetOnlyOnCommit) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("out.txt").toStdString();
+TEST_F(AtomicFile, PiecesReachTheTargetOnlyOnCommit) {
+    const std::string path = Path("out.txt");
     test::WriteFile(path, "antes");
     {
         AtomicFileWriter abandoned(path);
@@ -139,10 +132,9 @@ TEST(AtomicFile, PiecesReachTheTargetOnlyOnCommit) {
     EXPECT_EQ(why, "es una carpeta");
 }
 
-TEST(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("guardado.txt").toStdString();
-    const std::string link = dir.filePath("enlace.txt").toStdString();
+TEST_F(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
+    const std::string path = Path("guardado.txt");
+    const std::string link = Path("enlace.txt");
     test::WriteFile(path, "antes");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
@@ -155,11 +147,11 @@ TEST(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
     EXPECT_EQ(test::ReadFile(path), "después");
 
     std::string why;
-    EXPECT_FALSE(WriteFileAtomically(dir.filePath("no/hay/carpeta").toStdString(), "x", &why));
+    EXPECT_FALSE(WriteFileAtomically(Path("no/hay/carpeta"), "x", &why));
     EXPECT_EQ(why, "no se puede crear el archivo");
 
     // A named pipe (as /dev/stdout may be) is written to, never replaced.
-    const std::string pipe = dir.filePath("tubo").toStdString();
+    const std::string pipe = Path("tubo");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     std::string received;
     std::thread reader([&] { received = test::ReadFile(pipe); });
@@ -170,15 +162,14 @@ TEST(AtomicFile, AReplacedFileKeepsItsModeAndALinkKeepsPointingAtIt) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST(WholeFile, ReadsWithinTheLimitAndSaysWhyNot) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("diez.txt").toStdString();
+TEST_F(WholeFile, ReadsWithinTheLimitAndSaysWhyNot) {
+    const std::string path = Path("diez.txt");
     test::WriteFile(path, "0123456789");
     EXPECT_EQ(ReadWholeFile(path, 10).value_or(""), "0123456789");
     std::string why;
     EXPECT_FALSE(ReadWholeFile(path, 9, &why));
     EXPECT_EQ(why, "el archivo es demasiado grande");
-    EXPECT_FALSE(ReadWholeFile(dir.filePath("falta").toStdString(), 10, &why));
+    EXPECT_FALSE(ReadWholeFile(Path("falta"), 10, &why));
     EXPECT_EQ(why, "no existe el archivo");
     EXPECT_FALSE(ReadWholeFile(dir.path().toStdString(), 10, &why));
     EXPECT_EQ(why, "es una carpeta, no un archivo");

@@ -89,11 +89,12 @@ const ColorValue kWhite = MakeColor(255, 255, 255), kRed = MakeColor(255, 0, 0),
                  kBlue = MakeColor(0, 0, 255), kGreen = MakeColor(0, 255, 0),
                  kBlack = MakeColor(0, 0, 0);
 
-// Null pen and a solid brush of the colour, selected (objects 0 and 1 when fresh).
-Wmf& SolidFill(Wmf& w, int r, int g, int b) {
+// Null pen and a brush of the colour, solid or (style 2) horizontally hatched,
+// selected (objects 0 and 1 when fresh).
+Wmf& Fill(Wmf& w, int r, int g, int b, int style = 0) {
     return w.Rec(CREATEPENINDIRECT, {5, 0, 0, 0, 0})
         .Rec(SELECTOBJECT, {0})
-        .Rec(CREATEBRUSHINDIRECT, {0, Lo(r, g), b, 0})
+        .Rec(CREATEBRUSHINDIRECT, {style, Lo(r, g), b, 0})
         .Rec(SELECTOBJECT, {1});
 }
 
@@ -101,6 +102,19 @@ Wmf& SolidFill(Wmf& w, int r, int g, int b) {
 void ExpectPixels(const Raster& r, std::initializer_list<int> triples) {
     for (auto t = triples.begin(); t + 2 < triples.end(); t += 3)
         EXPECT_EQ(r.Pixel(t[0], t[1]), t[2]) << "at " << t[0] << ", " << t[1];
+}
+
+// A placeable file of 100 x 100 pixels, one unit a pixel.
+std::string Square(const Wmf& w, int objects = 8) {
+    return w.Placeable(0, 0, 100, 100, 96, objects);
+}
+
+// Pixels of colour `c` in columns x0..x1 and rows y0..y1 (the whole height by default).
+int Count(const Raster& r, ColorValue c, int x0, int x1, int y0 = 0, int y1 = -1) {
+    int n = 0;
+    for (int y = y0; y < (y1 < 0 ? r.Height() : y1); ++y)
+        for (int x = x0; x < x1; ++x) n += r.Pixel(x, y) == c;
+    return n;
 }
 
 Raster Play(const std::string& bytes) {
@@ -120,54 +134,57 @@ std::string Dib2x2() {
     return d;
 }
 
-TEST(WmfPlayer, SizeComesFromThePlaceableBoxOrTheWindowExtent) {
-    Wmf w;
-    const Raster placeable = Play(w.Placeable(0, 0, 1440, 720, 1440));
-    EXPECT_EQ(placeable.Width(), 96);
-    EXPECT_EQ(placeable.Height(), 48);
-    EXPECT_EQ(placeable.Pixel(50, 20), kWhite);
-
+TEST(WmfPlayer, SizeComesFromThePlaceableBoxOrTheWindowExtentAndTheWindowMapsOntoIt) {
+    const Raster empty = Play(Wmf().Placeable(0, 0, 1440, 720, 1440));
+    EXPECT_EQ(empty.Width(), 96);
+    EXPECT_EQ(empty.Height(), 48);
+    EXPECT_EQ(empty.Pixel(50, 20), kWhite);
     Wmf plain;
     plain.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {-20, 30});
     const Raster p = Play(plain.Plain());
     EXPECT_EQ(p.Width(), 30);  // a negative extent turns the axis round
     EXPECT_EQ(p.Height(), 20);
-}
 
-TEST(WmfPlayer, WindowMapsOntoThePictureAndViewportRecordsMoveIt) {
     // A 100 x 100 picture whose window is 0..1000: a rectangle over the left
     // half of the window covers the left half of the picture.
     Wmf w;
     w.Rec(SETMAPMODE, {8}).Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {1000, 1000});
-    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {1000, 500, 0, 0});
-    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    ExpectPixels(r, {10, 50, kRed, 90, 50, kWhite});
+    Fill(w, 255, 0, 0).Rec(RECTANGLE, {1000, 500, 0, 0});
+    ExpectPixels(Play(Square(w)), {10, 50, kRed, 90, 50, kWhite});
 
     // A window origin of (-50, -50) in a 100 x 100 window puts logical 0 at the centre.
     Wmf o;
     o.Rec(SETWINDOWORG, {-50, -50}).Rec(SETWINDOWEXT, {100, 100});
-    SolidFill(o, 0, 0, 255).Rec(RECTANGLE, {50, 50, 0, 0});
-    const Raster c = Play(o.Placeable(0, 0, 100, 100, 96));
-    ExpectPixels(c, {25, 25, kWhite, 75, 75, kBlue});
+    Fill(o, 0, 0, 255).Rec(RECTANGLE, {50, 50, 0, 0});
+    ExpectPixels(Play(Square(o)), {25, 25, kWhite, 75, 75, kBlue});
 
     // The viewport is in pixels: extent 50 halves the drawing, origin shifts it.
     Wmf v;
     v.Rec(SETWINDOWEXT, {100, 100}).Rec(SETVIEWPORTEXT, {50, 50}).Rec(SETVIEWPORTORG, {40, 40});
-    SolidFill(v, 0, 255, 0).Rec(RECTANGLE, {100, 100, 0, 0});
-    const Raster vp = Play(v.Placeable(0, 0, 100, 100, 96));
-    ExpectPixels(vp, {30, 30, kWhite, 60, 60, kGreen, 95, 95, kWhite});
+    Fill(v, 0, 255, 0).Rec(RECTANGLE, {100, 100, 0, 0});
+    ExpectPixels(Play(Square(v)), {30, 30, kWhite, 60, 60, kGreen, 95, 95, kWhite});
 
     // Twips: 1440 a inch is 96 pixels, y grows upwards from the origin.
     Wmf t;
     t.Rec(SETMAPMODE, {6});
-    SolidFill(t, 255, 0, 0).Rec(RECTANGLE, {-720, 720, 0, 0});
-    const Raster tw = Play(t.Placeable(0, 0, 100, 100, 96));
-    ExpectPixels(tw, {20, 20, kRed, 60, 20, kWhite, 20, 60, kWhite});
+    Fill(t, 255, 0, 0).Rec(RECTANGLE, {-720, 720, 0, 0});
+    ExpectPixels(Play(Square(t)), {20, 20, kRed, 60, 20, kWhite, 20, 60, kWhite});
+
+    // Unlike libwmf, a drawing that stays inside its window keeps its margin;
+    // so does one whose clip hides what it draws past the window.
+    Wmf in, clipped;
+    Fill(in, 255, 0, 0).Rec(RECTANGLE, {60, 60, 40, 40});
+    ExpectPixels(Play(Square(in)), {50, 50, kRed, 30, 30, kWhite});
+    clipped.Rec(0x0416, {100, 100, 0, 0});  // INTERSECTCLIPRECT
+    Fill(clipped, 255, 0, 0).Rec(RECTANGLE, {300, 300, 50, 50});
+    ExpectPixels(Play(Square(clipped)), {40, 40, kWhite, 60, 60, kRed});
 }
 
 TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
     Wmf w;
-    SolidFill(w, 0, 0, 255)
+    // Records the player does not know are passed over by their length.
+    w.Rec(0x0626, {0x0F, 6, 1, 2, 3, 4, 5, 6}).Rec(0x7777, {1, 2, 3});  // an escape, with data
+    Fill(w, 0, 0, 255)
         .Rec(ELLIPSE, {40, 40, 0, 0})
         .Rec(ROUNDRECT, {10, 10, 40, 100, 0, 60})
         .Rec(POLYGON, {3, 0, 50, 40, 50, 0, 90});
@@ -175,7 +192,7 @@ TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
     const std::initializer_list<int> squares = {2,  4,  4,  50, 50, 90, 50, 90, 90, 50,
                                                 90, 60, 60, 80, 60, 80, 80, 60, 80};
     w.Rec(POLYPOLYGON, squares);
-    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    const Raster r = Play(Square(w));
     // The ellipse's centre and a corner of its box, the round rectangle, the
     // triangle, then the squares.
     ExpectPixels(r, {20, 20, kBlue, 1, 1, kWhite, 80, 20, kBlue});
@@ -183,16 +200,15 @@ TEST(WmfPlayer, ClosedShapesFillWithTheBrushAndFollowTheFillMode) {
     ExpectPixels(r, {70, 70, kWhite});
 
     Wmf winding;
-    SolidFill(winding, 0, 0, 255).Rec(SETPOLYFILLMODE, {2}).Rec(POLYPOLYGON, squares);
-    EXPECT_EQ(Play(winding.Placeable(0, 0, 100, 100, 96)).Pixel(70, 70), kBlue);
+    Fill(winding, 0, 0, 255).Rec(SETPOLYFILLMODE, {2}).Rec(POLYPOLYGON, squares);
+    EXPECT_EQ(Play(Square(winding)).Pixel(70, 70), kBlue);
 }
 
 TEST(WmfPlayer, LinesArcsPiesAndChordsUseThePen) {
     Wmf w;
-    w.Rec(CREATEPENINDIRECT, {0, 3, 0, Lo(255, 0), 0})  // red, 3 units wide
-        .Rec(SELECTOBJECT, {0})
-        .Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 0), 255, 0})
-        .Rec(SELECTOBJECT, {1})
+    Fill(w, 0, 0, 255)
+        .Rec(CREATEPENINDIRECT, {0, 3, 0, Lo(255, 0), 0})  // red, 3 units wide
+        .Rec(SELECTOBJECT, {2})
         .Rec(MOVETO, {10, 0})
         .Rec(LINETO, {10, 100})
         .Rec(POLYLINE, {2, 90, 0, 90, 100})
@@ -202,7 +218,7 @@ TEST(WmfPlayer, LinesArcsPiesAndChordsUseThePen) {
         .Rec(ARC, {20, 80, 40, 100, 60, 100, 20, 60})
         // A chord from the top to the bottom: the left half of its circle.
         .Rec(CHORD, {100, 80, 60, 80, 100, 100, 60, 60});
-    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
+    const Raster r = Play(Square(w));
     // The two lines, inside and outside the pie's quarter, inside the arc's
     // circle (not filled), the chord's left half and outside it.
     ExpectPixels(r, {50, 10, kRed, 90, 50, kRed, 48, 32, kBlue});
@@ -212,7 +228,7 @@ TEST(WmfPlayer, LinesArcsPiesAndChordsUseThePen) {
 
 TEST(WmfPlayer, SavedStateAndObjectSlotsBehaveAsInGdi) {
     Wmf w;
-    SolidFill(w, 255, 0, 0)
+    Fill(w, 255, 0, 0)
         .Rec(SAVEDC, {})
         .Rec(CREATEBRUSHINDIRECT, {0, Lo(0, 0), 255, 0})  // slot 2
         .Rec(SELECTOBJECT, {2})
@@ -226,70 +242,43 @@ TEST(WmfPlayer, SavedStateAndObjectSlotsBehaveAsInGdi) {
         .Rec(RECTANGLE, {50, 100, 0, 50})
         .Rec(SELECTOBJECT, {5})  // an empty slot inside the table is passed over
         .Rec(RECTANGLE, {100, 100, 50, 50});
-    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96, 6));
+    const Raster r = Play(Square(w, 6));
     ExpectPixels(r, {25, 25, kBlue, 25, 75, kRed, 75, 25, kGreen});
     ExpectPixels(r, {75, 75, kGreen});
 }
 
-TEST(WmfPlayer, HatchedBrushesShowTheBackgroundOnlyWhenOpaque) {
-    auto hatched = [](int mode) {
+TEST(WmfPlayer, HatchesAndTextShowTheBackgroundOnlyWhenOpaque) {
+    // A horizontal blue hatch on a red background, opaque then transparent.
+    for (int mode : {2, 1}) {
         Wmf w;
-        w.Rec(CREATEPENINDIRECT, {5, 0, 0, 0, 0})
-            .Rec(SELECTOBJECT, {0})
-            .Rec(CREATEBRUSHINDIRECT, {2, Lo(0, 0), 255, 0})  // horizontal blue hatch
-            .Rec(SELECTOBJECT, {1})
-            .Rec(SETBKCOLOR, {Lo(255, 0), 0})
-            .Rec(SETBKMODE, {mode})
-            .Rec(RECTANGLE, {100, 100, 0, 0});
-        const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-        int blue = 0, red = 0;
-        for (int y = 10; y < 90; ++y) {
-            blue += r.Pixel(50, y) == kBlue;
-            red += r.Pixel(50, y) == kRed;
-        }
-        return std::pair(blue, red);
-    };
-    const auto [blueOpaque, redOpaque] = hatched(2);
-    EXPECT_GT(blueOpaque, 0);
-    EXPECT_EQ(blueOpaque + redOpaque, 80);
-    const auto [blueClear, redClear] = hatched(1);
-    EXPECT_GT(blueClear, 0);
-    EXPECT_EQ(redClear, 0);
-}
+        Fill(w, 0, 0, 255, 2).Rec(SETBKCOLOR, {Lo(255, 0), 0}).Rec(SETBKMODE, {mode});
+        const Raster r = Play(Square(w.Rec(RECTANGLE, {100, 100, 0, 0})));
+        const int blue = Count(r, kBlue, 50, 51, 10, 90), red = Count(r, kRed, 50, 51, 10, 90);
+        EXPECT_GT(blue, 0) << mode;
+        EXPECT_EQ(red, mode == 2 ? 80 - blue : 0) << mode;
+    }
 
-TEST(WmfPlayer, TextIsDrawnInTheTextColourWithItsAlignment) {
+    // Text in the text colour: TEXTOUT at the left with an opaque background;
+    // right-aligned text through EXTTEXTOUT ends at its reference point.
     const std::string text = "\xc1\xc9\xcd";  // "ÁÉÍ" in Windows-1252: solid capitals
     std::string face = "DejaVu Sans";
     face.resize(32, '\0');
-    auto play = [&](Wmf& w) -> Wmf& {
-        w.Rec(CREATEFONTINDIRECT, {-40, 0, 0, 0, 700}, std::string(8, '\0') + face)
-            .Rec(SELECTOBJECT, {0})
-            .Rec(SETTEXTCOLOR, {Lo(0, 0), 255})
-            .Rec(SETBKCOLOR, {Lo(255, 0), 0});
-        return w;
-    };
-    auto count = [](const Raster& r, ColorValue c, int x0, int x1) {
-        int n = 0;
-        for (int y = 0; y < r.Height(); ++y)
-            for (int x = x0; x < x1; ++x) n += r.Pixel(x, y) == c;
-        return n;
-    };
-    // TEXTOUT at the left with an opaque background; right-aligned text
-    // through EXTTEXTOUT ends at its reference point.
     Wmf w;
-    play(w).Rec(TEXTOUT, {3}, text + std::string("\0\x0a\x00\x05\x00", 5));
-    w.Rec(SETBKMODE, {1}).Rec(SETTEXTALIGN, {2});
+    w.Rec(CREATEFONTINDIRECT, {-40, 0, 0, 0, 700}, std::string(8, '\0') + face)
+        .Rec(SELECTOBJECT, {0})
+        .Rec(SETTEXTCOLOR, {Lo(0, 0), 255})
+        .Rec(SETBKCOLOR, {Lo(255, 0), 0})
+        .Rec(TEXTOUT, {3}, text + std::string("\0\x0a\x00\x05\x00", 5))
+        .Rec(SETBKMODE, {1})
+        .Rec(SETTEXTALIGN, {2});
     std::string ext;
     Wmf::Put16(ext, 60), Wmf::Put16(ext, 390), Wmf::Put16(ext, 3), Wmf::Put16(ext, 0);
-    w.Rec(EXTTEXTOUT, {}, ext + text);
-    const PictureLoad load = DecodePictureData(w.Placeable(0, 0, 400, 120, 96));
-    ASSERT_TRUE(load.Ok()) << load.error;
-    const Raster& r = load.raster;
-    EXPECT_GT(count(r, kBlue, 0, 150), 100);
-    EXPECT_GT(count(r, kRed, 0, 150), 100);  // opaque cell behind the first text
-    EXPECT_GT(count(r, kBlue, 250, 390), 100);
-    EXPECT_EQ(count(r, kBlue, 391, 400), 0);
-    EXPECT_EQ(count(r, kRed, 150, 400), 0);  // transparent for the second
+    const Raster r = Play(w.Rec(EXTTEXTOUT, {}, ext + text).Placeable(0, 0, 400, 120, 96));
+    EXPECT_GT(Count(r, kBlue, 0, 150), 100);
+    EXPECT_GT(Count(r, kRed, 0, 150), 100);  // opaque cell behind the first text
+    EXPECT_GT(Count(r, kBlue, 250, 390), 100);
+    EXPECT_EQ(Count(r, kBlue, 391, 400), 0);
+    EXPECT_EQ(Count(r, kRed, 150, 400), 0);  // transparent for the second
 }
 
 TEST(WmfPlayer, BitmapsAreStretchedOntoTheirTarget) {
@@ -298,34 +287,23 @@ TEST(WmfPlayer, BitmapsAreStretchedOntoTheirTarget) {
         // The same bitmap upside down through a negative target height.
         .Rec(DIBSTRETCHBLT, {0x0020, 0x00CC, 2, 2, 0, 0, -40, 40, 100, 60}, Dib2x2())
         .Rec(DIBBITBLT, {0x0020, 0x00CC, 0, 0, 2, 2, 50, 50}, Dib2x2());
-    const Raster r = Play(w.Placeable(0, 0, 100, 100, 96));
-    ExpectPixels(r, {10, 10, kRed, 30, 10, kBlue, 10, 30, kGreen});
-    ExpectPixels(r, {30, 30, kWhite, 70, 70, kGreen, 70, 90, kRed});
-    ExpectPixels(r, {50, 50, kRed, 51, 51, kWhite});
-}
-
-TEST(WmfPlayer, UnknownRecordsAreSkippedByTheirLength) {
-    Wmf w;
-    w.Rec(0x0626, {0x0F, 6, 1, 2, 3, 4, 5, 6});  // an escape, with data
-    w.Rec(0x7777, {1, 2, 3});
-    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
-    EXPECT_EQ(Play(w.Placeable(0, 0, 10, 10, 96)).Pixel(5, 5), kRed);
+    ExpectPixels(Play(Square(w)), {10, 10, kRed,   30, 10, kBlue, 10, 30, kGreen, 30, 30, kWhite,
+                                   70, 70, kGreen, 70, 90, kRed,  50, 50, kRed,   51, 51, kWhite});
 }
 
 // Cut, past-the-end, empty-extent and out-of-table files are in the bad-file
 // collection; these are the failures it does not hold.
 TEST(WmfPlayer, BrokenFilesFailWithAReason) {
     Wmf ok;
-    SolidFill(ok, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
+    Fill(ok, 255, 0, 0).Rec(RECTANGLE, {10, 10, 0, 0});
     const std::string good = ok.Placeable(0, 0, 10, 10, 96, 2);
     ASSERT_TRUE(PlayWmf(good).Ok());
     Wmf many;
     for (int i = 0; i < 2000; ++i) many.Rec(SAVEDC, {});
     Wmf costly;
     for (int i = 0; i < 200; ++i) costly.Rec(RECTANGLE, {1000, 1000, 0, 0});
-    Wmf full, outside;
-    SolidFill(full, 1, 2, 3);
-    outside.Rec(SELECTOBJECT, {40});
+    Wmf full;
+    Fill(full, 1, 2, 3);
     const struct {
         const char* name;
         std::string bytes;
@@ -345,7 +323,6 @@ TEST(WmfPlayer, BrokenFilesFailWithAReason) {
         EXPECT_TRUE(load.raster.Empty()) << c.name;
         EXPECT_FALSE(load.error.empty()) << c.name;
     }
-    EXPECT_FALSE(DecodePictureData(outside.Placeable(0, 0, 10, 10, 96)).Ok());
 }
 
 // Where a colour lies in a picture: the share of pixels near it and their
@@ -415,21 +392,21 @@ TEST(WmfPlayer, DrawingPastTheWindowIsShownWholeAsLibwmfShowsIt) {
     Wmf circle, aboveLeft, plain;
     // A circle that runs past the window's right and bottom, a square inside.
     circle.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {100, 100});
-    SolidFill(circle, 255, 0, 0).Rec(POLYGON, Circle(80, 80, 80));
+    Fill(circle, 255, 0, 0).Rec(POLYGON, Circle(80, 80, 80));
     blueBrush(circle).Rec(RECTANGLE, {40, 40, 10, 10});
     // Squares above and left of the window, and on it.
     aboveLeft.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {100, 100});
-    SolidFill(aboveLeft, 255, 0, 0).Rec(RECTANGLE, {100, 100, 40, 40});
+    Fill(aboveLeft, 255, 0, 0).Rec(RECTANGLE, {100, 100, 40, 40});
     blueBrush(aboveLeft).Rec(RECTANGLE, {40, 40, -60, -60});
     // A plain file, wider than its window.
     plain.Rec(SETWINDOWORG, {0, 0}).Rec(SETWINDOWEXT, {50, 100});
-    SolidFill(plain, 255, 0, 0).Rec(RECTANGLE, {50, 200, 0, 100});
+    Fill(plain, 255, 0, 0).Rec(RECTANGLE, {50, 200, 0, 100});
     blueBrush(plain).Rec(POLYGON, Circle(20, 25, 20));
     const struct {
         const char* name;
         std::string bytes;
-    } files[] = {{"circle", circle.Placeable(0, 0, 100, 100, 96)},
-                 {"above and left", aboveLeft.Placeable(0, 0, 100, 100, 96)},
+    } files[] = {{"circle", Square(circle)},
+                 {"above and left", Square(aboveLeft)},
                  {"plain", plain.Plain()}};
 
     // The picture keeps its size; the circle is whole, centred.
@@ -449,17 +426,6 @@ TEST(WmfPlayer, DrawingPastTheWindowIsShownWholeAsLibwmfShowsIt) {
             EXPECT_NEAR(a.y, b.y, 0.03) << f.name;
         }
     }
-}
-
-// Unlike libwmf, a drawing that stays inside its window keeps its margin; so
-// does one whose clip hides what it draws past the window.
-TEST(WmfPlayer, DrawingInsideTheWindowKeepsItsPlace) {
-    Wmf w, clipped;
-    SolidFill(w, 255, 0, 0).Rec(RECTANGLE, {60, 60, 40, 40});
-    ExpectPixels(Play(w.Placeable(0, 0, 100, 100, 96)), {50, 50, kRed, 30, 30, kWhite});
-    clipped.Rec(0x0416, {100, 100, 0, 0});  // INTERSECTCLIPRECT
-    SolidFill(clipped, 255, 0, 0).Rec(RECTANGLE, {300, 300, 50, 50});
-    ExpectPixels(Play(clipped.Placeable(0, 0, 100, 100, 96)), {40, 40, kWhite, 60, 60, kRed});
 }
 
 }  // namespace

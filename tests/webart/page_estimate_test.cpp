@@ -3,20 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/raster.h"
+#include "test_support.h"
 
 namespace glifora {
 namespace {
 
 TEST(WebArtPageEstimate, BoundsEveryPageAndCountsItsSamples) {
     // Noise changes colour at nearly every sample: the worst case in practice.
-    Raster noise(37, 23);
-    uint32_t seed = 7;
-    for (int y = 0; y < noise.Height(); ++y)
-        for (int x = 0; x < noise.Width(); ++x) {
-            seed = seed * 1103515245u + 12345u;
-            noise.SetPixel(x, y, static_cast<ColorValue>(seed >> 8 & 0xFFFFFF));
-        }
+    const Raster noise = test::RandomRaster(37, 23, 7);
     for (bool quality : {false, true})
         for (int size = 1; size <= 5; ++size)
             for (bool borders : {false, true}) {
