@@ -8,8 +8,9 @@ namespace glifora {
 
 // While one of these lives, RequireGui() makes a QGuiApplication the first
 // time it is called, on the offscreen platform unless QT_QPA_PLATFORM names
-// another (the constructor sets it); the application object goes when this does. At most one
-// lives at a time, and only where no application object exists yet.
+// another (the constructor sets it); the application object goes when this
+// does. At most one lives at a time, and only where no application object
+// exists yet.
 class GuiOnDemand {
   public:
     explicit GuiOnDemand(char* programName);

@@ -184,12 +184,6 @@ PictureLoad DecodePictureShrunk(const std::string& path,
         if (sourceWidth) *sourceWidth = w;
         if (sourceHeight) *sourceHeight = h;
     };
-    // A thin picture shrunk to many columns can ask for far more rows than it has.
-    auto tooLarge = [](const ShrinkTarget& t) {
-        return t.width > 0 && t.height > 0 &&
-               static_cast<uint64_t>(t.width) * static_cast<uint64_t>(t.height) * 4 >
-                   kDecodeByteLimit;
-    };
     // Only the first bytes decide whether the row-sampling path applies.
     if (FileLooksLikeJpeg(path)) {
         JpegReader reader;
@@ -197,7 +191,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
         const int W = reader.Width(), H = reader.Height();
         report(W, H);
         const ShrinkTarget t = target(W, H);
-        if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
+        if (t.TooLarge()) return Fail("la imagen reducida sería demasiado grande");
         PictureLoad out;
         if (t.width <= 0 || t.height <= 0) return out;
         out.raster = Raster::Uninitialized(t.width, t.height);
@@ -224,7 +218,7 @@ PictureLoad DecodePictureShrunk(const std::string& path,
     if (!full.Ok()) return full;
     report(full.raster.Width(), full.raster.Height());
     const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
-    if (tooLarge(t)) return Fail("la imagen reducida sería demasiado grande");
+    if (t.TooLarge()) return Fail("la imagen reducida sería demasiado grande");
     PictureLoad out;
     out.raster = ShrinkNearest(full.raster, t.width, t.height);
     return out;

@@ -41,6 +41,12 @@ void InitPictureDecoding();
 struct ShrinkTarget {
     int width = 0;
     int height = 0;
+    // A thin picture shrunk to many columns can ask for far more rows than it
+    // has: a target whose pixels would pass the decode limit is refused.
+    [[nodiscard]] bool TooLarge() const {
+        return width > 0 && height > 0 &&
+               static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 > kDecodeByteLimit;
+    }
 };
 [[nodiscard]] PictureLoad DecodePictureShrunk(const std::string& path,
                                               const std::function<ShrinkTarget(int, int)>& target,

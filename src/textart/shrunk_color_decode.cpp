@@ -11,11 +11,6 @@
 namespace glifora {
 namespace {
 
-bool TooLarge(const ShrinkTarget& t) {
-    return t.width > 0 && t.height > 0 &&
-           static_cast<uint64_t>(t.width) * static_cast<uint64_t>(t.height) * 4 > kDecodeByteLimit;
-}
-
 ShrunkColorLoad Failed(std::string why) {
     ShrunkColorLoad out;
     out.shrunk.error = std::move(why);
@@ -28,7 +23,7 @@ ShrunkColorLoad DecodeJpegInOnePass(const std::string& path,
     if (!reader.OpenFile(path)) return Failed(reader.Error());
     const int W = reader.Width(), H = reader.Height();
     const ShrinkTarget t = target(W, H);
-    if (TooLarge(t)) return Failed("la imagen reducida sería demasiado grande");
+    if (t.TooLarge()) return Failed("la imagen reducida sería demasiado grande");
     ShrunkColorLoad out;
     if (t.width <= 0 || t.height <= 0) return out;
     out.shrunk.raster = Raster::Uninitialized(t.width, t.height);
@@ -59,7 +54,7 @@ ShrunkColorLoad DecodeShrunkWithColors(const std::string& path,
     PictureLoad full = DecodePicture(path);
     if (!full.Ok()) return Failed(full.error);
     const ShrinkTarget t = target(full.raster.Width(), full.raster.Height());
-    if (TooLarge(t)) return Failed("la imagen reducida sería demasiado grande");
+    if (t.TooLarge()) return Failed("la imagen reducida sería demasiado grande");
     ShrunkColorLoad out;
     out.shrunk.raster = ShrinkNearest(full.raster, t.width, t.height);
     out.colors = MeanCellColors(full.raster, t.width, t.height);
