@@ -50,7 +50,11 @@ void WriteHeader(std::string& out, bool quality, const std::string& backColor) {
             Line(out, l);
     } else {
         Line(out, "<br>");
-        Line(out, "<div align=\"center\"><font face=\"Courier New \" size=\"1\">");
+        // The rows break only at their <br>: a user text with blanks would
+        // otherwise let a browser narrower than the art wrap every row.
+        Line(out,
+             "<div align=\"center\" style=\"white-space:nowrap\"><font face=\"Courier New \" "
+             "size=\"1\">");
     }
 }
 

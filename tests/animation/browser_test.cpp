@@ -264,6 +264,24 @@ TEST_F(Browser, QualityWebArtKeepsThePicturesProportions) {
     }
 }
 
+// A user text with blanks gives the browser places to break a row; a page
+// wider than the window must still show one line per row of samples.
+TEST_F(Browser, NormalWebArtRowsNeverWrap) {
+    WebArtSettings s;
+    s.palette = kWebPaletteUserText;
+    s.userText = "a b c ";
+    WebArtState state;
+    PrepareWebPalette(s, state);
+    auto height = [&](int width) {
+        const std::string page = WebArtPage(Raster(width, 42, 0xFFFFFF), s, state);
+        const std::vector<double> box = Widths(RunProbe(dir, page, kExtentProbe, 1000));
+        return box.size() == 2 ? box[1] : -1.0;
+    };
+    const double narrow = height(60);  // 20 samples a row: fits any window
+    ASSERT_GT(narrow, 0.0);
+    EXPECT_NEAR(height(6000), narrow, 0.1 * narrow);  // 2000 samples a row
+}
+
 TEST(ImageMagick, GifWrittenElsewhereSplitsIntoDecodableFrames) {
     const QString convert = QStandardPaths::findExecutable("convert");
     if (convert.isEmpty()) GTEST_SKIP() << "ImageMagick's convert is missing";

@@ -18,7 +18,8 @@ const std::string kQualityHead =
     "<br><br><br><br><br><br>\r\n<div align=\"center\">\r\n";
 const std::string kNormalHead =
     "<html>\r\n\r\n<head><meta charset=\"windows-1252\"><body bgcolor=\"#000000\">\r\n<br>\r\n"
-    "<div align=\"center\"><font face=\"Courier New \" size=\"1\">\r\n";
+    "<div align=\"center\" style=\"white-space:nowrap\"><font face=\"Courier New \" "
+    "size=\"1\">\r\n";
 const std::string kFoot = "</div>\r\n</body>\r\n\r\n</html>\r\n";
 
 std::string Open(const char* rgb) {
